@@ -1,0 +1,74 @@
+#include "model/charges.h"
+
+#include "model/ports.h"
+#include "model/state.h"
+
+#include <initializer_list>
+
+Charge charge_at(int slot) {
+    if (slot < 1 || slot > max_charges) return {};
+    return charges[static_cast<std::size_t>(slot)];
+}
+
+void clear_charges() {
+    charges.fill(Charge{});
+    charge_count = 0;
+}
+
+bool add_charge(int column, int row, int sign) {
+    if (!on_board(column, row)) return false;
+    if (charge_count >= max_charges) {
+        window_port().show_error("Maksymalnie 14 ładunków!");
+        return false;
+    }
+    ++charge_count;
+    charges[static_cast<std::size_t>(charge_count)] = {board_x(column), board_y(row), sign};
+    return true;
+}
+
+bool remove_charges_near(int column, int row) {
+    if (!on_board(column, row)) return false;
+    const long long px = board_x(column);
+    const long long py = board_y(row);
+    int kept = 0;
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge c = charges[static_cast<std::size_t>(i)];
+        const long long dx = c.x - px;
+        const long long dy = c.y - py;
+        if (dx * dx + dy * dy > 100) charges[static_cast<std::size_t>(++kept)] = c;
+    }
+    if (kept == charge_count) return false;
+    charge_count = kept;
+    return true;
+}
+
+namespace {
+
+// Clears the set and the board, stores the charges in order, then draws them.
+void place(std::initializer_list<Charge> set) {
+    clear_charges();
+    board_port().start();
+    for (const Charge& c : set) charges[static_cast<std::size_t>(++charge_count)] = c;
+    for (int i = 1; i <= charge_count; ++i) board_port().rysuj_lad(i);
+}
+
+} // namespace
+
+void place_dipole() { place({{80, 0, 1}, {-80, 0, -1}}); }
+
+void Kwadrupol() { place({{80, 80, 1}, {-80, -80, 1}, {80, -80, tool_mode}, {-80, 80, tool_mode}}); }
+
+void Kondensator() {
+    place({{80, 75, -1},
+           {80, 45, -1},
+           {80, 15, -1},
+           {80, -15, -1},
+           {80, -45, -1},
+           {80, -75, -1},
+           {-80, 75, 1},
+           {-80, 45, 1},
+           {-80, 15, 1},
+           {-80, -15, 1},
+           {-80, -45, 1},
+           {-80, -75, 1}});
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/charges.h"
+
+// Potential and field of the charge set at every board pixel, indexed [column][row] with each
+// column's 401 rows together; cell [c][r] is the board point (c - 200, 200 - r). Zero at start.
+alignas(64) inline double grid_V[board_size][board_size];
+alignas(64) inline double grid_Ex[board_size][board_size];
+alignas(64) inline double grid_Ey[board_size][board_size];
+
+// The colour scale's range: minV <= 0 <= maxV after every computation.
+inline double minV = 0.0;
+inline double maxV = 0.0;
+
+// The potential (1000 s / r per charge) and the field components (10000 s / r^2 per charge,
+// away from a positive charge) at a board point; a charge on the point is left out.
+double potencjal(int q, int w);
+double skladowaEx(int q, int w);
+double skladowaEy(int q, int w);
+
+// Fills the three grids and the range for the current charges, stepping the progress bar once
+// per column; does nothing at all when there are no charges.
+void obl_rozklad_pot();
+// The range from the corner value and the samples 9 pixels from each charge, widened to 0.
+void minV_maxV();
