@@ -1,0 +1,137 @@
+#include "dialogs/dialog_parts.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <algorithm>
+#include <cstdlib>
+
+QString ostrada_subtitle() {
+    return QStringLiteral("Programy do nauczania fizyki");
+}
+
+QString maker_web_address() {
+    return QStringLiteral("www.example.org/ostrada");
+}
+
+QStringList sans_families() {
+    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("DejaVu Sans")};
+}
+
+QStringList serif_families() {
+    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+            QStringLiteral("DejaVu Serif")};
+}
+
+QStringList heavy_families() {
+    return {QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("DejaVu Sans")};
+}
+
+QStringList dialog_families() {
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+            QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+}
+
+QFont pixel_font(const QStringList& families, int pixels, int weight) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixels);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    return font;
+}
+
+namespace {
+
+const QColor positive_red(224, 28, 0);
+const QColor negative_blue(0, 28, 164);
+
+// A charge disc with its sign, in the board's marker colours.
+void draw_charge(QPainter& painter, QPointF centre, bool positive) {
+    const double radius = 10.0;
+    const QColor colour = positive ? positive_red : negative_blue;
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setBrush(colour);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setPen(QPen(Qt::white, 2.0, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(centre + QPointF(-5, 0), centre + QPointF(5, 0));
+    if (positive) painter.drawLine(centre + QPointF(0, -5), centre + QPointF(0, 5));
+}
+
+} // namespace
+
+QPixmap make_side_strip() {
+    const int width = 57;
+    const int height = 329;
+    QPixmap strip(width, height);
+    QPainter painter(&strip);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // From the positive charge's red at the top to the negative charge's blue at the bottom.
+    QLinearGradient background(0, 0, 0, height);
+    background.setColorAt(0.0, positive_red);
+    background.setColorAt(0.5, QColor(112, 28, 82));
+    background.setColorAt(1.0, negative_blue);
+    painter.fillRect(strip.rect(), background);
+
+    // Field lines of a dipole: they leave the upper charge and bend round into the lower one.
+    const QPointF top(width / 2.0, 62.0);
+    const QPointF bottom(width / 2.0, 267.0);
+    painter.setBrush(Qt::NoBrush);
+    for (int line = -3; line <= 3; ++line) {
+        const double bulge = line * 15.0;
+        QPainterPath path(top);
+        path.cubicTo(top + QPointF(bulge, 60.0), bottom + QPointF(bulge, -60.0), bottom);
+        const int alpha = 150 - 25 * std::abs(line);
+        painter.setPen(QPen(QColor(255, 255, 255, alpha), 1.0));
+        painter.drawPath(path);
+    }
+    // Lines that leave the strip upwards and come back in from below.
+    painter.setPen(QPen(QColor(255, 255, 255, 90), 1.0));
+    painter.drawLine(top, QPointF(top.x(), 0.0));
+    painter.drawLine(bottom, QPointF(bottom.x(), height));
+
+    draw_charge(painter, top, true);
+    draw_charge(painter, bottom, false);
+    return strip;
+}
+
+QLabel* make_family_title(QWidget* parent, int left, int top) {
+    auto* title = new QLabel(QStringLiteral("Ostrada"), parent);
+    // Arial Black has a single heavy face; asking for bold picks it, or the bold face of a
+    // fallback family when it is missing.
+    title->setFont(pixel_font(heavy_families(), 26, QFont::Bold));
+    title->setGeometry(left, top, std::max(90, title->sizeHint().width()), 37);
+    return title;
+}
+
+void fix_dialog_frame(QDialog* dialog, int width, int height) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(width, height);
+    dialog->setSizeGripEnabled(false);
+    const QScreen* screen =
+        dialog->screen() != nullptr ? dialog->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        dialog->move(area.x() + (area.width() - width) / 2,
+                     area.y() + (area.height() - height) / 2);
+    }
+}
+
+BottomLineBevel::BottomLineBevel(QWidget* parent) : QWidget(parent) {}
+
+void BottomLineBevel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(0, h - 2, w - 1, h - 2);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(0, h - 1, w - 1, h - 1);
+}

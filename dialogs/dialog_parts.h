@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QDialog;
+class QLabel;
+
+// Pieces shared by the two help dialogs.
+
+// The line under the family title on both dialogs.
+QString ostrada_subtitle();
+// The maker's web page, named in the About box and at the end of the description.
+QString maker_web_address();
+
+// The decorative vertical strip down the left edge of both dialogs, 57 x 329 pixels.
+QPixmap make_side_strip();
+
+// A font of the given pixel height that tries the families in order.
+QFont pixel_font(const QStringList& families, int pixels, int weight = QFont::Normal);
+
+// Font families tried in order: the program's own faces first, then their metric twins.
+QStringList sans_families();   // Arial
+QStringList serif_families();  // Times New Roman
+QStringList heavy_families();  // Arial Black
+QStringList dialog_families(); // MS Sans Serif
+
+// The family title "Ostrada" at its place; the label grows to the right when the face at hand
+// is wider than the one it was laid out for, so the word is never cut.
+QLabel* make_family_title(QWidget* parent, int left, int top);
+
+// A fixed-size dialog with only a close button in its title bar, centred on the screen.
+void fix_dialog_frame(QDialog* dialog, int width, int height);
+
+// A bevel showing only its bottom line: a shadow line over a highlight line.
+class BottomLineBevel : public QWidget {
+  public:
+    explicit BottomLineBevel(QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};

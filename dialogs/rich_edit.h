@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTextEdit>
+#include <QTextFormat>
+
+// The description view: a read-only rich-text box that is filled run by run at the caret.
+// Character height and baseline offset are kept as whole twentieths of a point, so that
+// shrinking to a subscript and growing back rounds exactly the same way every time.
+
+enum class ScriptMode { subscript = -1, normal = 0, superscript = 1 };
+
+struct CharMetrics {
+    int height; // twentieths of a point
+    int offset; // twentieths of a point, positive raises the text
+};
+
+// Nearest integer, a half going to the even neighbour.
+int round_half_even(double value);
+
+// The height and baseline offset that a character of the given height takes in a script mode.
+CharMetrics script_metrics(int height, ScriptMode mode);
+
+// Style bits for RichEdit::set_text_attributes.
+enum TextStyle : int { style_bold = 1, style_italic = 2, style_underline = 4 };
+
+// Custom character-format properties holding the height and the offset in twentieths.
+inline constexpr int char_height_property = QTextFormat::UserProperty + 1;
+inline constexpr int char_offset_property = QTextFormat::UserProperty + 2;
+
+// Twentieths of a point for a height in pixels on the 96-dpi grid the dialogs are laid out on.
+inline constexpr int twentieths_from_pixels(int pixels) {
+    return pixels * 15;
+}
+
+class RichEdit : public QTextEdit {
+    Q_OBJECT
+  public:
+    explicit RichEdit(QWidget* parent = nullptr);
+
+    // Colour and style (bits of TextStyle) for the text that follows.
+    void set_text_attributes(const QColor& colour, int style);
+    // Inserts the text at the caret with the attributes in effect; the caret moves past it.
+    void append_text(const QString& text);
+    // Shrinks to a subscript or superscript, or grows back to normal, for the text that follows.
+    void set_script_offset(ScriptMode mode);
+    // Starts a new paragraph at the end holding the text; the caret ends behind it.
+    void add_paragraph(const QString& text);
+
+    // Height and offset of the format at the caret, in twentieths of a point.
+    CharMetrics caret_metrics() const;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    int base_height() const;
+};

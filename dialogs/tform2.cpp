@@ -1,0 +1,92 @@
+#include "dialogs/tform2.h"
+
+#include "dialogs/dialog_parts.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+void paint_text(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QString free_use_statement() {
+    return QStringLiteral("Ardenika jest programem bezpłatnym (freeware).\n"
+                          "\n"
+                          "Można go używać bez żadnych opłat, a także kopiować i przekazywać "
+                          "innym osobom, pod warunkiem że pozostanie w niezmienionej postaci "
+                          "i będzie rozpowszechniany nieodpłatnie.");
+}
+
+} // namespace
+
+Tform2::Tform2(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("O programie"));
+    setFont(pixel_font(dialog_families(), 9));
+
+    // Created in tab order: the button first, so it holds the focus and Enter closes the box.
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(319, 284, 75, 25);
+    OKButton->setFont(pixel_font(dialog_families(), 11));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(72, 128, 321, 153);
+    Memo1->setFont(pixel_font(sans_families(), 12));
+    Memo1->setReadOnly(true);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setPlainText(free_use_statement());
+    QPalette memo_palette = Memo1->palette();
+    memo_palette.setColor(QPalette::Base, memo_palette.color(QPalette::Button));
+    Memo1->setPalette(memo_palette);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, 0, 57, 329);
+    Image1->setPixmap(make_side_strip());
+
+    Label2 = make_family_title(this, 72, 8);
+    Label2->setObjectName(QStringLiteral("Label2"));
+
+    Label3 = new QLabel(ostrada_subtitle(), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(72, 48, 177, 13);
+
+    Bevel1 = new BottomLineBevel(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setGeometry(72, 73, 321, 7);
+
+    StaticText6 = new QLabel(QStringLiteral("Ardenika"), this);
+    StaticText6->setObjectName(QStringLiteral("StaticText6"));
+    StaticText6->setGeometry(104, 96, 140, 28);
+    StaticText6->setFont(pixel_font(sans_families(), 20, QFont::Bold));
+    paint_text(StaticText6, QColor(0, 0, 255));
+
+    StaticText8 = new QLabel(QStringLiteral("Freeware"), this);
+    StaticText8->setObjectName(QStringLiteral("StaticText8"));
+    StaticText8->setGeometry(344, 104, 52, 18);
+    StaticText8->setFont(pixel_font(sans_families(), 11));
+    paint_text(StaticText8, QColor(255, 0, 0));
+
+    // Plain text on purpose: the address is shown, not followed.
+    Label4 = new QLabel(maker_web_address(), this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setGeometry(73, 305, 138, 14);
+    Label4->setTextFormat(Qt::PlainText);
+    Label4->setTextInteractionFlags(Qt::NoTextInteraction);
+    QFont address_font = pixel_font(sans_families(), 11);
+    address_font.setUnderline(true);
+    Label4->setFont(address_font);
+    Label4->setToolTip(QStringLiteral("Połącz się ze stroną internetową"));
+
+    setTabOrder(OKButton, Memo1);
+    OKButton->setFocus();
+    fix_dialog_frame(this, 403, 327);
+}
