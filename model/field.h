@@ -23,3 +23,9 @@ double skladowaEy(int q, int w);
 void obl_rozklad_pot();
 // The range from the corner value and the samples 9 pixels from each charge, widened to 0.
 void minV_maxV();
+
+// The x term u * (adx / r) of one unit charge's inverse-square field at the offset (adx, ady),
+// u = 1 / (adx^2 + ady^2), r its square root, for 0 <= adx, ady <= 400; 0 at (0, 0). The same
+// double the grids add for that offset (the y term there is field_term(ady, adx)); a term's
+// sign only flips it, so a signed term is the negated lookup, bit for bit.
+double field_term(int adx, int ady);

@@ -1,0 +1,202 @@
+#include "model/field.h"
+
+#include "model/ports.h"
+#include "model/state.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace {
+
+// Offsets between a board point and a charge on the board run over -400..400 on each axis.
+constexpr int max_offset = 2 * board_centre;
+constexpr int offset_span = 2 * max_offset + 1;
+
+// Every term depends only on the offset, and a sign flips only its sign, so one table of each
+// term by |dx| and by dy (index max_offset - dy) gives the grids without a root or a division.
+// A column's rows then read one table row forwards, which keeps the inner loops straight.
+struct TermTables {
+    alignas(64) double v[max_offset + 1][offset_span];  // 1 / r
+    alignas(64) double ex[max_offset + 1][offset_span]; // u * (|dx| / r)
+    alignas(64) double ey[max_offset + 1][offset_span]; // u * (dy / r)
+};
+
+TermTables tables;
+
+void build_tables() {
+    for (int adx = 0; adx <= max_offset; ++adx) {
+        for (int k = 0; k < offset_span; ++k) {
+            const int dy = max_offset - k;
+            const int d2 = adx * adx + dy * dy;
+            if (d2 == 0) {
+                // A charge on the point is left out: a sum starts at +0, so it is never -0,
+                // and adding or subtracting a zero leaves it as it was.
+                tables.v[adx][k] = 0.0;
+                tables.ex[adx][k] = 0.0;
+                tables.ey[adx][k] = 0.0;
+                continue;
+            }
+            const double r = std::sqrt(static_cast<double>(d2));
+            const double u = 1.0 / static_cast<double>(d2);
+            tables.v[adx][k] = 1.0 / r;
+            tables.ex[adx][k] = u * (static_cast<double>(adx) / r);
+            tables.ey[adx][k] = u * (static_cast<double>(dy) / r);
+        }
+    }
+}
+
+const TermTables& term_tables() {
+    static const bool built = (build_tables(), true);
+    (void)built;
+    return tables;
+}
+
+int magnitude(int n) {
+    return n < 0 ? -n : n;
+}
+
+// The tables cover unit charges on the board only; anything else takes the direct route.
+bool tables_cover_charges() {
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge& c = charges[static_cast<std::size_t>(i)];
+        if (magnitude(c.znak) != 1 || magnitude(c.x) > board_centre ||
+            magnitude(c.y) > board_centre)
+            return false;
+    }
+    return true;
+}
+
+// sum - t is sum + (-t) exactly, so subtracting adds the negated term.
+void accumulate(double* __restrict sum, const double* __restrict term, bool positive) {
+    if (positive)
+        for (int j = 0; j < board_size; ++j) sum[j] += term[j];
+    else
+        for (int j = 0; j < board_size; ++j) sum[j] -= term[j];
+}
+
+void scale(double* __restrict sum, double factor) {
+    for (int j = 0; j < board_size; ++j) sum[j] = sum[j] * factor;
+}
+
+// One column through the tables: charges outer and rows inner keeps each cell's sum in slot
+// order while the row loops run over contiguous memory.
+void fill_column_from_tables(const TermTables& t, int column) {
+    double* V = grid_V[column];
+    double* Ex = grid_Ex[column];
+    double* Ey = grid_Ey[column];
+    for (int j = 0; j < board_size; ++j) {
+        V[j] = 0.0;
+        Ex[j] = 0.0;
+        Ey[j] = 0.0;
+    }
+    const int q = board_x(column);
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge& c = charges[static_cast<std::size_t>(i)];
+        const int dx = q - c.x;
+        const int adx = magnitude(dx);
+        // Row j is the board point w = 200 - j, so dy = 200 - j - c.y sits at index base + j.
+        const std::size_t base = static_cast<std::size_t>(board_centre + c.y);
+        const bool positive = c.znak > 0;
+        accumulate(V, t.v[adx] + base, positive);
+        accumulate(Ex, t.ex[adx] + base, positive == (dx >= 0));
+        accumulate(Ey, t.ey[adx] + base, positive);
+    }
+    scale(V, 1000);
+    scale(Ex, 10000);
+    scale(Ey, 10000);
+}
+
+void fill_column_directly(int column) {
+    const int q = board_x(column);
+    for (int row = 0; row < board_size; ++row) {
+        const int w = board_y(row);
+        grid_V[column][row] = potencjal(q, w);
+        grid_Ex[column][row] = skladowaEx(q, w);
+        grid_Ey[column][row] = skladowaEy(q, w);
+    }
+}
+
+// Ex and Ey differ only in the offset that forms the direction cosine.
+template <bool along_x> double field_component(int q, int w) {
+    double sum = 0;
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge& c = charges[static_cast<std::size_t>(i)];
+        if (c.x == q && c.y == w) continue;
+        const int d2 = (q - c.x) * (q - c.x) + (w - c.y) * (w - c.y);
+        const double r = std::sqrt(static_cast<double>(d2));
+        const double dc = static_cast<double>(along_x ? q - c.x : w - c.y) / r;
+        const double u = 1.0 / static_cast<double>(d2);
+        sum = sum + static_cast<double>(c.znak) * u * dc;
+    }
+    return sum * 10000;
+}
+
+// A sample off the board is not taken. For a charge on the board only the coordinate that
+// moved can leave it; checking both also keeps a charge placed off the board from reading
+// outside the grid.
+void take_sample_at(int column, int row) {
+    if (!on_board(column, row)) return;
+    const double v = grid_V[column][row];
+    if (v < minV) minV = v;
+    if (v > maxV) maxV = v;
+}
+
+} // namespace
+
+double potencjal(int q, int w) {
+    double sum = 0;
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge& c = charges[static_cast<std::size_t>(i)];
+        if (c.x == q && c.y == w) continue;
+        const int d2 = (c.x - q) * (c.x - q) + (c.y - w) * (c.y - w);
+        const double r = std::sqrt(static_cast<double>(d2));
+        sum = sum + static_cast<double>(c.znak) / r;
+    }
+    return sum * 1000;
+}
+
+double skladowaEx(int q, int w) {
+    return field_component<true>(q, w);
+}
+double skladowaEy(int q, int w) {
+    return field_component<false>(q, w);
+}
+
+double field_term(int adx, int ady) {
+    return term_tables().ex[adx][static_cast<std::size_t>(max_offset - ady)];
+}
+
+void obl_rozklad_pot() {
+    if (charge_count == 0) return;
+    scene_stage = 2;
+    WindowPort& bar = window_port();
+    bar.progress_set_position(0);
+    bar.progress_set_max(400);
+    const bool by_table = tables_cover_charges();
+    const TermTables* t = by_table ? &term_tables() : nullptr;
+    for (int column = 0; column < board_size; ++column) {
+        bar.progress_step();
+        if (t)
+            fill_column_from_tables(*t, column);
+        else
+            fill_column_directly(column);
+    }
+    minV_maxV();
+    bar.progress_set_position(0);
+}
+
+void minV_maxV() {
+    minV = grid_V[0][0];
+    maxV = grid_V[0][0];
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge& c = charges[static_cast<std::size_t>(i)];
+        const int pc = board_column(c.x);
+        const int pr = board_row(c.y);
+        take_sample_at(pc, pr - 9);
+        take_sample_at(pc - 9, pr);
+        take_sample_at(pc, pr + 9);
+        take_sample_at(pc + 9, pr);
+    }
+    if (minV > 0) minV = 0;
+    if (maxV < 0) maxV = 0;
+}
