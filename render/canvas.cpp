@@ -20,6 +20,8 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     if (right == left || bottom == top) return;
+    // A box off the surface draws nothing, and its far edges could overflow below.
+    if (right <= 0 || left >= width_ || bottom <= 0 || top >= height_) return;
     const long long w = std::min<long long>(
         {pen_width_, static_cast<long long>(right) - left, static_cast<long long>(bottom) - top});
     const int y_first = std::max(top, 0);
@@ -84,36 +86,56 @@ void Canvas::line_to(int x1, int y1) {
     const int x0 = pen_x_;
     const int y0 = pen_y_;
     move_to(x1, y1);
-    // Coordinates this far off any surface can paint nothing worth the walk.
-    constexpr long long far = 1 << 24;
-    if (std::llabs(x0) > far || std::llabs(y0) > far || std::llabs(x1) > far ||
-        std::llabs(y1) > far)
-        return;
-    long long x = x0;
-    long long y = y0;
-    const long long dx = std::llabs(static_cast<long long>(x1) - x0);
-    const long long dy = std::llabs(static_cast<long long>(y1) - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
     // Bresenham along the major axis; the end point itself is not painted.
-    const bool x_major = dx >= dy;
-    const long long major = x_major ? dx : dy;
-    const long long minor = x_major ? dy : dx;
-    long long err = 2 * minor - major;
-    for (long long i = 0; i < major; ++i) {
-        pen_dot(static_cast<int>(x), static_cast<int>(y));
-        if (err > 0) {
+    const bool x_major =
+        std::llabs(static_cast<long long>(x1) - x0) >= std::llabs(static_cast<long long>(y1) - y0);
+    const long long a0 = x_major ? x0 : y0; // major axis
+    const long long a1 = x_major ? x1 : y1;
+    const long long b0 = x_major ? y0 : x0; // minor axis
+    const long long b1 = x_major ? y1 : x1;
+    const long long major = std::llabs(a1 - a0);
+    const long long minor = std::llabs(b1 - b0);
+    if (major == 0) return;
+    const int sa = a0 < a1 ? 1 : -1;
+    const int sb = b0 < b1 ? 1 : -1;
+    // A dot at c covers c .. c + pen_width - 1, so only these coordinates can reach the surface.
+    const long long a_lo = 1 - pen_width_;
+    const long long a_hi = (x_major ? width_ : height_) - 1;
+    const long long b_lo = 1 - pen_width_;
+    const long long b_hi = (x_major ? height_ : width_) - 1;
+    // Walk only the steps whose major coordinate can paint, so far-off ends cost nothing.
+    long long first = sa > 0 ? a_lo - a0 : a0 - a_hi;
+    long long last = sa > 0 ? a_hi - a0 : a0 - a_lo;
+    first = std::max(first, 0LL);
+    last = std::min(last, major - 1);
+    if (first > last) return;
+    // Minor steps taken before step i: ceil((2 minor i - major) / (2 major)), and the error term
+    // there; minor * i is split by major so that nothing leaves 64 bits.
+    const unsigned long long um = static_cast<unsigned long long>(major);
+    const unsigned long long prod =
+        static_cast<unsigned long long>(minor) * static_cast<unsigned long long>(first);
+    const unsigned long long rem = prod % um;
+    const unsigned long long frac = (2 * rem + um - 1) / (2 * um);
+    const long long steps = static_cast<long long>(prod / um + frac);
+    long long err = 2 * static_cast<long long>(rem) + 2 * minor - major -
+                    2 * major * static_cast<long long>(frac);
+    long long a = a0 + sa * first;
+    long long b = b0 + sb * steps;
+    for (long long i = first; i <= last; ++i) {
+        if (b >= b_lo && b <= b_hi) {
+            const int ia = static_cast<int>(a);
+            const int ib = static_cast<int>(b);
             if (x_major)
-                y += sy;
+                pen_dot(ia, ib);
             else
-                x += sx;
+                pen_dot(ib, ia);
+        }
+        if (err > 0) {
+            b += sb;
             err -= 2 * major;
         }
         err += 2 * minor;
-        if (x_major)
-            x += sx;
-        else
-            y += sy;
+        a += sa;
     }
 }
 
