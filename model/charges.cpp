@@ -54,9 +54,13 @@ void place(std::initializer_list<Charge> set) {
 
 } // namespace
 
-void place_dipole() { place({{80, 0, 1}, {-80, 0, -1}}); }
+void place_dipole() {
+    place({{80, 0, 1}, {-80, 0, -1}});
+}
 
-void Kwadrupol() { place({{80, 80, 1}, {-80, -80, 1}, {80, -80, tool_mode}, {-80, 80, tool_mode}}); }
+void Kwadrupol() {
+    place({{80, 80, 1}, {-80, -80, 1}, {80, -80, tool_mode}, {-80, 80, tool_mode}});
+}
 
 void Kondensator() {
     place({{80, 75, -1},

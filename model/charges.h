@@ -22,10 +22,18 @@ inline int charge_count = 0;
 // The charge in slot i, or a zero charge for a slot outside 1..14.
 Charge charge_at(int slot);
 
-constexpr int board_x(int column) { return column - board_centre; }
-constexpr int board_y(int row) { return board_centre - row; }
-constexpr int board_column(int x) { return x + board_centre; }
-constexpr int board_row(int y) { return board_centre - y; }
+constexpr int board_x(int column) {
+    return column - board_centre;
+}
+constexpr int board_y(int row) {
+    return board_centre - row;
+}
+constexpr int board_column(int x) {
+    return x + board_centre;
+}
+constexpr int board_row(int y) {
+    return board_centre - y;
+}
 constexpr bool on_board(int column, int row) {
     return column >= 0 && column < board_size && row >= 0 && row < board_size;
 }

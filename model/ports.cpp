@@ -23,7 +23,15 @@ BoardPort* current_board = &blank_board;
 
 } // namespace
 
-void set_window_port(WindowPort* port) { current_window = port ? port : &silent_window; }
-WindowPort& window_port() { return *current_window; }
-void set_board_port(BoardPort* port) { current_board = port ? port : &blank_board; }
-BoardPort& board_port() { return *current_board; }
+void set_window_port(WindowPort* port) {
+    current_window = port ? port : &silent_window;
+}
+WindowPort& window_port() {
+    return *current_window;
+}
+void set_board_port(BoardPort* port) {
+    current_board = port ? port : &blank_board;
+}
+BoardPort& board_port() {
+    return *current_board;
+}

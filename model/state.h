@@ -11,7 +11,9 @@ inline int mouse_x = 0;
 inline int mouse_y = 0;
 
 // The common guard of the picture commands: nothing chosen and nothing on the board.
-inline bool guard_blocks() { return tool_mode == 0 && scene_stage == 0; }
+inline bool guard_blocks() {
+    return tool_mode == 0 && scene_stage == 0;
+}
 
 inline void reset_interaction_state() {
     tool_mode = 0;

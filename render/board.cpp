@@ -64,8 +64,12 @@ void symbol(int x, int y, int znak, int radius, int half_thickness, int half_len
 
 } // namespace
 
-void plus(int x, int y, int znak) { symbol(x, y, znak, 10, 2, 5); }
-void plus1(int x, int y, int znak) { symbol(x, y, znak, 7, 1, 3); }
+void plus(int x, int y, int znak) {
+    symbol(x, y, znak, 10, 2, 5);
+}
+void plus1(int x, int y, int znak) {
+    symbol(x, y, znak, 7, 1, 3);
+}
 
 void paint_glyph(GlyphButton button) {
     switch (button) {

@@ -10,9 +10,15 @@ constexpr Rgb rgb(int r, int g, int b) {
     return 0xff000000u | (static_cast<Rgb>(r & 0xff) << 16) | (static_cast<Rgb>(g & 0xff) << 8) |
            static_cast<Rgb>(b & 0xff);
 }
-constexpr int red_of(Rgb c) { return static_cast<int>((c >> 16) & 0xff); }
-constexpr int green_of(Rgb c) { return static_cast<int>((c >> 8) & 0xff); }
-constexpr int blue_of(Rgb c) { return static_cast<int>(c & 0xff); }
+constexpr int red_of(Rgb c) {
+    return static_cast<int>((c >> 16) & 0xff);
+}
+constexpr int green_of(Rgb c) {
+    return static_cast<int>((c >> 8) & 0xff);
+}
+constexpr int blue_of(Rgb c) {
+    return static_cast<int>(c & 0xff);
+}
 
 inline constexpr Rgb white = rgb(255, 255, 255);
 inline constexpr Rgb black = rgb(0, 0, 0);
