@@ -1,0 +1,152 @@
+#include "render/equipotentials.h"
+
+#include "model/charges.h"
+#include "model/field.h"
+#include "model/ports.h"
+#include "model/state.h"
+#include "render/board.h"
+#include "render/colour_map.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// The last column and row whose samples start a pair: pairs reach column and row 399 at most,
+// so the last column and row of the board are neither read nor drawn.
+constexpr int last_base = board_size - 3;
+
+constexpr PenRgb orange_pen{255, 125, 0};
+constexpr PenRgb blue_pen{0, 28, 164};
+
+bool lies_between(double x, double y, double v) {
+    return (x <= v && v <= y) || (y <= v && v <= x);
+}
+
+// 0 for the base pixel, 1 for its neighbour: the fraction of the way from the base sample to the
+// level, rounded with halves to even. When both samples equal the level the base one is on it.
+int level_offset(double base, double other, double v) {
+    const double span = std::fabs(other - base);
+    if (span == 0.0) return 0;
+    return static_cast<int>(std::nearbyint(std::fabs(v - base) / span));
+}
+
+// Levels of the automatic family are j * step with j in -11..11; pixels of negative levels are
+// drawn after those of positive ones and win where both fall.
+enum Mark : unsigned char { unmarked = 0, marked_orange = 1, marked_blue = 2 };
+
+struct Family {
+    int step = 0;
+    bool orange = false; // the pass over 0, step, ..., 11 step
+    bool blue = false;   // the pass over 0, -step, ..., -11 step
+};
+
+// Marks the family's pixels for one pair of samples, visiting exactly the levels that the
+// level-by-level scan would plot from it.
+void mark_pair(std::vector<unsigned char>& marks, const Family& f, double inv_step, double base,
+               double other, int column, int row, int dc, int dr) {
+    const double lo = std::min(base, other);
+    const double hi = std::max(base, other);
+    double j_first = f.blue ? -11.0 : 0.0;
+    double j_last = f.orange ? 11.0 : 0.0;
+    if (f.step != 0) {
+        // The products stray from lo / step and hi / step by far less than one, so floor and
+        // ceil still bracket every level inside; the exact test below decides membership.
+        j_first = std::max(j_first, std::floor(lo * inv_step));
+        j_last = std::min(j_last, std::ceil(hi * inv_step));
+    } else {
+        j_first = j_last = 0.0;
+    }
+    for (int j = static_cast<int>(j_first); j <= static_cast<int>(j_last); ++j) {
+        const double v = static_cast<double>(j) * f.step;
+        if (!lies_between(base, other, v)) continue;
+        const int k = level_offset(base, other, v);
+        const std::size_t at =
+            static_cast<std::size_t>(column + k * dc) * board_size + (row + k * dr);
+        const Mark m = (j < 0 || (j == 0 && f.blue)) ? marked_blue : marked_orange;
+        marks[at] = std::max(marks[at], static_cast<unsigned char>(m));
+    }
+}
+
+void draw_family(Canvas& board, const Family& f) {
+    if (!f.orange && !f.blue) return;
+    std::vector<unsigned char> marks(static_cast<std::size_t>(board_size) * board_size, unmarked);
+    const double inv_step = f.step != 0 ? 1.0 / f.step : 0.0;
+    for (int p = 0; p <= last_base; ++p) {
+        const double* col = grid_V[p];
+        const double* right = grid_V[p + 1];
+        for (int q = 0; q <= last_base; ++q) {
+            const double b = col[q];
+            mark_pair(marks, f, inv_step, b, right[q], p, q, 1, 0);
+            mark_pair(marks, f, inv_step, b, col[q + 1], p, q, 0, 1);
+        }
+    }
+    const Rgb orange = to_rgb(orange_pen);
+    const Rgb blue = to_rgb(blue_pen);
+    for (int p = 0; p < board_size; ++p)
+        for (int q = 0; q < board_size; ++q) {
+            const unsigned char m = marks[static_cast<std::size_t>(p) * board_size + q];
+            if (m != unmarked) board.set_pixel(p, q, m == marked_blue ? blue : orange);
+        }
+}
+
+} // namespace
+
+void rysuj_linie_potencjalu(Canvas& board, double v) {
+    const Rgb colour = to_rgb(pen_rgb);
+    for (int p = 0; p <= last_base; ++p) {
+        for (int q = 0; q <= last_base; ++q) {
+            const double b = grid_V[p][q];
+            const double r = grid_V[p + 1][q];
+            const double d = grid_V[p][q + 1];
+            if (lies_between(b, r, v)) board.set_pixel(p + level_offset(b, r, v), q, colour);
+            if (lies_between(b, d, v)) board.set_pixel(p, q + level_offset(b, d, v), colour);
+        }
+    }
+}
+
+void linie_ekwipotencjalne(Canvas& board) {
+    if (guard_blocks()) return;
+    if (grids_stale == 1) {
+        obl_rozklad_pot();
+        rysuj_rozklad_pot(board);
+        minV_maxV();
+    }
+    grids_stale = 0;
+    WindowPort& bar = window_port();
+    bar.progress_set_position(0);
+    bar.progress_set_max(50);
+
+    Family f;
+    const double m = std::max(std::fabs(minV), std::fabs(maxV));
+    f.step = static_cast<int>(std::nearbyint(m / 24.0));
+    f.orange = maxV > 0;
+    f.blue = minV < 0;
+    // Twelve levels a pass, one bar step each; the levels are then drawn in one sweep.
+    for (int pass = 0; pass < static_cast<int>(f.orange) + static_cast<int>(f.blue); ++pass)
+        for (int level = 0; level < 12; ++level) bar.progress_step();
+    if (f.orange) pen_rgb = orange_pen;
+    if (f.blue) pen_rgb = blue_pen;
+    draw_family(board, f);
+
+    for (int i = 1; i <= charge_count; ++i) rysuj_lad(board, i);
+    bar.progress_set_position(0);
+}
+
+bool equipotential_at_pointer(Canvas& board) {
+    if (!on_board(mouse_x, mouse_y)) return false;
+    const int px = board_x(mouse_x);
+    const int py = board_y(mouse_y);
+    for (int i = 1; i <= charge_count; ++i) {
+        const double dx = static_cast<double>(charges[i].x) - px;
+        const double dy = static_cast<double>(charges[i].y) - py;
+        if (std::sqrt(dx * dx + dy * dy) < 10.0) return false;
+    }
+    const double v = grid_V[mouse_x][mouse_y];
+    // An exact zero is where charges of both signs cancel; the automatic family draws that
+    // level blue whenever both signs occur.
+    pen_rgb = v > 0 ? orange_pen : blue_pen;
+    rysuj_linie_potencjalu(board, v);
+    return true;
+}

@@ -1,0 +1,161 @@
+#include "render/field_lines.h"
+
+#include "model/charges.h"
+#include "model/field.h"
+#include "model/state.h"
+#include "render/board.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+namespace {
+
+constexpr int edge = board_centre; // the outermost column and row are at -200 and 200
+// field_term covers offsets of 0..400 on each axis, every offset between two board points.
+constexpr int field_term_reach = 2 * board_centre;
+// Starts this far off the board cannot reach it; the bound keeps the integer arithmetic exact.
+constexpr int far_start = 1 << 20;
+
+// One charge as the pass sees it: znak already multiplied by the direction factor.
+struct Source {
+    int x = 0;
+    int y = 0;
+    int sign = 0;
+    int znak = 0;
+};
+
+struct Field {
+    double ex = 0.0;
+    double ey = 0.0;
+};
+
+// d times the inverse-square field of the charges at p, summed in slot order. Within the
+// offset table the term znak * (d / s) * (dx / r) equals +-term(|dx|, |dy|) to the bit: d / s
+// is +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing.
+Field field_at(const Source* sources, int count, BoardPoint p, int d) {
+    Field f;
+    for (int k = 0; k < count; ++k) {
+        const Source& c = sources[k];
+        // A charge on the point is left out; a zero sign adds nothing to the sum either way.
+        if ((c.x == p.x && c.y == p.y) || c.sign == 0) continue;
+        const int dx = p.x - c.x;
+        const int dy = p.y - c.y;
+        const int adx = std::abs(dx);
+        const int ady = std::abs(dy);
+        if (adx <= field_term_reach && ady <= field_term_reach) {
+            const double tx = field_term(adx, ady);
+            const double ty = field_term(ady, adx);
+            f.ex = f.ex + ((c.sign < 0) != (dx < 0) ? -tx : tx);
+            f.ey = f.ey + ((c.sign < 0) != (dy < 0) ? -ty : ty);
+        } else {
+            const long long s = static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
+            const double r = std::sqrt(static_cast<double>(s));
+            const double w = static_cast<double>(d) / static_cast<double>(s);
+            f.ex = f.ex + c.znak * w * (dx / r);
+            f.ey = f.ey + c.znak * w * (dy / r);
+        }
+    }
+    return f;
+}
+
+} // namespace
+
+BoardPoint field_step(BoardPoint p, double ex, double ey, StepRemainders& rem) {
+    if (ex == 0.0) {
+        if (ey > 0) ++p.y;
+        if (ey < 0) --p.y;
+    } else if (std::fabs(ey / ex) < 1) {
+        p.x += static_cast<int>(ex / std::fabs(ex));
+        const double t = rem.y + ey / std::fabs(ex);
+        p.y += static_cast<int>(std::trunc(t));
+        rem.y = t - std::trunc(t);
+    } else {
+        p.y += static_cast<int>(ey / std::fabs(ey));
+        const double t = rem.x + ex / std::fabs(ey);
+        p.x += static_cast<int>(std::trunc(t));
+        rem.x = t - std::trunc(t);
+    }
+    return p;
+}
+
+namespace {
+
+bool on_edge(BoardPoint p) {
+    return p.x == -edge || p.x == edge || p.y == -edge || p.y == edge;
+}
+bool beyond_board(BoardPoint p) {
+    return p.x < -edge || p.x > edge || p.y < -edge || p.y > edge;
+}
+
+bool near_a_charge(const Source* sources, int count, BoardPoint p) {
+    for (int k = 0; k < count; ++k) {
+        const long long dx = static_cast<long long>(sources[k].x) - p.x;
+        const long long dy = static_cast<long long>(sources[k].y) - p.y;
+        if (dx * dx + dy * dy <= 100) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap) {
+    if (x0 < -far_start || x0 > far_start || y0 < -far_start || y0 > far_start) return {x0, y0, 0};
+    Source sources[max_charges];
+    const int count =
+        charge_count < 0 ? 0 : (charge_count > max_charges ? max_charges : charge_count);
+    for (int k = 0; k < count; ++k) {
+        const Charge& c = charges[k + 1];
+        sources[k] = {c.x, c.y, c.znak * d, c.znak};
+    }
+
+    BoardPoint current{x0, y0};
+    BoardPoint previous = current;
+    StepRemainders rem;
+    board.move_to(board_column(x0), board_row(y0));
+    int steps = 0;
+    for (;;) {
+        const Field f = field_at(sources, count, current, d);
+        const BoardPoint next = field_step(current, f.ex, f.ey, rem);
+        board.line_to(board_column(next.x), board_row(next.y));
+        ++steps;
+        const bool near = near_a_charge(sources, count, next);
+        // Beyond the board a line can only wander further off or come back to its edge, where
+        // it would end without painting anything more; the cap stops a line caught in a loop.
+        if (on_edge(next) || next == previous || near || beyond_board(next) || steps >= step_cap)
+            return {next.x, next.y, steps};
+        previous = current;
+        current = next;
+    }
+}
+
+void rysuj_linie_sil(Canvas& board, int x, int y) {
+    board.set_pen_color(field_line_colour);
+    trace_field_pass(board, x, y, +1);
+    trace_field_pass(board, x, y, -1);
+}
+
+BoardPoint field_line_start(int x, int y, int j) {
+    const double angle = j * 2 * std::numbers::pi / 10 + 0.17453292519943295;
+    return {static_cast<int>(std::nearbyint(10 * std::cos(angle) + x)),
+            static_cast<int>(std::nearbyint(10 * std::sin(angle) + y))};
+}
+
+void linie_sil(Canvas& board) {
+    if (guard_blocks()) return;
+    if (grids_stale == 1) {
+        start(board);
+        for (int i = 1; i <= charge_count; ++i) rysuj_lad(board, i);
+        obl_rozklad_pot();
+    }
+    grids_stale = 0;
+    board.set_brush_color(white);
+    board.set_pen_color(field_line_colour);
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge c = charges[i];
+        for (int j = 1; j <= 10; ++j) {
+            const BoardPoint s = field_line_start(c.x, c.y, j);
+            trace_field_pass(board, s.x, s.y, c.znak);
+        }
+    }
+}

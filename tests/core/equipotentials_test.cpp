@@ -1,0 +1,292 @@
+#include "render/equipotentials.h"
+
+#include "lines_reference.h"
+#include "model/field.h"
+#include "model/state.h"
+#include "recording_port.h"
+#include "render/board.h"
+#include "render/colour_map.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+using namespace lines_reference;
+
+constexpr Rgb orange = rgb(255, 125, 0);
+constexpr Rgb blue = rgb(0, 28, 164);
+
+class Equipotentials : public ::testing::Test {
+  protected:
+    void SetUp() override { reset_all_state(); }
+    void TearDown() override { reset_all_state(); }
+
+    static void fill_grid(const std::function<double(int, int)>& value) {
+        for (int p = 0; p < board_size; ++p)
+            for (int q = 0; q < board_size; ++q) grid_V[p][q] = value(p, q);
+    }
+    // The board point x has the potential x, so a level L lies on column L + 200.
+    static void fill_ramp_along_x() {
+        fill_grid([](int p, int) { return static_cast<double>(p - 200); });
+    }
+    // Colour of every column in the rows a line reaches, or white for an untouched column;
+    // fails when a column is painted unevenly.
+    static std::vector<Rgb> column_colours(const Canvas& board) {
+        std::vector<Rgb> out;
+        for (int p = 0; p < board.width(); ++p) {
+            const Rgb c = board.pixel(p, 0);
+            for (int q = 0; q < 399; ++q) EXPECT_EQ(board.pixel(p, q), c) << p << "," << q;
+            for (int q = 399; q < board.height(); ++q) EXPECT_EQ(board.pixel(p, q), white);
+            out.push_back(c);
+        }
+        return out;
+    }
+    static void expect_family_columns(const Canvas& board, int step, bool with_orange,
+                                      bool with_blue) {
+        std::vector<Rgb> expected(board_size, white);
+        for (int k = 0; k < 12 && with_orange; ++k) expected[200 + k * step] = orange;
+        for (int k = 0; k < 12 && with_blue; ++k) expected[200 - k * step] = blue;
+        EXPECT_EQ(column_colours(board), expected);
+    }
+    void run_family_over_ramp(double lowest, double highest) {
+        fill_ramp_along_x();
+        minV = lowest;
+        maxV = highest;
+        scene_stage = 1;
+        linie_ekwipotencjalne(board);
+    }
+
+    Canvas board{board_size, board_size};
+};
+
+TEST_F(Equipotentials, SampleOnTheLevelIsPlottedAtItsOwnPixelOnly) {
+    fill_grid([](int, int) { return 1000.0; });
+    grid_V[3][3] = 5;
+    pen_rgb = {255, 125, 0};
+    Canvas small(8, 8);
+    rysuj_linie_potencjalu(small, 5);
+    EXPECT_EQ(small.pixel(3, 3), orange);
+    small.set_pixel(3, 3, white);
+    EXPECT_EQ(differing_pixels(small, Canvas(8, 8)), 0);
+}
+
+TEST_F(Equipotentials, FractionOfExactlyHalfPlotsTheBasePixelAndMorePlotsTheNeighbour) {
+    fill_grid([](int p, int) { return 10.0 * p; });
+    pen_rgb = {0, 28, 164};
+    Canvas small(4, 3);
+    rysuj_linie_potencjalu(small, 5);  // halfway from column 0 to column 1
+    rysuj_linie_potencjalu(small, 26); // 0.6 of the way from column 2 to column 3
+    Canvas expected(4, 3);
+    for (int q = 0; q < 3; ++q) {
+        expected.set_pixel(0, q, blue);
+        expected.set_pixel(3, q, blue);
+    }
+    EXPECT_EQ(differing_pixels(small, expected), 0);
+}
+
+TEST_F(Equipotentials, NothingIsReadOrPlottedInColumnOrRow400) {
+    fill_grid([](int p, int q) { return static_cast<double>(p + q); });
+    pen_rgb = {255, 125, 0};
+    // 800 is only the corner sample, 799 only samples in column or row 400.
+    rysuj_linie_potencjalu(board, 800);
+    rysuj_linie_potencjalu(board, 799);
+    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
+    // 797 is reached at fraction 1 from [398][398] towards both neighbours.
+    rysuj_linie_potencjalu(board, 797);
+    Canvas expected(board_size, board_size);
+    expected.set_pixel(399, 398, orange);
+    expected.set_pixel(398, 399, orange);
+    EXPECT_EQ(differing_pixels(board, expected), 0);
+}
+
+TEST_F(Equipotentials, PairOfSamplesBothOnTheLevelPlotsTheBasePixelAndScanningGoesOn) {
+    // Untouched grids are all zero, as is the level of any clicked pixel.
+    pen_rgb = {255, 125, 0};
+    rysuj_linie_potencjalu(board, 0);
+    for (int p = 0; p < board_size; ++p)
+        for (int q = 0; q < board_size; ++q)
+            ASSERT_EQ(board.pixel(p, q), p < 399 && q < 399 ? orange : white) << p << "," << q;
+}
+
+TEST_F(Equipotentials, FamilySpacingIsHalfOfM24thsRoundedToEven) {
+    run_family_over_ramp(-300, 120); // M = 300: step Round(12.5) = 12
+    expect_family_columns(board, 12, true, true);
+    EXPECT_EQ(to_rgb(pen_rgb), blue);
+
+    board = Canvas(board_size, board_size);
+    run_family_over_ramp(-10, 36); // Round(1.5) = 2
+    expect_family_columns(board, 2, true, true);
+
+    board = Canvas(board_size, board_size);
+    run_family_over_ramp(0, 12); // Round(0.5) = 0: every level is 0, orange only
+    expect_family_columns(board, 0, true, false);
+    EXPECT_EQ(to_rgb(pen_rgb), orange);
+
+    board = Canvas(board_size, board_size);
+    run_family_over_ramp(-1000.0 / 9, 0); // a lone negative charge: step 5, blue only
+    expect_family_columns(board, 5, false, true);
+}
+
+TEST_F(Equipotentials, FamilyWithoutAnyPotentialDrawsNoLevel) {
+    const PenRgb before{1, 2, 3};
+    pen_rgb = before;
+    run_family_over_ramp(0, 0);
+    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
+    EXPECT_EQ(to_rgb(pen_rgb), to_rgb(before));
+}
+
+TEST_F(Equipotentials, FamilyCountsOneProgressStepPerLevelAndEmptiesTheBar) {
+    RecordingWindowPort bar;
+    run_family_over_ramp(-100, 100);
+    EXPECT_EQ(bar.count(RecordingWindowPort::Call::step), 24u);
+    EXPECT_EQ(bar.highest_position, 24);
+    EXPECT_EQ(bar.maximum, 50);
+    EXPECT_EQ(bar.position, 0);
+
+    RecordingWindowPort positive_only;
+    run_family_over_ramp(0, 100);
+    EXPECT_EQ(positive_only.count(RecordingWindowPort::Call::step), 12u);
+}
+
+TEST_F(Equipotentials, FamilyIsRefusedByTheCommonGuard) {
+    RecordingWindowPort bar;
+    fill_ramp_along_x();
+    minV = -100;
+    maxV = 100;
+    grids_stale = 1;
+    put_charges({{0, 0, 1}});
+    linie_ekwipotencjalne(board);
+    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
+    EXPECT_TRUE(bar.events.empty());
+    EXPECT_EQ(grids_stale, 1);
+}
+
+// The family in one sweep against twenty-four level-by-level scans, on real potentials.
+class FamilyMatchesLevelByLevel : public Equipotentials {
+  protected:
+    void expect_same_as_reference(int expected_step) {
+        Canvas reference = board;
+        linie_ekwipotencjalne(board);
+        equipotential_family(reference, expected_step, maxV > 0, minV < 0);
+        for (int i = 1; i <= charge_count; ++i) rysuj_lad(reference, i);
+        EXPECT_EQ(differing_pixels(board, reference), 0);
+    }
+};
+
+TEST_F(FamilyMatchesLevelByLevel, SingleChargeAfterStaleGridsGetsStepFiveInOrangeOnly) {
+    put_charges({{0, 0, 1}});
+    tool_mode = 1;
+    grids_stale = 1;
+    linie_ekwipotencjalne(board); // computes, paints the map, then the lines
+    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(to_rgb(pen_rgb), orange);
+    Canvas reference(board_size, board_size);
+    pen_rgb = {};
+    rysuj_rozklad_pot(reference);
+    equipotential_family(reference, 5, true, false);
+    for (int i = 1; i <= charge_count; ++i) rysuj_lad(reference, i);
+    EXPECT_EQ(differing_pixels(board, reference), 0);
+}
+
+TEST_F(FamilyMatchesLevelByLevel, DipoleGetsStepFourAndLevelZeroEndsBlue) {
+    place_dipole();
+    obl_rozklad_pot();
+    expect_same_as_reference(4);
+    EXPECT_EQ(board.pixel(200, 100), blue); // the symmetry axis is exactly level 0
+    EXPECT_EQ(to_rgb(pen_rgb), blue);
+}
+
+TEST_F(FamilyMatchesLevelByLevel, QuadrupoleAndCapacitor) {
+    tool_mode = -1;
+    Kwadrupol();
+    obl_rozklad_pot();
+    expect_same_as_reference(4); // range about -103.251..103.251
+
+    board = Canvas(board_size, board_size);
+    Kondensator();
+    obl_rozklad_pot();
+    expect_same_as_reference(8); // range about -195.038..195.038
+}
+
+TEST_F(FamilyMatchesLevelByLevel, RandomChargeSetsWithWideDenseAndZeroSpacing) {
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        put_charges(random_charges(seed, seed % 2 == 0 ? 14 : 5));
+        obl_rozklad_pot();
+        scene_stage = 1;
+        board = Canvas(board_size, board_size);
+        expect_same_as_reference(static_cast<int>(std::nearbyint(std::max(-minV, maxV) / 24)));
+        // A narrow range crowds small whole-number levels through the samples.
+        minV = -30;
+        maxV = 30;
+        board = Canvas(board_size, board_size);
+        expect_same_as_reference(1);
+        // A range within 12 of zero spaces every level at 0.
+        minV = -10;
+        maxV = 10;
+        board = Canvas(board_size, board_size);
+        expect_same_as_reference(0);
+    }
+}
+
+class LineThroughPointer : public Equipotentials {
+  protected:
+    void SetUp() override {
+        Equipotentials::SetUp();
+        fill_ramp_along_x();
+        put_charges({{0, 0, 1}});
+    }
+};
+
+TEST_F(LineThroughPointer, ClickTenPixelsFromAChargeDrawsAndCloserDoesNot) {
+    mouse_x = 207; // 7 right of and 7 above the charge: about 9.9 away
+    mouse_y = 193;
+    pen_rgb = {1, 2, 3};
+    EXPECT_FALSE(equipotential_at_pointer(board));
+    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
+    EXPECT_EQ(to_rgb(pen_rgb), rgb(1, 2, 3));
+
+    mouse_x = 200; // straight above, exactly 10 away: the level 0 of column 200
+    mouse_y = 190;
+    EXPECT_TRUE(equipotential_at_pointer(board));
+    std::vector<Rgb> expected(board_size, white);
+    expected[200] = blue;
+    EXPECT_EQ(column_colours(board), expected);
+}
+
+TEST_F(LineThroughPointer, PositiveClickIsOrangeAfterABlueFamilyAndNegativeIsBlue) {
+    pen_rgb = {0, 28, 164};
+    mouse_x = 260;
+    mouse_y = 0;
+    EXPECT_TRUE(equipotential_at_pointer(board));
+    mouse_x = 50;
+    EXPECT_TRUE(equipotential_at_pointer(board));
+    std::vector<Rgb> expected(board_size, white);
+    expected[260] = orange;
+    expected[50] = blue;
+    EXPECT_EQ(column_colours(board), expected);
+    EXPECT_EQ(to_rgb(pen_rgb), blue);
+}
+
+TEST_F(LineThroughPointer, ZeroLevelIsBlueWhateverTheLastColour) {
+    pen_rgb = {255, 125, 0};
+    mouse_x = 200;
+    mouse_y = 0;
+    EXPECT_TRUE(equipotential_at_pointer(board));
+    EXPECT_EQ(board.pixel(200, 5), blue);
+}
+
+TEST_F(LineThroughPointer, PointerOffTheBoardDrawsNothing) {
+    mouse_x = 401;
+    mouse_y = 0;
+    EXPECT_FALSE(equipotential_at_pointer(board));
+    mouse_x = 0;
+    mouse_y = -1;
+    EXPECT_FALSE(equipotential_at_pointer(board));
+    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
+}
+
+} // namespace

@@ -1,0 +1,253 @@
+#include "render/field_lines.h"
+
+#include "lines_reference.h"
+#include "model/field.h"
+#include "model/state.h"
+#include "render/board.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using namespace lines_reference;
+
+constexpr Rgb teal = rgb(0, 128, 128);
+
+class FieldLines : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        reset_all_state();
+        board.set_pen_color(teal); // as rysuj_linie_sil and linie_sil leave it for their passes
+    }
+    void TearDown() override { reset_all_state(); }
+
+    // A blank board with the given board points painted in the field-line colour.
+    static Canvas board_with(const std::vector<BoardPoint>& points) {
+        Canvas c(board_size, board_size);
+        for (const BoardPoint& p : points) c.set_pixel(p.x + 200, 200 - p.y, teal);
+        return c;
+    }
+    static std::vector<BoardPoint> run(int x0, int x1, int y) {
+        std::vector<BoardPoint> out;
+        for (int x = x0; x <= x1; ++x) out.push_back({x, y});
+        return out;
+    }
+
+    Canvas board{board_size, board_size};
+};
+
+TEST_F(FieldLines, StartsOfTheAutomaticLinesFollowTheirOffsetTable) {
+    const int dx[10] = {7, 1, -5, -9, -10, -7, -1, 5, 9, 10};
+    const int dy[10] = {7, 10, 9, 4, -2, -7, -10, -9, -4, 2};
+    for (const BoardPoint c : {BoardPoint{0, 0}, BoardPoint{-200, 200}, BoardPoint{137, -59}})
+        for (int j = 1; j <= 10; ++j)
+            EXPECT_EQ(field_line_start(c.x, c.y, j), (BoardPoint{c.x + dx[j - 1], c.y + dy[j - 1]}))
+                << j;
+}
+
+TEST_F(FieldLines, StepOfEqualComponentsTakesYAsTheMajorAxis) {
+    StepRemainders rem{-0.5, 0.25};
+    // y major: one up, and x gets -0.5 + 1 = 0.5, too little to move; y's remainder is kept.
+    EXPECT_EQ(field_step({3, 4}, 2.0, 2.0, rem), (BoardPoint{3, 5}));
+    EXPECT_EQ(rem.x, 0.5);
+    EXPECT_EQ(rem.y, 0.25);
+    rem = {};
+    EXPECT_EQ(field_step({3, 4}, 1.0, -1.0, rem), (BoardPoint{4, 3})); // diagonal, remainder 0
+    EXPECT_EQ(rem.x, 0.0);
+}
+
+TEST_F(FieldLines, StepCarriesTheMinorFractionUntilItMakesAPixel) {
+    StepRemainders rem;
+    BoardPoint p{0, 0};
+    p = field_step(p, 4.0, -3.0, rem); // x major: y gets -0.75
+    EXPECT_EQ(p, (BoardPoint{1, 0}));
+    EXPECT_EQ(rem.y, -0.75);
+    p = field_step(p, 4.0, -3.0, rem); // -1.5: one down, -0.5 carried
+    EXPECT_EQ(p, (BoardPoint{2, -1}));
+    EXPECT_EQ(rem.y, -0.5);
+    p = field_step(p, -0.0, -3.0, rem); // either zero of Ex: straight down, remainders kept
+    EXPECT_EQ(p, (BoardPoint{2, -2}));
+    EXPECT_EQ(rem.y, -0.5);
+    EXPECT_EQ(field_step(p, 0.0, 0.0, rem), p);
+}
+
+TEST_F(FieldLines, ClickedLineOfOneChargeRunsToTheEdgeAndStopsTenFromTheCharge) {
+    put_charges({{0, 0, 1}});
+    const FieldPassEnd along = trace_field_pass(board, 50, 0, +1);
+    EXPECT_EQ((BoardPoint{along.x, along.y}), (BoardPoint{200, 0}));
+    EXPECT_EQ(along.steps, 150);
+    const FieldPassEnd against = trace_field_pass(board, 50, 0, -1);
+    EXPECT_EQ((BoardPoint{against.x, against.y}), (BoardPoint{10, 0}));
+    EXPECT_EQ(against.steps, 40);
+
+    Canvas fresh(board_size, board_size);
+    fresh.set_pen_color(rgb(1, 2, 3));
+    fresh.set_brush_color(rgb(4, 5, 6));
+    rysuj_linie_sil(fresh, 50, 0);
+    // Each segment stops short of its end, so neither final point is painted.
+    EXPECT_EQ(differing_pixels(fresh, board_with(run(11, 199, 0))), 0);
+    EXPECT_EQ(fresh.pen_color(), teal);
+    EXPECT_EQ(fresh.brush_color(), rgb(4, 5, 6));
+}
+
+TEST_F(FieldLines, CancellingComponentsGiveAVerticalLineEndingWhereTheFieldVanishes) {
+    put_charges({{-20, 0, 1}, {20, 0, 1}});
+    const FieldPassEnd up = trace_field_pass(board, 0, 50, +1);
+    EXPECT_EQ((BoardPoint{up.x, up.y}), (BoardPoint{0, 200}));
+    const FieldPassEnd down = trace_field_pass(board, 0, 50, -1);
+    EXPECT_EQ((BoardPoint{down.x, down.y}), (BoardPoint{0, 0}));
+    EXPECT_EQ(down.steps, 52); // fifty down, then two that do not move
+    std::vector<BoardPoint> column;
+    for (int y = 1; y <= 199; ++y) column.push_back({0, y});
+    EXPECT_EQ(differing_pixels(board, board_with(column)), 0);
+}
+
+TEST_F(FieldLines, PassEndsWhenItStepsBackOntoThePointItLeft) {
+    // The field vanishes between x = 0 and x = 1 and points at that gap from both sides.
+    put_charges({{-20, 0, 1}, {21, 0, 1}});
+    const FieldPassEnd end = trace_field_pass(board, -5, 0, +1);
+    EXPECT_EQ((BoardPoint{end.x, end.y}), (BoardPoint{0, 0}));
+    EXPECT_EQ(end.steps, 7);
+    EXPECT_EQ(differing_pixels(board, board_with(run(-5, 1, 0))), 0);
+}
+
+TEST_F(FieldLines, WithoutChargesNothingVisibleIsDrawn) {
+    board.set_pen_color(teal);
+    const FieldPassEnd end = trace_field_pass(board, 30, 40, +1);
+    EXPECT_EQ((BoardPoint{end.x, end.y}), (BoardPoint{30, 40}));
+    EXPECT_EQ(end.steps, 1);
+    rysuj_linie_sil(board, -100, 7);
+    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
+}
+
+TEST_F(FieldLines, AutomaticLinesOfOneChargeLeaveItWhateverItsSign) {
+    put_charges({{0, 0, 1}});
+    scene_stage = 1;
+    const FieldPassEnd first = trace_field_pass(board, 7, 7, +1);
+    EXPECT_EQ((BoardPoint{first.x, first.y}), (BoardPoint{200, 200}));
+    for (int j = 1; j <= 10; ++j) {
+        const BoardPoint s = field_line_start(0, 0, j);
+        const FieldPassEnd e = trace_field_pass(board, s.x, s.y, +1);
+        EXPECT_TRUE(e.x == 200 || e.x == -200 || e.y == 200 || e.y == -200) << j;
+    }
+
+    Canvas positive(board_size, board_size);
+    linie_sil(positive);
+    EXPECT_EQ(positive.brush_color(), white);
+    EXPECT_EQ(positive.pen_color(), teal);
+    Canvas negative(board_size, board_size);
+    put_charges({{0, 0, -1}});
+    linie_sil(negative);
+    EXPECT_EQ(differing_pixels(positive, negative), 0);
+    EXPECT_EQ(differing_pixels(positive, board), 0); // the same ten lines, no marker
+}
+
+TEST_F(FieldLines, AutomaticLinesDrawOverThePictureWhenGridsAreFresh) {
+    put_charges({{30, -20, 1}, {-60, 50, -1}});
+    scene_stage = 2;
+    board.set_pen_color(rgb(200, 0, 0));
+    board.set_brush_color(rgb(200, 0, 0));
+    board.rectangle(0, 0, board_size, board_size);
+    Canvas reference = board;
+    linie_sil(board);
+    field_lines(reference);
+    EXPECT_EQ(differing_pixels(board, reference), 0);
+    EXPECT_EQ(board.pixel(0, 0), rgb(200, 0, 0));
+}
+
+TEST_F(FieldLines, StaleGridsStartFromTheBareBoardWithMarkersAndAreRecomputed) {
+    put_charges({{30, -20, 1}, {-60, 50, -1}});
+    tool_mode = 3;
+    grids_stale = 1;
+    board.set_brush_color(rgb(200, 0, 0));
+    board.rectangle(0, 0, board_size, board_size);
+    linie_sil(board);
+    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(scene_stage, 2);
+    EXPECT_NE(grid_V[230][220], 0.0);
+    Canvas reference(board_size, board_size);
+    start(reference);
+    for (int i = 1; i <= charge_count; ++i) rysuj_lad(reference, i);
+    field_lines(reference);
+    EXPECT_EQ(differing_pixels(board, reference), 0);
+}
+
+TEST_F(FieldLines, AutomaticLinesAreRefusedByTheCommonGuard) {
+    put_charges({{0, 0, 1}});
+    grids_stale = 1;
+    linie_sil(board);
+    EXPECT_EQ(grids_stale, 1);
+    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
+}
+
+// Passes that the edge, charge and reversal tests alone would never end.
+TEST_F(FieldLines, PassFromTheOutermostColumnOrRowEndsOnceItLeavesTheBoard) {
+    put_charges({{0, 0, 1}, {-100, 0, 1}});
+    const FieldPassEnd right = trace_field_pass(board, 200, 0, +1);
+    EXPECT_EQ((BoardPoint{right.x, right.y}), (BoardPoint{201, 0}));
+    EXPECT_EQ(right.steps, 1);
+    EXPECT_EQ(board.pixel(400, 200), teal);
+
+    put_charges({{0, 0, -1}, {0, 50, 1}});
+    const FieldPassEnd bottom = trace_field_pass(board, 0, -200, -1);
+    EXPECT_EQ((BoardPoint{bottom.x, bottom.y}), (BoardPoint{0, -201}));
+    EXPECT_EQ(bottom.steps, 1);
+}
+
+TEST_F(FieldLines, LinesOfAChargeNearTheBorderAllEnd) {
+    put_charges({{195, 0, 1}, {200, 200, -1}});
+    scene_stage = 1;
+    for (int i = 1; i <= charge_count; ++i)
+        for (int j = 1; j <= 10; ++j) {
+            const BoardPoint s = field_line_start(charges[i].x, charges[i].y, j);
+            const FieldPassEnd e = trace_field_pass(board, s.x, s.y, charges[i].znak);
+            if (s.x > 200 || s.y > 200) {
+                EXPECT_EQ(e.steps, 1) << i << "," << j;
+            }
+            EXPECT_LT(e.steps, 400) << i << "," << j;
+        }
+    Canvas reference(board_size, board_size);
+    Canvas automatic(board_size, board_size);
+    field_lines(reference);
+    linie_sil(automatic);
+    EXPECT_EQ(differing_pixels(automatic, reference), 0);
+}
+
+TEST_F(FieldLines, PassStopsAtTheStepCapWithItsLastSegmentDrawn) {
+    put_charges({{0, 0, 1}});
+    const FieldPassEnd end = trace_field_pass(board, 50, 0, +1, 5);
+    EXPECT_EQ((BoardPoint{end.x, end.y}), (BoardPoint{55, 0}));
+    EXPECT_EQ(end.steps, 5);
+    EXPECT_EQ(differing_pixels(board, board_with(run(50, 54, 0))), 0);
+}
+
+// The pass through the offset table against one summing every term by its own formula.
+TEST_F(FieldLines, TableTermsDrawTheSameLinesAsDirectEvaluation) {
+    std::vector<std::vector<Charge>> sets = {
+        {{80, 0, 1}, {-80, 0, -1}},
+        {{80, 80, 1}, {-80, -80, 1}, {80, -80, -1}, {-80, 80, -1}},
+        {{195, -190, 1}, {-200, 200, -1}, {0, 0, 1}},
+    };
+    for (unsigned seed = 11; seed <= 14; ++seed) sets.push_back(random_charges(seed, 14));
+    Kondensator();
+    sets.push_back({charges.begin() + 1, charges.begin() + 1 + charge_count});
+    scene_stage = 1;
+    for (const std::vector<Charge>& set : sets) {
+        put_charges(set);
+        Canvas fast(board_size, board_size);
+        Canvas direct(board_size, board_size);
+        linie_sil(fast);
+        field_lines(direct);
+        for (int x = -200; x <= 200; x += 37)
+            for (int y = -200; y <= 200; y += 41) {
+                rysuj_linie_sil(fast, x, y);
+                field_pass(direct, x, y, +1);
+                field_pass(direct, x, y, -1);
+            }
+        EXPECT_EQ(differing_pixels(fast, direct), 0) << set.size();
+    }
+}
+
+} // namespace

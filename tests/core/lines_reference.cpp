@@ -1,0 +1,132 @@
+#include "lines_reference.h"
+
+#include "model/field.h"
+#include "model/ports.h"
+#include "model/state.h"
+#include "render/board.h"
+#include "render/colour_map.h"
+#include "render/equipotentials.h"
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <set>
+#include <utility>
+
+namespace lines_reference {
+
+void reset_all_state() {
+    clear_charges();
+    reset_interaction_state();
+    std::memset(grid_V, 0, sizeof grid_V);
+    std::memset(grid_Ex, 0, sizeof grid_Ex);
+    std::memset(grid_Ey, 0, sizeof grid_Ey);
+    minV = 0.0;
+    maxV = 0.0;
+    pen_rgb = {};
+    scratch_bitmap.reset();
+    set_window_port(nullptr);
+    set_board_port(nullptr);
+}
+
+void put_charges(std::initializer_list<Charge> set) {
+    put_charges(std::vector<Charge>(set));
+}
+
+void put_charges(const std::vector<Charge>& set) {
+    clear_charges();
+    for (const Charge& c : set) charges[static_cast<std::size_t>(++charge_count)] = c;
+}
+
+std::vector<Charge> random_charges(unsigned seed, int n) {
+    std::mt19937 gen(seed);
+    std::uniform_int_distribution<int> coord(-200, 200);
+    std::set<std::pair<int, int>> taken;
+    std::vector<Charge> out;
+    while (static_cast<int>(out.size()) < n) {
+        const int x = coord(gen);
+        const int y = coord(gen);
+        if (!taken.insert({x, y}).second) continue;
+        out.push_back({x, y, (gen() & 1u) != 0 ? 1 : -1});
+    }
+    return out;
+}
+
+void equipotential_family(Canvas& board, int step, bool orange, bool blue) {
+    if (orange) {
+        pen_rgb = {255, 125, 0};
+        double level = 0;
+        for (int k = 0; k < 12; ++k) {
+            rysuj_linie_potencjalu(board, level);
+            level = level + step;
+        }
+    }
+    if (blue) {
+        pen_rgb = {0, 28, 164};
+        double level = 0;
+        for (int k = 0; k < 12; ++k) {
+            rysuj_linie_potencjalu(board, level);
+            level = level - step;
+        }
+    }
+}
+
+FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
+    int cx = x0;
+    int cy = y0;
+    int px = x0;
+    int py = y0;
+    StepRemainders rem;
+    board.move_to(x0 + 200, 200 - y0);
+    for (int steps = 1;; ++steps) {
+        double ex = 0;
+        double ey = 0;
+        for (int k = 1; k <= charge_count; ++k) {
+            const Charge& c = charges[static_cast<std::size_t>(k)];
+            if (c.x == cx && c.y == cy) continue;
+            const int dx = cx - c.x;
+            const int dy = cy - c.y;
+            const int s = dx * dx + dy * dy;
+            const double r = std::sqrt(static_cast<double>(s));
+            const double w = static_cast<double>(d) / s;
+            ex = ex + c.znak * w * (dx / r);
+            ey = ey + c.znak * w * (dy / r);
+        }
+        const BoardPoint n = field_step({cx, cy}, ex, ey, rem);
+        board.line_to(n.x + 200, 200 - n.y);
+        bool near = false;
+        for (int k = 1; k <= charge_count; ++k) {
+            const Charge& c = charges[static_cast<std::size_t>(k)];
+            if ((c.x - n.x) * (c.x - n.x) + (c.y - n.y) * (c.y - n.y) <= 100) near = true;
+        }
+        const bool on_border = n.x == -200 || n.x == 200 || n.y == -200 || n.y == 200;
+        const bool beyond = n.x < -200 || n.x > 200 || n.y < -200 || n.y > 200;
+        if (on_border || (n.x == px && n.y == py) || near || beyond || steps >= cap)
+            return {n.x, n.y, steps};
+        px = cx;
+        py = cy;
+        cx = n.x;
+        cy = n.y;
+    }
+}
+
+void field_lines(Canvas& board) {
+    board.set_pen_color(field_line_colour);
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge& c = charges[static_cast<std::size_t>(i)];
+        for (int j = 1; j <= 10; ++j) {
+            const BoardPoint s = field_line_start(c.x, c.y, j);
+            field_pass(board, s.x, s.y, c.znak);
+        }
+    }
+}
+
+int differing_pixels(const Canvas& a, const Canvas& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) ++n;
+    return n;
+}
+
+} // namespace lines_reference
