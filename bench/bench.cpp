@@ -1,3 +1,4 @@
+#include "app/board_view.h"
 #include "app/tform1.h"
 #include "model/charges.h"
 #include "model/field.h"
@@ -81,6 +82,7 @@ void register_all() {
             for (auto _ : state) {
                 grids_stale = 1;
                 (form.*handler)();
+                form.Image1->repaint();
             }
         });
     }
