@@ -483,11 +483,16 @@ void TForm1::show_error(std::string_view text) {
 }
 
 void TForm1::progress_set_position(int position) {
+    // A position is set at the start and at the end of a pass: the bar paints normally again.
+    ProgressBar1->setUpdatesEnabled(true);
     ProgressBar1->setValue(position);
 }
 
 void TForm1::progress_set_max(int max) {
     ProgressBar1->setMaximum(max);
+    // During the pass the bar would repaint itself on every visible change; it is painted from
+    // repaint_progress_when_due instead.
+    ProgressBar1->setUpdatesEnabled(false);
     progress_clock_.start();
     progress_painted_at_ = 0;
 }
@@ -505,6 +510,9 @@ void TForm1::repaint_progress_when_due() {
     const qint64 now = progress_clock_.elapsed();
     if (now - progress_painted_at_ >= frame_ms) {
         progress_painted_at_ = now;
+        const bool held = !ProgressBar1->updatesEnabled();
+        ProgressBar1->setUpdatesEnabled(true);
         ProgressBar1->repaint();
+        ProgressBar1->setUpdatesEnabled(!held);
     }
 }

@@ -257,3 +257,36 @@ TEST_F(Window, ReadoutKeepsTheLastGridValuesAfterTheChargesChange) {
     move_to(210, 200);
     EXPECT_EQ(form->Label3->text(), "V[10,0]  = 100.00");
 }
+
+namespace {
+
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(Window, ProgressBarRepaintsWhileHeldButAtMostOncePerFrame) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    PaintCounter counter;
+    form->ProgressBar1->installEventFilter(&counter);
+    form->progress_set_position(0);
+    form->progress_set_max(400);
+    for (int i = 0; i < 401; ++i) form->progress_step();
+    EXPECT_EQ(form->ProgressBar1->value(), 400); // stops at its maximum
+    EXPECT_LE(counter.paints, 1);                // a fast pass costs no painting
+
+    counter.paints = 0;
+    form->progress_set_max(3);
+    for (int i = 0; i < 3; ++i) {
+        QTest::qSleep(20); // a slow pass: each step is a frame later than the last paint
+        form->progress_step();
+    }
+    EXPECT_EQ(counter.paints, 3);
+    form->ProgressBar1->removeEventFilter(&counter);
+}
