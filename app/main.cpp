@@ -6,8 +6,12 @@
 
 namespace {
 
+constexpr const char* no_display_help =
+    "Start it from a desktop session, or without one under a virtual display: "
+    "xvfb-run -a ./build/ardenika\n";
+
 // Qt aborts with a raw message when no display can be reached; say plainly what to do instead.
-bool display_reachable() {
+bool display_named() {
     auto set = [](const char* name) {
         const char* v = std::getenv(name);
         return v != nullptr && *v != '\0';
@@ -15,17 +19,33 @@ bool display_reachable() {
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+QtMessageHandler qt_default_handler = nullptr;
+
+// A display that is named but cannot be opened ends the start-up with a fatal message from Qt.
+void explain_fatal_start(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg && (text.contains(QLatin1String("display")) ||
+                               text.contains(QLatin1String("platform plugin")))) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "Ardenika could not open the graphical display %s.\n%s",
+                     display ? display : "", no_display_help);
+        std::_Exit(1);
+    }
+    if (qt_default_handler) qt_default_handler(type, context, text);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!display_reachable()) {
-        std::fputs("Ardenika needs a graphical display, and none was found (DISPLAY and "
-                   "WAYLAND_DISPLAY are not set).\nStart it from a desktop session, or without "
-                   "one under a virtual display: xvfb-run -a ./build/ardenika\n",
-                   stderr);
+    if (!display_named()) {
+        std::fprintf(stderr,
+                     "Ardenika needs a graphical display, and none was found (DISPLAY and "
+                     "WAYLAND_DISPLAY are not set).\n%s",
+                     no_display_help);
         return 1;
     }
+    qt_default_handler = qInstallMessageHandler(explain_fatal_start);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qt_default_handler);
     TForm1 Form1;
     return QApplication::exec();
 }
