@@ -52,7 +52,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     const bool was_pressed = pressed_;
     pressed_ = false;
-    if (was_pressed && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()) && on_click)
-        on_click();
+    // Over the board by the same pixels as the moves: position 400.7 is on pixel 400, not off it.
+    const QPointF at = event->position();
+    const bool over = at.x() >= 0.0 && at.x() < width() && at.y() >= 0.0 && at.y() < height();
+    if (was_pressed && event->button() == Qt::LeftButton && over && on_click) on_click();
 }

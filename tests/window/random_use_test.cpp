@@ -1,0 +1,283 @@
+// Seeded random use of the whole window: buttons, menu items, board clicks, pointer moves and
+// drags past the board's edges, with the program's invariants checked after every event.
+//
+//   ARDENIKA_RANDOM_EVENTS  events in all (default 20000), in sessions of 1000 on a fresh window
+//   ARDENIKA_RANDOM_SEED    seed of the first session (default 1); session k uses seed + k
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <cstdlib>
+#include <deque>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr long session_events = 1000;
+// Far above any handler's real time even under the sanitizers; only a pass that never ends
+// or a dialog left open can take this long.
+constexpr qint64 event_bound_ms = 2000;
+
+long env_number(const char* name, long fallback) {
+    const char* text = std::getenv(name);
+    if (text == nullptr || *text == '\0') return fallback;
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    return *end == '\0' && value >= 0 ? value : fallback;
+}
+
+// Closes every modal dialog as soon as its event loop runs, and counts what it closed.
+class ModalCloser {
+  public:
+    ModalCloser() {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                ++error_boxes;
+                last_error = box->text();
+                box->accept();
+            } else {
+                ++help_dialogs;
+                dialog->reject();
+            }
+        });
+        timer_.start();
+    }
+
+    int error_boxes = 0;
+    int help_dialogs = 0;
+    QString last_error;
+
+  private:
+    QTimer timer_;
+};
+
+bool same_charges(const std::array<Charge, max_charges + 1>& a,
+                  const std::array<Charge, max_charges + 1>& b) {
+    for (int i = 1; i <= max_charges; ++i)
+        if (a[i].x != b[i].x || a[i].y != b[i].y || a[i].znak != b[i].znak) return false;
+    return true;
+}
+
+} // namespace
+
+class RandomUse : public Window {
+  protected:
+    struct Totals {
+        long events = 0;
+        int error_boxes = 0;
+        int help_dialogs = 0;
+        qint64 slowest_ms = 0;
+    };
+
+    // One session of random use from program start; stops at the first broken invariant.
+    void run_session(unsigned seed, long count, Totals& totals) {
+        TearDown();
+        SetUp();
+        rng_.seed(seed);
+        seed_ = seed;
+        recent_.clear();
+        held_ = false;
+        ModalCloser closer;
+        closer_ = &closer;
+        sent_ = 0;
+        while (sent_ < count && !HasFatalFailure()) random_step();
+        ASSERT_FALSE(held_) << context("session end");
+        ASSERT_TRUE(form->findChildren<QDialog*>().isEmpty()) << context("session end");
+        totals.events += sent_;
+        totals.error_boxes += closer.error_boxes;
+        totals.help_dialogs += closer.help_dialogs;
+        totals.slowest_ms = std::max(totals.slowest_ms, slowest_ms_);
+        closer_ = nullptr;
+    }
+
+  private:
+    int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+    // Anywhere over the board, sub-pixel positions included.
+    QPointF over_board() {
+        std::uniform_real_distribution<double> d(0.0, static_cast<double>(board_size));
+        return QPointF(d(rng_), d(rng_));
+    }
+    // Anywhere from far before to far past the board, at sub-pixel positions.
+    QPointF anywhere() {
+        std::uniform_real_distribution<double> d(-300.0, 700.0);
+        return QPointF(d(rng_), d(rng_));
+    }
+    // Clearly past one edge, so releasing there is never taken for a click.
+    QPointF off_board() {
+        QPointF p = anywhere();
+        while (p.x() > -2.0 && p.x() < 403.0 && p.y() > -2.0 && p.y() < 403.0) p = anywhere();
+        return p;
+    }
+    static std::string where(QPointF p) {
+        std::ostringstream out;
+        out << "(" << p.x() << ", " << p.y() << ")";
+        return out.str();
+    }
+
+    void random_step() {
+        const int pick = uniform(0, 99);
+        if (pick < 30) {
+            move(uniform(0, 3) == 0 ? anywhere() : over_board());
+        } else if (pick < 55) {
+            const QPointF at = over_board();
+            move(at);
+            press(at);
+            release(at);
+        } else if (pick < 63) {
+            // A drag that leaves the board and comes back to it, or ends beyond it.
+            press(over_board());
+            for (int k = uniform(1, 6); k > 0 && !HasFatalFailure(); --k)
+                move(uniform(0, 1) == 0 ? off_board() : anywhere());
+            release(uniform(0, 1) == 0 ? off_board() : over_board());
+        } else if (pick < 92) {
+            const std::array<std::pair<QAbstractButton*, const char*>, 12> buttons = {{
+                {form->SpeedB1, "SpeedB1"},
+                {form->SpeedB2, "SpeedB2"},
+                {form->SpeedB3, "SpeedB3"},
+                {form->SpeedB4, "SpeedB4"},
+                {form->SpeedB5, "SpeedB5"},
+                {form->SpeedB6, "SpeedB6"},
+                {form->RysujB1, "RysujB1"},
+                {form->RysujB2, "RysujB2"},
+                {form->RysujB5, "RysujB5"},
+                {form->RysujB3, "RysujB3"},
+                {form->RysujB4, "RysujB4"},
+                {form->Button1, "Button1"},
+            }};
+            const auto& [button, name] = buttons[uniform(0, 11)];
+            QAbstractButton* b = button;
+            event(std::string("click ") + name, false, [this, b] { click(b); });
+        } else if (pick < 99) {
+            const std::array<QAction*, 5> pictures = {form->Rozklad, form->Linieekwipotencjale1,
+                                                      form->Vconst1, form->Liniesil1, form->Fr1};
+            QAction* a = pictures[uniform(0, 4)];
+            event("menu " + a->text().toStdString(), false, [&] { a->trigger(); });
+        } else {
+            QAction* a = uniform(0, 1) == 0 ? form->Opisprogramu1 : form->Oprogramie1;
+            const int before = closer_->help_dialogs;
+            event("menu " + a->text().toStdString(), false, [&] { a->trigger(); });
+            if (HasFatalFailure()) return;
+            ASSERT_EQ(closer_->help_dialogs, before + 1) << context("help dialog");
+            ASSERT_TRUE(form->findChildren<QDialog*>().isEmpty()) << context("help dialog kept");
+        }
+    }
+
+    void move(QPointF at) {
+        const Qt::MouseButtons buttons = held_ ? Qt::LeftButton : Qt::NoButton;
+        event((held_ ? "drag to " : "move to ") + where(at), false,
+              [&] { send(QEvent::MouseMove, at, Qt::NoButton, buttons); });
+        if (HasFatalFailure()) return;
+        // The readout and the hint follow the pointer, read at the nearest board pixel.
+        const QString hint =
+            form->RysujB4->isChecked() || form->RysujB5->isChecked() ? "Kliknij" : "";
+        ASSERT_EQ(form->Image1->toolTip(), hint) << context("hint");
+        ASSERT_EQ(form->Label1->text(), QString("X = %1").arg(mouse_x - 200)) << context("X");
+        ASSERT_EQ(form->Label2->text(), QString("Y = %1").arg(200 - mouse_y)) << context("Y");
+    }
+    void press(QPointF at) {
+        event("press at " + where(at), false,
+              [&] { send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); });
+        held_ = true;
+    }
+    void release(QPointF at) {
+        const bool click_lands =
+            held_ && at.x() >= 0.0 && at.x() < 401.0 && at.y() >= 0.0 && at.y() < 401.0;
+        const bool adding = form->SpeedB1->isChecked() || form->SpeedB2->isChecked();
+        const bool fifteenth =
+            click_lands && adding && (tool_mode == 1 || tool_mode == -1) && charge_count == 14;
+        event("release at " + where(at), fifteenth,
+              [&] { send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); });
+        held_ = false;
+    }
+
+    // Runs one event, timed, and checks every invariant after it.
+    template <class Action> void event(const std::string& what, bool fifteenth, Action action) {
+        ++sent_;
+        recent_.push_back(what);
+        if (recent_.size() > 12) recent_.pop_front();
+        const auto charges_before = charges;
+        const int count_before = charge_count;
+        const int stage_before = scene_stage;
+        const int stale_before = grids_stale;
+        const int boxes_before = closer_->error_boxes;
+
+        QElapsedTimer clock;
+        clock.start();
+        action();
+        const qint64 took = clock.elapsed();
+        slowest_ms_ = std::max(slowest_ms_, took);
+        ASSERT_LT(took, event_bound_ms) << context("too slow");
+
+        ASSERT_TRUE(charge_count >= 0 && charge_count <= max_charges) << context("charge_count");
+        for (int i = 1; i <= charge_count; ++i) {
+            const Charge c = charges[i];
+            ASSERT_TRUE(c.znak == 1 || c.znak == -1)
+                << context("znak of slot " + std::to_string(i));
+            ASSERT_TRUE(c.x >= -200 && c.x <= 200 && c.y >= -200 && c.y <= 200)
+                << context("position of slot " + std::to_string(i));
+        }
+        ASSERT_TRUE(tool_mode >= -1 && tool_mode <= 3) << context("tool_mode");
+        ASSERT_TRUE(scene_stage >= 0 && scene_stage <= 2) << context("scene_stage");
+        ASSERT_TRUE(grids_stale == 0 || grids_stale == 1) << context("grids_stale");
+        ASSERT_TRUE(on_board(mouse_x, mouse_y)) << context("pointer");
+        int down = 0;
+        for (const QToolButton* b : form->six()) down += b->isChecked() ? 1 : 0;
+        ASSERT_LE(down, 1) << context("six");
+
+        const bool shown = closer_->error_boxes != boxes_before;
+        ASSERT_EQ(shown, fifteenth) << context("error box");
+        if (shown) {
+            ASSERT_EQ(closer_->error_boxes, boxes_before + 1) << context("one box");
+            ASSERT_EQ(closer_->last_error, QStringLiteral("Maksymalnie 14 ładunków!"));
+            ASSERT_EQ(charge_count, count_before) << context("count after the box");
+            ASSERT_TRUE(same_charges(charges, charges_before)) << context("table after the box");
+            ASSERT_EQ(scene_stage, stage_before) << context("stage after the box");
+            ASSERT_EQ(grids_stale, stale_before) << context("grids after the box");
+        }
+    }
+
+    std::string context(const std::string& check) const {
+        std::ostringstream out;
+        out << check << " failed at event " << sent_ << " of seed " << seed_
+            << " (ARDENIKA_RANDOM_SEED=" << seed_ << " ARDENIKA_RANDOM_EVENTS=" << session_events
+            << " replays it); last events:";
+        for (const std::string& e : recent_) out << "\n  " << e;
+        return out.str();
+    }
+
+    std::mt19937 rng_;
+    unsigned seed_ = 0;
+    long sent_ = 0;
+    bool held_ = false;
+    qint64 slowest_ms_ = 0;
+    std::deque<std::string> recent_;
+    ModalCloser* closer_ = nullptr;
+};
+
+TEST_F(RandomUse, EveryEventKeepsTheStateSoundAndEndsInTime) {
+    const long total = env_number("ARDENIKA_RANDOM_EVENTS", 20000);
+    const auto first_seed = static_cast<unsigned>(env_number("ARDENIKA_RANDOM_SEED", 1));
+    Totals totals;
+    unsigned seed = first_seed;
+    for (long left = total; left > 0 && !HasFatalFailure(); left -= session_events, ++seed)
+        run_session(seed, std::min(left, session_events), totals);
+    std::cout << "random use: " << totals.events << " events, seeds " << first_seed << ".."
+              << seed - 1 << ", " << totals.error_boxes << " error boxes, " << totals.help_dialogs
+              << " help dialogs, slowest event " << totals.slowest_ms << " ms\n";
+    RecordProperty("seeds", std::to_string(first_seed) + ".." + std::to_string(seed - 1));
+    RecordProperty("events", static_cast<int>(totals.events));
+    // A run of the default length must reach the full table, or the box check proved nothing.
+    if (total >= 20000) {
+        EXPECT_GT(totals.error_boxes, 0);
+    }
+}
