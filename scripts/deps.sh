@@ -14,6 +14,9 @@ packages=(
     xdotool
     imagemagick
     clang-format
+    desktop-file-utils
+    appstream
+    dpkg-dev
 )
 
 missing=()
