@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 BoardView::BoardView(Canvas& board, QWidget* parent) : QWidget(parent), board_(board) {
     setFixedSize(board_size, board_size);
@@ -23,13 +24,43 @@ QPoint BoardView::board_pixel(QPointF position) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-    // Nearest-neighbour copy: on a scaled screen every board pixel stays a crisp block.
     const QImage image(reinterpret_cast<const uchar*>(board_.data()), board_.width(),
                        board_.height(), board_.width() * static_cast<int>(sizeof(Rgb)),
                        QImage::Format_RGB32);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, board_.width(), board_.height()), image);
+    const QTransform to_device = painter.deviceTransform();
+    const qreal ratio = to_device.m11();
+    if (to_device.type() > QTransform::TxScale || ratio != to_device.m22() || ratio == 1.0) {
+        painter.drawImage(QRect(0, 0, board_.width(), board_.height()), image);
+        return;
+    }
+    // On a scaled screen each device pixel shows the board pixel that a pointer on it reports,
+    // floor(device / ratio - origin), so a click lands on the pixel seen under it; Qt's own
+    // scaling rounds differently at fractional ratios.
+    const QPointF origin = to_device.map(QPointF(0, 0));
+    auto spans = [ratio](double from, int pixels, std::vector<int>& board_index) {
+        const int first = static_cast<int>(std::ceil(from - 0.5));
+        const int end = static_cast<int>(std::ceil(from + pixels * ratio - 0.5));
+        board_index.clear();
+        for (int d = first; d < end; ++d)
+            board_index.push_back(
+                std::clamp(static_cast<int>(std::floor(d / ratio - from / ratio)), 0, pixels - 1));
+        return first;
+    };
+    std::vector<int> columns, rows;
+    const int left = spans(origin.x(), board_.width(), columns);
+    const int top = spans(origin.y(), board_.height(), rows);
+    QImage scaled(static_cast<int>(columns.size()), static_cast<int>(rows.size()),
+                  QImage::Format_RGB32);
+    for (int y = 0; y < scaled.height(); ++y) {
+        const Rgb* in = board_.data() + rows[y] * board_.width();
+        auto* out = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+        for (int x = 0; x < scaled.width(); ++x) out[x] = in[columns[x]];
+    }
+    scaled.setDevicePixelRatio(ratio);
+    // Placed on whole device pixels, it is copied one to one.
+    painter.drawImage(QPointF((left - origin.x()) / ratio, (top - origin.y()) / ratio), scaled);
 }
 
 void BoardView::report_move(QPointF position) {

@@ -44,7 +44,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     qt_default_handler = qInstallMessageHandler(explain_fatal_start);
+    // Fractional screen scales (125 %, 150 %) are used as they are, not rounded to whole ones;
+    // the board and the button pictures are drawn pixel-exact at any ratio.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Ties the window to its menu entry, for the icon and the name in task bars.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ardenika"));
     qInstallMessageHandler(qt_default_handler);
     TForm1 Form1;
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "app/board_view.h"
+#include "app/glyph_icon.h"
 #include "model/charges.h"
 #include "model/field.h"
 #include "model/state.h"
@@ -115,6 +116,7 @@ void TForm1::build_layout() {
         auto* box = new PanelGroup(title, client);
         box->setGeometry(x, y, w, h);
         box->setFont(arial);
+        box->setAccessibleName(title.trimmed());
         return box;
     };
     auto label = [](QGroupBox* parent, const QString& text, int x, int y) {
@@ -145,6 +147,7 @@ void TForm1::build_layout() {
 
     Image1 = new BoardView(board_, client);
     Image1->move(204, 0);
+    Image1->setAccessibleName(QStringLiteral("Plansza"));
 
     GroupBox1 = group(QStringLiteral(" Parametry "), 8, 8, 161, 98);
     Label1 = label(GroupBox1, QStringLiteral("X = 0"), 8, 16);
@@ -159,6 +162,8 @@ void TForm1::build_layout() {
     ProgressBar1->setRange(0, 10000);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    // The bar has no caption of its own; a screen reader names it after its group.
+    ProgressBar1->setAccessibleName(GroupBox2->accessibleName());
 
     GroupBox3 = group(QStringLiteral("Ładunki - Dodaj/Usuń"), 8, 168, 161, 113);
     SpeedB1 = tool(GroupBox3, 8, 18, 27, 27, QStringLiteral("Dodaj "));
@@ -302,7 +307,7 @@ void TForm1::apply_glyphs() {
             target = SpeedB6;
             break;
         }
-        target->setIcon(QIcon(QPixmap::fromImage(glyph_image(glyph))));
+        target->setIcon(crisp_glyph_icon(glyph_image(glyph)));
         target->setIconSize(QSize(glyph.width(), glyph.height()));
     });
 }
