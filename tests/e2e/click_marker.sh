@@ -25,15 +25,18 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$window" ] || { echo "no window appeared"; kill "$pid"; exit 1; }
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
 # The board starts 204 pixels right of the client's left edge and right below the menu bar;
-# find it as the first row of the black frame in column 204 + 100.
-import -window root "$work/before.png"
+# find it as the first row of the black frame in column 204 + 100, once the window is drawn.
 board_top=""
-for y in $(seq "$Y" $((Y + 80))); do
-    colour=$(convert "$work/before.png" -format "%[pixel:p{$((X + 304)),$y}]" info:)
-    case "$colour" in black|"srgb(0,0,0)"|"gray(0)") board_top=$y; break ;; esac
+for _ in $(seq 50); do
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root "$work/before.png"
+    for y in $(seq "$Y" $((Y + 80))); do
+        colour=$(convert "$work/before.png" -format "%[pixel:p{$((X + 304)),$y}]" info:)
+        case "$colour" in black|"srgb(0,0,0)"|"gray(0)") board_top=$y; break ;; esac
+    done
+    [ -n "$board_top" ] && break
+    sleep 0.2
 done
 [ -n "$board_top" ] || { echo "board frame not found"; kill "$pid"; exit 1; }
 board_left=$((X + 204))
@@ -41,10 +44,14 @@ board_left=$((X + 204))
 xdotool mousemove $((X + 8 + 8 + 13)) $((board_top + 168 + 18 + 13)) click 1
 sleep 0.3
 xdotool mousemove $((board_left + 300)) $((board_top + 100)) click 1
-sleep 0.5
-import -window root "$work/after.png"
 at() { convert "$work/after.png" -format "%[pixel:p{$1,$2}]" info: | tr -d ' '; }
-left_of_centre=$(at $((board_left + 300 - 8)) $((board_top + 100)))
+# Wait for the marker to be shown; a loaded machine may take a moment to repaint.
+for _ in $(seq 50); do
+    import -window root "$work/after.png"
+    left_of_centre=$(at $((board_left + 300 - 8)) $((board_top + 100)))
+    [ "$left_of_centre" = "srgb(224,28,0)" ] && break
+    sleep 0.1
+done
 plus_centre=$(at $((board_left + 300)) $((board_top + 100)))
 outside=$(at $((board_left + 300 - 12)) $((board_top + 100)))
 echo "disc: $left_of_centre, plus: $plus_centre, outside: $outside"
