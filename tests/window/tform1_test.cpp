@@ -2,6 +2,7 @@
 
 #include "render/board.h"
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -277,9 +278,13 @@ TEST_F(Window, ProgressBarRepaintsWhileHeldButAtMostOncePerFrame) {
     form->ProgressBar1->installEventFilter(&counter);
     form->progress_set_position(0);
     form->progress_set_max(400);
+    QElapsedTimer pass;
+    pass.start();
     for (int i = 0; i < 401; ++i) form->progress_step();
+    const qint64 frames = pass.elapsed() / 16;
     EXPECT_EQ(form->ProgressBar1->value(), 400); // stops at its maximum
-    EXPECT_LE(counter.paints, 1);                // a fast pass costs no painting
+    // A pass within one frame paints nothing; a slow machine earns one paint a frame.
+    EXPECT_LE(counter.paints, frames);
 
     counter.paints = 0;
     form->progress_set_max(3);
