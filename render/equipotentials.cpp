@@ -8,8 +8,8 @@
 #include "render/colour_map.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -44,8 +44,11 @@ struct Family {
 
 // Marks the family's pixels for one pair of samples, visiting exactly the levels that the
 // level-by-level scan would plot from it.
-void mark_pair(std::vector<unsigned char>& marks, const Family& f, double inv_step, double base,
-               double other, int column, int row, int dc, int dr) {
+// One mark per board pixel, indexed column * 401 + row; fixed storage, cleared for each family.
+std::array<unsigned char, static_cast<std::size_t>(board_size) * board_size> marks;
+
+void mark_pair(const Family& f, double inv_step, double base, double other, int column, int row,
+               int dc, int dr) {
     const double lo = std::min(base, other);
     const double hi = std::max(base, other);
     double j_first = f.blue ? -11.0 : 0.0;
@@ -71,15 +74,15 @@ void mark_pair(std::vector<unsigned char>& marks, const Family& f, double inv_st
 
 void draw_family(Canvas& board, const Family& f) {
     if (!f.orange && !f.blue) return;
-    std::vector<unsigned char> marks(static_cast<std::size_t>(board_size) * board_size, unmarked);
+    marks.fill(unmarked);
     const double inv_step = f.step != 0 ? 1.0 / f.step : 0.0;
     for (int p = 0; p <= last_base; ++p) {
         const double* col = grid_V[p];
         const double* right = grid_V[p + 1];
         for (int q = 0; q <= last_base; ++q) {
             const double b = col[q];
-            mark_pair(marks, f, inv_step, b, right[q], p, q, 1, 0);
-            mark_pair(marks, f, inv_step, b, col[q + 1], p, q, 0, 1);
+            mark_pair(f, inv_step, b, right[q], p, q, 1, 0);
+            mark_pair(f, inv_step, b, col[q + 1], p, q, 0, 1);
         }
     }
     const Rgb orange = to_rgb(orange_pen);
