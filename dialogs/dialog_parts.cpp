@@ -135,3 +135,46 @@ void BottomLineBevel::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Light));
     painter.drawLine(0, h - 1, w - 1, h - 1);
 }
+
+namespace {
+
+void paint_text(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+DialogHeading make_heading(QWidget* dialog, const HeadingPlaces& at, const HeadingNames& names) {
+    DialogHeading h{};
+    h.strip = new QLabel(dialog);
+    h.strip->setGeometry(0, 0, 57, 329);
+    h.strip->setPixmap(make_side_strip());
+
+    h.title = make_family_title(dialog, at.title.x(), at.title.y());
+
+    h.subtitle = new QLabel(ostrada_subtitle(), dialog);
+    h.subtitle->setGeometry(QRect(at.subtitle, QSize(177, 13)));
+
+    h.bevel = new BottomLineBevel(dialog);
+    h.bevel->setGeometry(QRect(at.bevel, QSize(321, 7)));
+
+    h.name = new QLabel(QStringLiteral("Ardenika"), dialog);
+    h.name->setGeometry(QRect(at.name, QSize(140, 28)));
+    h.name->setFont(pixel_font(sans_families(), 20, QFont::Bold));
+    paint_text(h.name, QColor(0, 0, 255));
+
+    h.freeware = new QLabel(QStringLiteral("Freeware"), dialog);
+    h.freeware->setGeometry(QRect(at.freeware, QSize(52, 18)));
+    h.freeware->setFont(pixel_font(sans_families(), 11));
+    paint_text(h.freeware, QColor(255, 0, 0));
+
+    h.strip->setObjectName(QString::fromLatin1(names.strip));
+    h.title->setObjectName(QString::fromLatin1(names.title));
+    h.subtitle->setObjectName(QString::fromLatin1(names.subtitle));
+    h.bevel->setObjectName(QString::fromLatin1(names.bevel));
+    h.name->setObjectName(QString::fromLatin1(names.name));
+    h.freeware->setObjectName(QString::fromLatin1(names.freeware));
+    return h;
+}

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class BottomLineBevel;
 class QDialog;
 class QLabel;
 
@@ -31,6 +32,33 @@ QStringList dialog_families(); // MS Sans Serif
 // The family title "Ostrada" at its place; the label grows to the right when the face at hand
 // is wider than the one it was laid out for, so the word is never cut.
 QLabel* make_family_title(QWidget* parent, int left, int top);
+
+// The heading both dialogs share: the strip, "Ostrada", the subtitle, the bevel under them,
+// "Ardenika" in blue and "Freeware" in red. Only their places and control names differ.
+struct HeadingPlaces {
+    QPoint title;
+    QPoint subtitle;
+    QPoint bevel;
+    QPoint name;
+    QPoint freeware;
+};
+struct HeadingNames {
+    const char* strip;
+    const char* title;
+    const char* subtitle;
+    const char* bevel;
+    const char* name;
+    const char* freeware;
+};
+struct DialogHeading {
+    QLabel* strip;
+    QLabel* title;
+    QLabel* subtitle;
+    BottomLineBevel* bevel;
+    QLabel* name;
+    QLabel* freeware;
+};
+DialogHeading make_heading(QWidget* dialog, const HeadingPlaces& at, const HeadingNames& names);
 
 // A fixed-size dialog with only a close button in its title bar, centred on the screen.
 void fix_dialog_frame(QDialog* dialog, int width, int height);

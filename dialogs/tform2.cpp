@@ -8,12 +8,6 @@
 
 namespace {
 
-void paint_text(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QString free_use_statement() {
     return QStringLiteral("Ardenika jest programem bezpłatnym (freeware).\n"
                           "\n"
@@ -47,33 +41,15 @@ Tform2::Tform2(QWidget* owner) : QDialog(owner) {
     memo_palette.setColor(QPalette::Base, memo_palette.color(QPalette::Button));
     Memo1->setPalette(memo_palette);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, 57, 329);
-    Image1->setPixmap(make_side_strip());
-
-    Label2 = make_family_title(this, 72, 8);
-    Label2->setObjectName(QStringLiteral("Label2"));
-
-    Label3 = new QLabel(ostrada_subtitle(), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(72, 48, 177, 13);
-
-    Bevel1 = new BottomLineBevel(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setGeometry(72, 73, 321, 7);
-
-    StaticText6 = new QLabel(QStringLiteral("Ardenika"), this);
-    StaticText6->setObjectName(QStringLiteral("StaticText6"));
-    StaticText6->setGeometry(104, 96, 140, 28);
-    StaticText6->setFont(pixel_font(sans_families(), 20, QFont::Bold));
-    paint_text(StaticText6, QColor(0, 0, 255));
-
-    StaticText8 = new QLabel(QStringLiteral("Freeware"), this);
-    StaticText8->setObjectName(QStringLiteral("StaticText8"));
-    StaticText8->setGeometry(344, 104, 52, 18);
-    StaticText8->setFont(pixel_font(sans_families(), 11));
-    paint_text(StaticText8, QColor(255, 0, 0));
+    const DialogHeading heading =
+        make_heading(this, {{72, 8}, {72, 48}, {72, 73}, {104, 96}, {344, 104}},
+                     {"Image1", "Label2", "Label3", "Bevel1", "StaticText6", "StaticText8"});
+    Image1 = heading.strip;
+    Label2 = heading.title;
+    Label3 = heading.subtitle;
+    Bevel1 = heading.bevel;
+    StaticText6 = heading.name;
+    StaticText8 = heading.freeware;
 
     // Plain text on purpose: the address is shown, not followed.
     Label4 = new QLabel(maker_web_address(), this);

@@ -9,12 +9,6 @@
 
 namespace {
 
-void paint_text(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 // One run of the description and the attributes it is written with.
 struct Run {
     QString text;
@@ -173,33 +167,15 @@ Tform3::Tform3(QWidget* owner) : QDialog(owner) {
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    Image2 = new QLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(0, 0, 57, 329);
-    Image2->setPixmap(make_side_strip());
-
-    Label3 = make_family_title(this, 72, 0);
-    Label3->setObjectName(QStringLiteral("Label3"));
-
-    Label4 = new QLabel(ostrada_subtitle(), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setGeometry(72, 40, 177, 13);
-
-    Bevel1 = new BottomLineBevel(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setGeometry(72, 57, 321, 7);
-
-    StaticText1 = new QLabel(QStringLiteral("Ardenika"), this);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setGeometry(88, 72, 140, 28);
-    StaticText1->setFont(pixel_font(sans_families(), 20, QFont::Bold));
-    paint_text(StaticText1, QColor(0, 0, 255));
-
-    StaticText8 = new QLabel(QStringLiteral("Freeware"), this);
-    StaticText8->setObjectName(QStringLiteral("StaticText8"));
-    StaticText8->setGeometry(328, 80, 52, 18);
-    StaticText8->setFont(pixel_font(sans_families(), 11));
-    paint_text(StaticText8, QColor(255, 0, 0));
+    const DialogHeading heading =
+        make_heading(this, {{72, 0}, {72, 40}, {72, 57}, {88, 72}, {328, 80}},
+                     {"Image2", "Label3", "Label4", "Bevel1", "StaticText1", "StaticText8"});
+    Image2 = heading.strip;
+    Label3 = heading.title;
+    Label4 = heading.subtitle;
+    Bevel1 = heading.bevel;
+    StaticText1 = heading.name;
+    StaticText8 = heading.freeware;
 
     setTabOrder(OKButton, RichEdit1);
     OKButton->setFocus();
