@@ -1,0 +1,57 @@
+#include "lines_reference.h"
+#include "model/charges.h"
+#include "model/field.h"
+#include "model/state.h"
+#include "render/equipotentials.h"
+#include "render/field_lines.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <new>
+
+// Every allocation of this test program is counted, so a computation can show it makes none.
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+template <class Work> long allocations_during(Work work) {
+    const long before = allocations.load();
+    work();
+    return allocations.load() - before;
+}
+
+} // namespace
+
+TEST(Allocation, GridsAndAutomaticLinesAllocateNothing) {
+    lines_reference::reset_all_state();
+    Canvas board(board_size, board_size);
+    Kondensator();
+    add_charge(board_column(0), board_row(40), 1);
+    add_charge(board_column(0), board_row(-40), -1);
+    scene_stage = 1;
+    obl_rozklad_pot(); // the first run builds the term tables, once for the program's life
+    grids_stale = 0;
+    linie_ekwipotencjalne(board);
+    linie_sil(board);
+
+    EXPECT_EQ(allocations_during([] { obl_rozklad_pot(); }), 0);
+    EXPECT_EQ(allocations_during([&] { linie_ekwipotencjalne(board); }), 0);
+    EXPECT_EQ(allocations_during([&] { linie_sil(board); }), 0);
+    EXPECT_EQ(allocations_during([&] { rysuj_linie_sil(board, 0, 50); }), 0);
+    lines_reference::reset_all_state();
+}
