@@ -1,3 +1,4 @@
+#include "allocation_counter.h"
 #include "lines_reference.h"
 #include "model/charges.h"
 #include "model/field.h"
@@ -5,34 +6,14 @@
 #include "render/equipotentials.h"
 #include "render/field_lines.h"
 
-#include <atomic>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <new>
-
-// Every allocation of this test program is counted, so a computation can show it makes none.
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
 template <class Work> long allocations_during(Work work) {
-    const long before = allocations.load();
+    const long before = allocation_count();
     work();
-    return allocations.load() - before;
+    return allocation_count() - before;
 }
 
 } // namespace
