@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <cstdlib>
@@ -177,4 +178,13 @@ DialogHeading make_heading(QWidget* dialog, const HeadingPlaces& at, const Headi
     h.name->setObjectName(QString::fromLatin1(names.name));
     h.freeware->setObjectName(QString::fromLatin1(names.freeware));
     return h;
+}
+
+QPushButton* make_ok_button(QDialog* dialog, const QRect& place) {
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(place);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    return ok;
 }

@@ -9,6 +9,7 @@
 class BottomLineBevel;
 class QDialog;
 class QLabel;
+class QPushButton;
 
 // Pieces shared by the two help dialogs.
 
@@ -59,6 +60,9 @@ struct DialogHeading {
     QLabel* freeware;
 };
 DialogHeading make_heading(QWidget* dialog, const HeadingPlaces& at, const HeadingNames& names);
+
+// The default "OK" button that closes the dialog with the result OK.
+QPushButton* make_ok_button(QDialog* dialog, const QRect& place);
 
 // A fixed-size dialog with only a close button in its title bar, centred on the screen.
 void fix_dialog_frame(QDialog* dialog, int width, int height);

@@ -23,12 +23,8 @@ Tform2::Tform2(QWidget* owner) : QDialog(owner) {
     setFont(pixel_font(dialog_families(), 9));
 
     // Created in tab order: the button first, so it holds the focus and Enter closes the box.
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(319, 284, 75, 25);
+    OKButton = make_ok_button(this, QRect(319, 284, 75, 25));
     OKButton->setFont(pixel_font(dialog_families(), 11));
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));

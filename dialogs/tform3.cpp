@@ -154,11 +154,7 @@ Tform3::Tform3(QWidget* owner) : QDialog(owner) {
     setFont(pixel_font(dialog_families(), 11));
 
     // Created in tab order: the button first, so it holds the focus and Enter closes the box.
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(351, 296, 75, 25);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    OKButton = make_ok_button(this, QRect(351, 296, 75, 25));
 
     RichEdit1 = new RichEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
