@@ -1,5 +1,5 @@
-#include "app/board_view.h"
-#include "app/tform1.h"
+#include "desktop/board_view.h"
+#include "desktop/desktop_window.h"
 #include "model/charges.h"
 #include "model/field.h"
 #include "model/state.h"

@@ -1,7 +1,7 @@
 // The window as a desktop program: screen readers, the keyboard, and scaled screens.
 #include "window_fixture.h"
 
-#include "app/glyph_icon.h"
+#include "desktop/glyph_icon.h"
 
 #include <QAccessible>
 #include <QGroupBox>

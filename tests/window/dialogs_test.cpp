@@ -1,7 +1,7 @@
-#include "dialogs/help_dialogs.h"
-#include "dialogs/rich_edit.h"
-#include "dialogs/tform2.h"
-#include "dialogs/tform3.h"
+#include "desktop/help_dialogs.h"
+#include "desktop/rich_edit.h"
+#include "desktop/tform2.h"
+#include "desktop/tform3.h"
 
 #include <QApplication>
 #include <QLabel>

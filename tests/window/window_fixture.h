@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/board_view.h"
-#include "app/tform1.h"
+#include "desktop/board_view.h"
+#include "desktop/desktop_window.h"
 #include "model/charges.h"
 #include "model/field.h"
 #include "model/state.h"

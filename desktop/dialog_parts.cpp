@@ -1,4 +1,6 @@
-#include "dialogs/dialog_parts.h"
+#include "desktop/dialog_parts.h"
+
+#include "dialogs/help_texts.h"
 
 #include <QDialog>
 #include <QGuiApplication>
@@ -11,12 +13,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-QString ostrada_subtitle() {
-    return QStringLiteral("Programy do nauczania fizyki");
-}
-
-QString maker_web_address() {
-    return QStringLiteral("www.example.org/ostrada");
+QString qt_text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QStringList sans_families() {
@@ -155,7 +153,7 @@ DialogHeading make_heading(QWidget* dialog, const HeadingPlaces& at, const Headi
 
     h.title = make_family_title(dialog, at.title.x(), at.title.y());
 
-    h.subtitle = new QLabel(ostrada_subtitle(), dialog);
+    h.subtitle = new QLabel(qt_text(ostrada_subtitle()), dialog);
     h.subtitle->setGeometry(QRect(at.subtitle, QSize(177, 13)));
 
     h.bevel = new BottomLineBevel(dialog);

@@ -1,7 +1,7 @@
 // The picture commands and the help menu of the main window.
-#include "app/board_view.h"
-#include "app/tform1.h"
-#include "dialogs/help_dialogs.h"
+#include "desktop/board_view.h"
+#include "desktop/desktop_window.h"
+#include "desktop/help_dialogs.h"
 #include "model/charges.h"
 #include "model/field.h"
 #include "model/state.h"

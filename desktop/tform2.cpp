@@ -1,6 +1,7 @@
-#include "dialogs/tform2.h"
+#include "desktop/tform2.h"
 
-#include "dialogs/dialog_parts.h"
+#include "desktop/dialog_parts.h"
+#include "dialogs/help_texts.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -48,7 +49,7 @@ Tform2::Tform2(QWidget* owner) : QDialog(owner) {
     StaticText8 = heading.freeware;
 
     // Plain text on purpose: the address is shown, not followed.
-    Label4 = new QLabel(maker_web_address(), this);
+    Label4 = new QLabel(qt_text(maker_web_address()), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(73, 305, 138, 14);
     Label4->setTextFormat(Qt::PlainText);

@@ -1,4 +1,4 @@
-#include "app/glyph_icon.h"
+#include "desktop/glyph_icon.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/board_view.h"
+#include "desktop/board_view.h"
 
 #include "model/charges.h"
 

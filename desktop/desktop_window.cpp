@@ -1,7 +1,8 @@
-#include "app/tform1.h"
+#include "desktop/desktop_window.h"
 
-#include "app/board_view.h"
-#include "app/glyph_icon.h"
+#include "app/readout.h"
+#include "desktop/board_view.h"
+#include "desktop/glyph_icon.h"
 #include "model/charges.h"
 #include "model/field.h"
 #include "model/state.h"
@@ -36,12 +37,6 @@ QFont pixel_font(const QString& family, int pixels) {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     return font;
-}
-
-// Two decimals with "." whatever the locale, and "-" before any negative value.
-QString readout_value(double v) {
-    const QString digits = QString::number(std::fabs(v), 'f', 2);
-    return v < 0 ? QStringLiteral("-") + digits : digits;
 }
 
 QImage glyph_image(const Canvas& glyph) {
@@ -323,11 +318,11 @@ void TForm1::Image1MouseMove(int X, int Y) {
     Label1->setText(QStringLiteral("X = %1").arg(x));
     Label2->setText(QStringLiteral("Y = %1").arg(y));
     Label3->setText(QStringLiteral("V") + at + QStringLiteral("  = ") +
-                    readout_value(grid_V[X][Y]));
+                    QString::fromStdString(readout_value(grid_V[X][Y])));
     Label4->setText(QStringLiteral("Ex") + at + QStringLiteral(" = ") +
-                    readout_value(grid_Ex[X][Y]));
+                    QString::fromStdString(readout_value(grid_Ex[X][Y])));
     Label5->setText(QStringLiteral("Ey") + at + QStringLiteral(" = ") +
-                    readout_value(grid_Ey[X][Y]));
+                    QString::fromStdString(readout_value(grid_Ey[X][Y])));
     for (QLabel* l : {Label1, Label2, Label3, Label4, Label5}) l->adjustSize();
     mouse_x = X;
     mouse_y = Y;

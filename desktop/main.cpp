@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "desktop/desktop_window.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,7 +1,8 @@
-#include "dialogs/tform3.h"
+#include "desktop/tform3.h"
 
-#include "dialogs/dialog_parts.h"
-#include "dialogs/rich_edit.h"
+#include "desktop/dialog_parts.h"
+#include "dialogs/help_texts.h"
+#include "desktop/rich_edit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -142,7 +143,7 @@ std::vector<Run> description_runs() {
         paragraph("Więcej na temat pola elektrycznego "),
         plain("można przeczytać w notatkach do wykładów z fizyki "),
         plain("(Wykłady 17 - 19) dostępnych na stronie internetowej "),
-        {maker_web_address(), blue, style_italic | style_underline},
+        {qt_text(maker_web_address()), blue, style_italic | style_underline},
         plain("."),
     };
 }

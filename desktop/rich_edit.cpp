@@ -1,4 +1,4 @@
-#include "dialogs/rich_edit.h"
+#include "desktop/rich_edit.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>

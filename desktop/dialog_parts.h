@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <string_view>
 
 class BottomLineBevel;
 class QDialog;
@@ -13,10 +14,8 @@ class QPushButton;
 
 // Pieces shared by the two help dialogs.
 
-// The line under the family title on both dialogs.
-QString ostrada_subtitle();
-// The maker's web page, named in the About box and at the end of the description.
-QString maker_web_address();
+// A QString of program text kept as UTF-8.
+QString qt_text(std::string_view text);
 
 // The decorative vertical strip down the left edge of both dialogs, 57 x 329 pixels.
 QPixmap make_side_strip();
