@@ -77,11 +77,11 @@ void register_all() {
     };
     for (const auto& [label, handler] : commands) {
         benchmark::RegisterBenchmark(label, [handler = handler](benchmark::State& state) {
-            TForm1 form;
+            DesktopWindow form;
             place("14");
             for (auto _ : state) {
                 grids_stale = 1;
-                (form.*handler)();
+                (form.logic().*handler)();
                 form.Image1->repaint();
             }
         });

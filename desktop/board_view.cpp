@@ -9,7 +9,7 @@
 #include <cmath>
 #include <vector>
 
-BoardView::BoardView(Canvas& board, QWidget* parent) : QWidget(parent), board_(board) {
+BoardView::BoardView(const Canvas& board, QWidget* parent) : QWidget(parent), board_(board) {
     setFixedSize(board_size, board_size);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -87,4 +87,11 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     const bool over = at.x() >= 0.0 && at.x() < width() && at.y() >= 0.0 && at.y() < height();
     if (was_pressed && event->button() == Qt::LeftButton && over && on_click) on_click();
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The first press and release of a double click were one click already; the second press
+    // arrives as this event, and its release must not make a second one.
+    report_move(event->position());
+    pressed_ = false;
 }

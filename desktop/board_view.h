@@ -8,7 +8,7 @@
 // Image1: shows the board canvas pixel for pixel and reports the pointer in board pixels.
 class BoardView : public QWidget {
   public:
-    BoardView(Canvas& board, QWidget* parent);
+    BoardView(const Canvas& board, QWidget* parent);
 
     // Pixel column and row under the pointer; beyond the edges while a button is held the
     // values are clamped to 0..400 so no reader ever leaves the board.
@@ -24,10 +24,11 @@ class BoardView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     void report_move(QPointF position);
 
-    Canvas& board_;
+    const Canvas& board_;
     bool pressed_ = false;
 };

@@ -1,11 +1,10 @@
 #include "desktop/desktop_window.h"
 
-#include "app/readout.h"
 #include "desktop/board_view.h"
 #include "desktop/glyph_icon.h"
+#include "desktop/help_dialogs.h"
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "render/board.h"
 
 #include <QApplication>
@@ -77,27 +76,33 @@ class PanelGroup final : public QGroupBox {
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), board_(board_size, board_size) {
+DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Ardenika"));
     // Fixed size: it can be minimised but neither resized nor maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(pixel_font(QStringLiteral("MS Sans Serif"), 11));
+    logic_ = std::make_unique<TForm1>(*this);
     build_layout();
     build_menu();
     connect_handlers();
-    set_window_port(this);
-    install_board(board_);
-    FormCreate();
+    // The menu bar's height is known only now: the whole window takes one size, and a window
+    // manager lets nobody drag it larger.
+    setFixedSize(sizeHint());
+    centre_on_screen();
+    show();
+    // Shown, the window knows its frame, which may move the centre by a pixel or two.
+    centre_on_screen();
+    button_face = palette().color(QPalette::Button).rgb();
+    apply_glyphs();
+    mirror();
+    Image1->update();
 }
 
-TForm1::~TForm1() {
-    set_window_port(nullptr);
-    set_board_port(nullptr);
-}
+DesktopWindow::~DesktopWindow() = default;
 
-void TForm1::build_layout() {
+void DesktopWindow::build_layout() {
     auto* client = new QWidget(this);
     client->setFixedSize(client_width, client_height);
     QPalette face = client->palette();
@@ -140,7 +145,7 @@ void TForm1::build_layout() {
         return b;
     };
 
-    Image1 = new BoardView(board_, client);
+    Image1 = new BoardView(logic_->board(), client);
     Image1->move(204, 0);
     Image1->setAccessibleName(QStringLiteral("Plansza"));
 
@@ -203,7 +208,7 @@ void TForm1::build_layout() {
     setTabOrder(RysujB4, Button1);
 }
 
-void TForm1::build_menu() {
+void DesktopWindow::build_menu() {
     QMenuBar* MainMenu1 = menuBar();
     Pole1 = MainMenu1->addMenu(QStringLiteral("Potencjal"));
     Rozklad = Pole1->addAction(QStringLiteral("Rozklad V(r)"));
@@ -218,30 +223,35 @@ void TForm1::build_menu() {
     Oprogramie1 = Pomoc1->addAction(QStringLiteral("O programie"));
 }
 
-void TForm1::connect_handlers() {
-    // Every handler ends with the board shown as it now stands.
+void DesktopWindow::centre_on_screen() {
+    if (QScreen* screen = QApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+std::array<QAbstractButton*, toggle_count> DesktopWindow::toggles() const {
+    return {SpeedB1, SpeedB2, SpeedB3, SpeedB4, SpeedB5, SpeedB6, RysujB4, RysujB5};
+}
+
+void DesktopWindow::connect_handlers() {
+    // Every event goes to the logic; the window then shows what the logic made of it.
     auto bind = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
         connect(sender, signal, this, [this, handler] {
-            (this->*handler)();
-            Image1->update();
+            (logic_.get()->*handler)();
+            mirror();
         });
     };
-    // One of the six pressed by a click raises the other five before its handler runs.
-    for (QToolButton* b : six())
-        connect(b, &QToolButton::clicked, this, [this, b](bool checked) {
-            if (checked) press(b);
+    const auto buttons = toggles();
+    for (int i = 0; i < toggle_count; ++i)
+        connect(buttons[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this, [this, i] {
+            logic_->click(static_cast<Toggle>(i));
+            mirror();
         });
-    bind(SpeedB1, &QToolButton::clicked, &TForm1::SpeedB1Click);
-    bind(SpeedB2, &QToolButton::clicked, &TForm1::SpeedB2Click);
-    bind(SpeedB3, &QToolButton::clicked, &TForm1::SpeedB3Click);
-    bind(SpeedB4, &QToolButton::clicked, &TForm1::SpeedB4Click);
-    bind(SpeedB5, &QToolButton::clicked, &TForm1::SpeedB5Click);
-    bind(SpeedB6, &QToolButton::clicked, &TForm1::SpeedB6Click);
     bind(RysujB1, &QPushButton::clicked, &TForm1::RysujB1Click);
     bind(RysujB2, &QPushButton::clicked, &TForm1::RysujB2Click);
     bind(RysujB3, &QPushButton::clicked, &TForm1::RysujB3Click);
-    bind(RysujB4, &QPushButton::clicked, &TForm1::RysujB4Click);
-    bind(RysujB5, &QPushButton::clicked, &TForm1::RysujB5Click);
     bind(Button1, &QPushButton::clicked, &TForm1::Button1Click);
     bind(Rozklad, &QAction::triggered, &TForm1::rozkladpotencjaluClick);
     bind(Linieekwipotencjale1, &QAction::triggered, &TForm1::Linieekwipotencjalne1Click);
@@ -251,244 +261,92 @@ void TForm1::connect_handlers() {
     bind(Koniec1, &QAction::triggered, &TForm1::Koniec1Click);
     bind(Opisprogramu1, &QAction::triggered, &TForm1::Opisprogramu1Click);
     bind(Oprogramie1, &QAction::triggered, &TForm1::Oprogramie1Click);
-    Image1->on_move = [this](int column, int row) { Image1MouseMove(column, row); };
+    Image1->on_move = [this](int column, int row) {
+        logic_->Image1MouseMove(column, row);
+        mirror();
+    };
     Image1->on_click = [this] {
-        Image1Click();
-        Image1->update();
+        logic_->Image1Click();
+        mirror();
     };
 }
 
-void TForm1::FormCreate() {
-    charge_count = 0;
-    tool_mode = 0;
-    scene_stage = 0;
-    if (QScreen* screen = QApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+void DesktopWindow::mirror() {
+    const auto buttons = toggles();
+    for (int i = 0; i < toggle_count; ++i)
+        buttons[static_cast<std::size_t>(i)]->setChecked(logic_->down(static_cast<Toggle>(i)));
+    const auto& texts = logic_->labels();
+    QLabel* const labels[] = {Label1, Label2, Label3, Label4, Label5};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const QString text = QString::fromStdString(texts[i]);
+        if (labels[i]->text() == text) continue;
+        labels[i]->setText(text);
+        labels[i]->adjustSize();
     }
-    show();
-    start(board_);
-    button_face = palette().color(QPalette::Button).rgb();
-    apply_glyphs();
-    Label1->setText(QStringLiteral("X = 0"));
-    Label2->setText(QStringLiteral("Y = 0"));
-    Label3->setText(QStringLiteral("V[0,0]  = 0"));
-    Label4->setText(QStringLiteral("Ex[0,0] = 0"));
-    Label5->setText(QStringLiteral("Ey[0,0] = 0"));
-    Image1->update();
+    Image1->setToolTip(logic_->board_tooltip() ? QStringLiteral("Kliknij") : QString());
 }
 
-void TForm1::apply_glyphs() {
-    build_glyphs([this](GlyphButton which, const Canvas& glyph) {
-        QToolButton* target = nullptr;
+void DesktopWindow::apply_glyphs() {
+    const auto buttons = toggles();
+    build_glyphs([&buttons](GlyphButton which, const Canvas& glyph) {
+        // The glyphs come in their own order; the buttons of Toggle are named alike.
+        Toggle target = Toggle::SpeedB1;
         switch (which) {
         case GlyphButton::SpeedB1:
-            target = SpeedB1;
+            target = Toggle::SpeedB1;
             break;
         case GlyphButton::SpeedB2:
-            target = SpeedB2;
+            target = Toggle::SpeedB2;
             break;
         case GlyphButton::SpeedB5:
-            target = SpeedB5;
+            target = Toggle::SpeedB5;
             break;
         case GlyphButton::SpeedB4:
-            target = SpeedB4;
+            target = Toggle::SpeedB4;
             break;
         case GlyphButton::SpeedB3:
-            target = SpeedB3;
+            target = Toggle::SpeedB3;
             break;
         case GlyphButton::SpeedB6:
-            target = SpeedB6;
+            target = Toggle::SpeedB6;
             break;
         }
-        target->setIcon(crisp_glyph_icon(glyph_image(glyph)));
-        target->setIconSize(QSize(glyph.width(), glyph.height()));
+        QAbstractButton* button = buttons[static_cast<std::size_t>(target)];
+        button->setIcon(crisp_glyph_icon(glyph_image(glyph)));
+        button->setIconSize(QSize(glyph.width(), glyph.height()));
     });
 }
 
-void TForm1::Image1MouseMove(int X, int Y) {
-    // Positions beyond the board (a drag past its edge) read the nearest edge pixel.
-    X = std::clamp(X, 0, board_size - 1);
-    Y = std::clamp(Y, 0, board_size - 1);
-    Image1->setToolTip(down(RysujB4) || down(RysujB5) ? QStringLiteral("Kliknij") : QString());
-    const int x = board_x(X);
-    const int y = board_y(Y);
-    const QString at = QStringLiteral("[%1,%2]").arg(x).arg(y);
-    Label1->setText(QStringLiteral("X = %1").arg(x));
-    Label2->setText(QStringLiteral("Y = %1").arg(y));
-    Label3->setText(QStringLiteral("V") + at + QStringLiteral("  = ") +
-                    QString::fromStdString(readout_value(grid_V[X][Y])));
-    Label4->setText(QStringLiteral("Ex") + at + QStringLiteral(" = ") +
-                    QString::fromStdString(readout_value(grid_Ex[X][Y])));
-    Label5->setText(QStringLiteral("Ey") + at + QStringLiteral(" = ") +
-                    QString::fromStdString(readout_value(grid_Ey[X][Y])));
-    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5}) l->adjustSize();
-    mouse_x = X;
-    mouse_y = Y;
+void DesktopWindow::board_changed() {
+    if (Image1) Image1->update();
 }
 
-void TForm1::draw_charges() {
-    for (int i = 1; i <= charge_count; ++i) rysuj_lad(board_, i);
+void DesktopWindow::open_description() {
+    show_description(this);
 }
 
-void TForm1::Image1Click() {
-    switch (tool_mode) {
-    case 0:
-        if (charge_count <= 0 || !down(SpeedB6)) return;
-        raise(RysujB4);
-        raise(RysujB5);
-        if (!remove_charges_near(mouse_x, mouse_y)) return;
-        start(board_);
-        draw_charges();
-        scene_stage = 1;
-        grids_stale = 1;
-        return;
-    case 1:
-    case -1:
-        if (!down(SpeedB1) && !down(SpeedB2)) return;
-        if (!add_charge(mouse_x, mouse_y, tool_mode)) return;
-        rysuj_lad(board_, charge_count);
-        scene_stage = 1;
-        grids_stale = 1;
-        return;
-    case 2:
-        equipotential_command();
-        return;
-    case 3:
-        field_line_command();
-        return;
-    default:
-        return;
-    }
+void DesktopWindow::open_about() {
+    show_about(this);
 }
 
-void TForm1::SpeedB1Click() {
-    tool_mode = 1;
-    raise(RysujB4);
-    raise(RysujB5);
-}
-
-void TForm1::SpeedB2Click() {
-    tool_mode = -1;
-    raise(RysujB4);
-    raise(RysujB5);
-}
-
-void TForm1::SpeedB6Click() {
-    raise(RysujB4);
-    raise(RysujB5);
-    if (down(SpeedB6)) tool_mode = 0;
-}
-
-void TForm1::SpeedB5Click() {
-    raise(RysujB4);
-    raise(RysujB5);
-    press(SpeedB5);
-    tool_mode = 1;
-    place_dipole();
-    press(SpeedB5);
-    scene_stage = 1;
-    grids_stale = 1;
-    tool_mode = 0;
-}
-
-void TForm1::SpeedB4Click() {
-    raise(RysujB4);
-    raise(RysujB5);
-    scene_stage = 1;
-    tool_mode = -1;
-    Kwadrupol();
-    grids_stale = 1;
-    tool_mode = 0;
-}
-
-void TForm1::SpeedB3Click() {
-    raise(RysujB4);
-    raise(RysujB5);
-    scene_stage = 1;
-    tool_mode = 1;
-    Kondensator();
-    grids_stale = 1;
-    tool_mode = 0;
-}
-
-void TForm1::Button1Click() {
-    if (scene_stage == 0) return;
-    if (scene_stage == 1) {
-        clear_charges();
-        tool_mode = 0;
-        scene_stage = 0;
-        grids_stale = 0;
-        if (down(SpeedB1) || down(SpeedB2) || down(SpeedB3) || down(SpeedB4) || down(SpeedB5))
-            for (QAbstractButton* b : {SpeedB1, SpeedB2, SpeedB3, SpeedB4, SpeedB5}) raise(b);
-        raise(RysujB4);
-        raise(RysujB5);
-        start(board_);
-        return;
-    }
-    scene_stage = scene_stage - 1;
-    raise(RysujB4);
-    raise(RysujB5);
-    if (down(SpeedB3) || down(SpeedB4)) {
-        raise(SpeedB3);
-        raise(SpeedB4);
-        tool_mode = 0;
-    }
-    if (down(SpeedB1)) tool_mode = 1;
-    if (down(SpeedB2)) tool_mode = -1;
-    start(board_);
-    draw_charges();
-}
-
-void TForm1::Koniec1Click() {
+void DesktopWindow::end_program() {
     QCoreApplication::exit(0);
 }
 
-bool TForm1::down(const QAbstractButton* button) const {
-    return button->isChecked();
-}
-
-void TForm1::raise(QAbstractButton* button) {
-    button->setChecked(false);
-}
-
-std::array<QToolButton*, 6> TForm1::six() const {
-    return {SpeedB1, SpeedB2, SpeedB3, SpeedB4, SpeedB5, SpeedB6};
-}
-
-void TForm1::press(QAbstractButton* button) {
-    button->setChecked(true);
-    const auto group = six();
-    if (std::find(group.begin(), group.end(), button) == group.end()) return;
-    for (QToolButton* other : group)
-        if (other != button) other->setChecked(false);
-}
-
-void TForm1::raise_six() {
-    for (QToolButton* b : six()) raise(b);
-}
-
-void TForm1::raise_all_eight() {
-    raise_six();
-    raise(RysujB4);
-    raise(RysujB5);
-}
-
-void TForm1::show_error(std::string_view text) {
+void DesktopWindow::show_error(std::string_view text) {
     QMessageBox box(QMessageBox::Critical, windowTitle(),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Ok, this);
     box.exec();
 }
 
-void TForm1::progress_set_position(int position) {
+void DesktopWindow::progress_set_position(int position) {
     // A position is set at the start and at the end of a pass: the bar paints normally again.
     ProgressBar1->setUpdatesEnabled(true);
     ProgressBar1->setValue(position);
 }
 
-void TForm1::progress_set_max(int max) {
+void DesktopWindow::progress_set_max(int max) {
     ProgressBar1->setMaximum(max);
     // During the pass the bar would repaint itself on every visible change; it is painted from
     // repaint_progress_when_due instead.
@@ -497,12 +355,12 @@ void TForm1::progress_set_max(int max) {
     progress_painted_at_ = 0;
 }
 
-void TForm1::progress_step() {
+void DesktopWindow::progress_step() {
     ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum()));
     repaint_progress_when_due();
 }
 
-void TForm1::repaint_progress_when_due() {
+void DesktopWindow::repaint_progress_when_due() {
     // The computation holds the event loop, so the bar is painted here directly, about once a
     // frame, without taking any pending input.
     constexpr qint64 frame_ms = 16;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "model/ports.h"
-#include "render/canvas.h"
+#include "app/screen.h"
+#include "app/tform1.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class BoardView;
 class QAbstractButton;
@@ -17,14 +18,15 @@ class QProgressBar;
 class QPushButton;
 class QToolButton;
 
-// The main window: the panel on the left, the board on the right, and every handler.
-class TForm1 : public QMainWindow, public WindowPort {
+// The main window on the desktop: the widgets of the form, each forwarding its events to the
+// window logic and showing what it made.
+class DesktopWindow : public QMainWindow, public Screen {
   public:
-    explicit TForm1(QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit DesktopWindow(QWidget* parent = nullptr);
+    ~DesktopWindow() override;
 
-    // The board's pixels; Image1 shows them.
-    Canvas& board() { return board_; }
+    TForm1& logic() { return *logic_; }
+    const Canvas& board() const { return logic_->board(); }
 
     // Controls, named as on the form.
     BoardView* Image1 = nullptr;
@@ -64,61 +66,30 @@ class TForm1 : public QMainWindow, public WindowPort {
     QAction* Opisprogramu1 = nullptr;
     QAction* Oprogramie1 = nullptr;
 
-    // Handlers; a toggle button's click has already flipped it when its handler runs.
-    void FormCreate();
-    void Image1MouseMove(int X, int Y);
-    void Image1Click();
-    void SpeedB1Click();
-    void SpeedB2Click();
-    void SpeedB3Click();
-    void SpeedB4Click();
-    void SpeedB5Click();
-    void SpeedB6Click();
-    void Button1Click();
-    void Koniec1Click();
-    void RysujB1Click();
-    void rozkladpotencjaluClick();
-    void RysujB2Click();
-    void Linieekwipotencjalne1Click();
-    void RysujB5Click();
-    void Vconst1Click();
-    void RysujB3Click();
-    void Liniesil1Click();
-    void RysujB4Click();
-    void Fr1Click();
-    void Opisprogramu1Click();
-    void Oprogramie1Click();
+    // The eight toggle buttons in the order of Toggle.
+    std::array<QAbstractButton*, toggle_count> toggles() const;
 
-    // The toggle vocabulary: raise sets a button up, press sets it down (one of the six
-    // pressed raises the other five); neither runs a handler.
-    void raise(QAbstractButton* button);
-    void press(QAbstractButton* button);
-    void raise_six();
-    void raise_all_eight();
-    bool down(const QAbstractButton* button) const;
-    // The group of six in the order they are raised.
-    std::array<QToolButton*, 6> six() const;
-
-    // The error box and the progress bar for the computations.
+    // Screen: the error box, the progress bar, the board, the dialogs and the end.
     void show_error(std::string_view text) override;
     void progress_set_position(int position) override;
     void progress_set_max(int max) override;
     void progress_step() override;
+    void board_changed() override;
+    void open_description() override;
+    void open_about() override;
+    void end_program() override;
 
   private:
     void build_layout();
     void build_menu();
     void connect_handlers();
     void apply_glyphs();
-    void draw_charges();
-    void colour_map_command();
-    void equipotential_family_command();
-    void equipotential_command();
-    void field_line_family_command();
-    void field_line_command();
+    void centre_on_screen();
+    // Shows the toggle states, the readout and the board tooltip as the logic now has them.
+    void mirror();
     void repaint_progress_when_due();
 
-    Canvas board_;
+    std::unique_ptr<TForm1> logic_;
     QElapsedTimer progress_clock_;
     qint64 progress_painted_at_ = 0;
 };

@@ -3,12 +3,19 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
-constexpr const char* no_display_help =
-    "Start it from a desktop session, or without one under a virtual display: "
-    "xvfb-run -a ./build/ardenika\n";
+// The command as it was started, for the hint that runs it again under a virtual display.
+std::string started_as;
+
+void print_no_display_help() {
+    std::fprintf(stderr,
+                 "Uruchom go w sesji graficznej albo bez niej, na wirtualnym ekranie:\n"
+                 "xvfb-run -a %s\n",
+                 started_as.c_str());
+}
 
 // Qt aborts with a raw message when no display can be reached; say plainly what to do instead.
 bool display_named() {
@@ -26,8 +33,9 @@ void explain_fatal_start(QtMsgType type, const QMessageLogContext& context, cons
     if (type == QtFatalMsg && (text.contains(QLatin1String("display")) ||
                                text.contains(QLatin1String("platform plugin")))) {
         const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "Ardenika could not open the graphical display %s.\n%s",
-                     display ? display : "", no_display_help);
+        std::fprintf(stderr, "Ardenika nie może otworzyć ekranu graficznego %s.\n",
+                     display ? display : "");
+        print_no_display_help();
         std::_Exit(1);
     }
     if (qt_default_handler) qt_default_handler(type, context, text);
@@ -36,11 +44,11 @@ void explain_fatal_start(QtMsgType type, const QMessageLogContext& context, cons
 } // namespace
 
 int main(int argc, char** argv) {
+    started_as = argc > 0 && argv[0] && *argv[0] ? argv[0] : "ardenika";
     if (!display_named()) {
-        std::fprintf(stderr,
-                     "Ardenika needs a graphical display, and none was found (DISPLAY and "
-                     "WAYLAND_DISPLAY are not set).\n%s",
-                     no_display_help);
+        std::fprintf(stderr, "Ardenika potrzebuje ekranu graficznego, a żadnego nie znaleziono "
+                             "(DISPLAY i WAYLAND_DISPLAY nie są ustawione).\n");
+        print_no_display_help();
         return 1;
     }
     qt_default_handler = qInstallMessageHandler(explain_fatal_start);
@@ -52,6 +60,6 @@ int main(int argc, char** argv) {
     // Ties the window to its menu entry, for the icon and the name in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ardenika"));
     qInstallMessageHandler(qt_default_handler);
-    TForm1 Form1;
+    DesktopWindow Form1;
     return QApplication::exec();
 }

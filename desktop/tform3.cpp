@@ -1,8 +1,8 @@
 #include "desktop/tform3.h"
 
 #include "desktop/dialog_parts.h"
-#include "dialogs/help_texts.h"
 #include "desktop/rich_edit.h"
+#include "dialogs/help_texts.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,6 +4,7 @@ namespace {
 
 class SilentWindow final : public WindowPort {
   public:
+    SilentWindow() : WindowPort(NotInstalled{}) {}
     void show_error(std::string_view) override {}
     void progress_set_position(int) override {}
     void progress_set_max(int) override {}
@@ -12,26 +13,34 @@ class SilentWindow final : public WindowPort {
 
 class BlankBoard final : public BoardPort {
   public:
+    BlankBoard() : BoardPort(NotInstalled{}) {}
     void start() override {}
     void rysuj_lad(int) override {}
 };
 
 SilentWindow silent_window;
 BlankBoard blank_board;
-WindowPort* current_window = &silent_window;
-BoardPort* current_board = &blank_board;
+WindowPort* current_window = nullptr;
+BoardPort* current_board = nullptr;
 
 } // namespace
 
-void set_window_port(WindowPort* port) {
-    current_window = port ? port : &silent_window;
+WindowPort::WindowPort() {
+    current_window = this;
 }
+WindowPort::~WindowPort() {
+    if (current_window == this) current_window = nullptr;
+}
+BoardPort::BoardPort() {
+    current_board = this;
+}
+BoardPort::~BoardPort() {
+    if (current_board == this) current_board = nullptr;
+}
+
 WindowPort& window_port() {
-    return *current_window;
-}
-void set_board_port(BoardPort* port) {
-    current_board = port ? port : &blank_board;
+    return current_window ? *current_window : silent_window;
 }
 BoardPort& board_port() {
-    return *current_board;
+    return current_board ? *current_board : blank_board;
 }

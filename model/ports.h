@@ -2,27 +2,42 @@
 
 #include <string_view>
 
-// What the computations need from the window: the error box and the progress bar.
+// What the computations need from the window: the error box and the progress bar. Constructing
+// an implementation installs it; destroying it removes it again.
 class WindowPort {
   public:
-    virtual ~WindowPort() = default;
+    WindowPort();
+    virtual ~WindowPort();
+    WindowPort(const WindowPort&) = delete;
+    WindowPort& operator=(const WindowPort&) = delete;
+
     virtual void show_error(std::string_view text) = 0;
     virtual void progress_set_position(int position) = 0;
     virtual void progress_set_max(int max) = 0;
     // Advances by one and stops at the maximum.
     virtual void progress_step() = 0;
+
+  protected:
+    struct NotInstalled {};
+    explicit WindowPort(NotInstalled) {}
 };
 
-// The two board drawings that the ready-made arrangements need.
+// The two board drawings that the ready-made arrangements need; installed like WindowPort.
 class BoardPort {
   public:
-    virtual ~BoardPort() = default;
+    BoardPort();
+    virtual ~BoardPort();
+    BoardPort(const BoardPort&) = delete;
+    BoardPort& operator=(const BoardPort&) = delete;
+
     virtual void start() = 0;
     virtual void rysuj_lad(int slot) = 0;
+
+  protected:
+    struct NotInstalled {};
+    explicit BoardPort(NotInstalled) {}
 };
 
-// Either may be null (nothing is shown); the window installs both at start-up.
-void set_window_port(WindowPort* port);
+// The installed ports; with none installed, nothing is shown.
 WindowPort& window_port();
-void set_board_port(BoardPort* port);
 BoardPort& board_port();

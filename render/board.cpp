@@ -112,24 +112,3 @@ void paint_glyph(GlyphButton button) {
         break;
     }
 }
-
-namespace {
-
-class BoardDrawing final : public BoardPort {
-  public:
-    explicit BoardDrawing(Canvas& board) : board_(board) {}
-    void start() override { ::start(board_); }
-    void rysuj_lad(int slot) override { ::rysuj_lad(board_, slot); }
-
-  private:
-    Canvas& board_;
-};
-
-std::optional<BoardDrawing> installed;
-
-} // namespace
-
-void install_board(Canvas& board) {
-    installed.emplace(board);
-    set_board_port(&*installed);
-}

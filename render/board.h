@@ -33,9 +33,6 @@ enum class GlyphButton { SpeedB1, SpeedB2, SpeedB5, SpeedB4, SpeedB3, SpeedB6 };
 template <class Sink> void build_glyphs(Sink&& sink);
 void paint_glyph(GlyphButton button);
 
-// Binds the arrangements' board drawing to this canvas.
-void install_board(Canvas& board);
-
 template <class Sink> void build_glyphs(Sink&& sink) {
     for (GlyphButton b : {GlyphButton::SpeedB1, GlyphButton::SpeedB2, GlyphButton::SpeedB5,
                           GlyphButton::SpeedB4, GlyphButton::SpeedB3, GlyphButton::SpeedB6}) {

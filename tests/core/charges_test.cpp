@@ -42,11 +42,6 @@ std::string whole_table() {
 // Records the board drawing, with the charge in each drawn slot as it was at that moment.
 class RecordingBoard final : public BoardPort {
   public:
-    RecordingBoard() { set_board_port(this); }
-    ~RecordingBoard() override { set_board_port(nullptr); }
-    RecordingBoard(const RecordingBoard&) = delete;
-    RecordingBoard& operator=(const RecordingBoard&) = delete;
-
     void start() override { calls.push_back("start with " + std::to_string(charge_count)); }
     void rysuj_lad(int slot) override {
         calls.push_back("lad " + std::to_string(slot) + " " + describe({charge_at(slot)}));
@@ -189,31 +184,4 @@ TEST_F(Presets, CapacitorIsANegativeRightPlateThenAPositiveLeftPlateTopToBottom)
             want.push_back({znak < 0 ? 80 : -80, y, znak});
     EXPECT_EQ(describe(stored()), describe(want));
     EXPECT_EQ(board.calls, drawing_of(want));
-}
-
-TEST_F(Presets, DrawTheirMarkersOnTheInstalledBoard) {
-    Canvas canvas(board_size, board_size);
-    canvas.set_pen_color(rgb(9, 9, 9));
-    canvas.set_brush_color(rgb(9, 9, 9));
-    canvas.rectangle(0, 0, board_size, board_size);
-    install_board(canvas);
-    tool_mode = -1;
-    Kwadrupol();
-    set_board_port(&board);
-
-    // Disc pixels eight left of each centre, and the white bar at the centre.
-    EXPECT_EQ(canvas.pixel(272, 120), positive_colour);
-    EXPECT_EQ(canvas.pixel(112, 280), positive_colour);
-    EXPECT_EQ(canvas.pixel(272, 280), negative_colour);
-    EXPECT_EQ(canvas.pixel(112, 120), negative_colour);
-    for (const auto& [x, y] :
-         std::initializer_list<std::pair<int, int>>{{280, 120}, {120, 280}, {280, 280}, {120, 120}})
-        EXPECT_EQ(canvas.pixel(x, y), white) << x << "," << y;
-    // The old picture is gone: the empty board shows between the markers.
-    EXPECT_EQ(canvas.pixel(0, 0), black);
-    EXPECT_EQ(canvas.pixel(200, 50), black);
-    EXPECT_EQ(canvas.pixel(50, 200), black);
-    EXPECT_EQ(canvas.pixel(50, 50), white);
-    EXPECT_EQ(canvas.pixel(300, 350), white);
-    EXPECT_EQ(canvas.pixel(280, 103), white); // one pixel past the top of a disc
 }

@@ -25,8 +25,6 @@ void reset_all_state() {
     maxV = 0.0;
     pen_rgb = {};
     scratch_bitmap.reset();
-    set_window_port(nullptr);
-    set_board_port(nullptr);
 }
 
 void put_charges(std::initializer_list<Charge> set) {

@@ -19,11 +19,6 @@ class RecordingWindowPort final : public WindowPort {
         bool operator==(const Event&) const = default;
     };
 
-    RecordingWindowPort() { set_window_port(this); }
-    ~RecordingWindowPort() override { set_window_port(nullptr); }
-    RecordingWindowPort(const RecordingWindowPort&) = delete;
-    RecordingWindowPort& operator=(const RecordingWindowPort&) = delete;
-
     void show_error(std::string_view text) override {
         events.push_back({Call::show_error, 0});
         errors.emplace_back(text);

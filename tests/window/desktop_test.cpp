@@ -61,7 +61,7 @@ long check_board_as_shown(const QImage& shown, qreal ratio, QPointF board_at, co
 } // namespace
 
 TEST_F(Window, IconOnlyButtonsAreNamedByTheirHints) {
-    for (QToolButton* b : form->six()) {
+    for (QToolButton* b : six()) {
         EXPECT_FALSE(b->toolTip().trimmed().isEmpty());
         EXPECT_EQ(accessible(b, QAccessible::Name), b->toolTip().trimmed());
     }
@@ -156,7 +156,7 @@ TEST(GlyphIcon, NearestScalingKeepsTheAspectOfAWideGlyph) {
 }
 
 TEST_F(Window, BoardRenderedAtAnyRatioShowsWhatAClickThereSelects) {
-    paint_every_pixel_apart(form->board());
+    paint_every_pixel_apart(form->logic().board());
     const QPointF board_at = form->Image1->mapTo(form.get(), QPoint(0, 0));
     for (qreal ratio : ratios) {
         QImage shown(form->size() * ratio, QImage::Format_RGB32);
@@ -181,14 +181,14 @@ TEST(BoardPixel, FractionalPointerPositionsFallOnThePixelBelowThem) {
 TEST_F(Window, OnTheScreenAtItsRatioBoardAndGlyphsStaySharp) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const qreal ratio = form->devicePixelRatioF();
-    paint_every_pixel_apart(form->board());
+    paint_every_pixel_apart(form->logic().board());
     const QImage window = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(window.devicePixelRatio(), ratio);
     const QPointF board_at = form->Image1->mapTo(form.get(), QPoint(0, 0));
     EXPECT_GT(check_board_as_shown(window, ratio, board_at, form->board()), 0);
 
     // A glyph button shows only its frame or the glyph's own colours, never a mix.
-    for (QToolButton* b : form->six()) {
+    for (QToolButton* b : six()) {
         const QImage glyph = b->icon().pixmap(b->iconSize(), 1.0).toImage();
         QSet<QRgb> glyph_colours;
         for (int y = 0; y < glyph.height(); ++y)

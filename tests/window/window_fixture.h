@@ -5,6 +5,7 @@
 #include "model/charges.h"
 #include "model/field.h"
 #include "model/state.h"
+#include "support/fresh_state.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,13 +23,8 @@
 class Window : public testing::Test {
   protected:
     void SetUp() override {
-        clear_charges();
-        reset_interaction_state();
-        std::memset(grid_V, 0, sizeof grid_V);
-        std::memset(grid_Ex, 0, sizeof grid_Ex);
-        std::memset(grid_Ey, 0, sizeof grid_Ey);
-        minV = maxV = 0.0;
-        form = std::make_unique<TForm1>();
+        fresh_program_state();
+        form = std::make_unique<DesktopWindow>();
     }
     void TearDown() override { form.reset(); }
 
@@ -53,8 +49,12 @@ class Window : public testing::Test {
                 form->SpeedB4->isChecked(), form->SpeedB5->isChecked(), form->SpeedB6->isChecked()};
     }
     Rgb pixel(int column, int row) { return form->board().pixel(column, row); }
+    std::array<QToolButton*, 6> six() const {
+        return {form->SpeedB1, form->SpeedB2, form->SpeedB3,
+                form->SpeedB4, form->SpeedB5, form->SpeedB6};
+    }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<DesktopWindow> form;
 };
 
 // Runs action and answers the modal box it opens; returns the box's text, or nothing when no

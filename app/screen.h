@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/ports.h"
+
+// What the window logic asks of the screen that shows it, besides the error box and the progress
+// bar of WindowPort. A shell implements it; constructing it installs it as the window port.
+class Screen : public WindowPort {
+  public:
+    // The board canvas holds a new picture: show it.
+    virtual void board_changed() = 0;
+    // "Opis programu" and "O programie": a modal dialog over the window.
+    virtual void open_description() = 0;
+    virtual void open_about() = 0;
+    // "Koniec": end the program as far as this screen can.
+    virtual void end_program() = 0;
+};

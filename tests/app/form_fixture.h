@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/tform1.h"
+#include "model/charges.h"
+#include "model/field.h"
+#include "model/state.h"
+#include "render/board.h"
+#include "render/colour_map.h"
+#include "support/fresh_state.h"
+
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A screen that shows nothing and remembers what it was asked to show; its progress bar stops
+// at its maximum like the real ones.
+class RecordingScreen final : public Screen {
+  public:
+    void show_error(std::string_view text) override { errors.emplace_back(text); }
+    void progress_set_position(int p) override { position = std::clamp(p, 0, maximum); }
+    void progress_set_max(int m) override { maximum = std::max(m, 0); }
+    void progress_step() override { position = std::min(position + 1, maximum); }
+    void board_changed() override { ++board_changes; }
+    void open_description() override { ++descriptions; }
+    void open_about() override { ++abouts; }
+    void end_program() override { ++ends; }
+
+    std::vector<std::string> errors;
+    int position = 0;
+    int maximum = 10000;
+    int board_changes = 0;
+    int descriptions = 0;
+    int abouts = 0;
+    int ends = 0;
+};
+
+// A fresh window logic on a fresh program state.
+class Form : public testing::Test {
+  protected:
+    void SetUp() override { fresh(); }
+    void fresh() {
+        form.reset();
+        fresh_program_state();
+        screen = std::make_unique<RecordingScreen>();
+        form = std::make_unique<TForm1>(*screen);
+    }
+
+    void click(Toggle button) { form->click(button); }
+    void move_to(int column, int row) { form->Image1MouseMove(column, row); }
+    void click_board(int column, int row) {
+        move_to(column, row);
+        form->Image1Click();
+    }
+    // Which of the six are down, in the order SpeedB1..SpeedB6.
+    std::array<bool, 6> six_down() const {
+        return {form->down(Toggle::SpeedB1), form->down(Toggle::SpeedB2),
+                form->down(Toggle::SpeedB3), form->down(Toggle::SpeedB4),
+                form->down(Toggle::SpeedB5), form->down(Toggle::SpeedB6)};
+    }
+    // Label1..Label5 by their number.
+    const std::string& label(int n) const {
+        return form->labels()[static_cast<std::size_t>(n - 1)];
+    }
+    Rgb pixel(int column, int row) const { return form->board().pixel(column, row); }
+    void plant(int column, int row, Rgb colour) { form->board().set_pixel(column, row, colour); }
+    std::vector<Rgb> board_copy() const {
+        return {form->board().data(), form->board().data() + board_size * board_size};
+    }
+    bool board_is(const std::vector<Rgb>& before) const {
+        return std::equal(before.begin(), before.end(), form->board().data());
+    }
+    long count_pixels(Rgb colour) const {
+        return std::count(form->board().data(), form->board().data() + board_size * board_size,
+                          colour);
+    }
+
+    std::unique_ptr<RecordingScreen> screen;
+    std::unique_ptr<TForm1> form;
+};

@@ -1,0 +1,184 @@
+// Seeded random use of the window logic: tool and picture buttons, Clear, every menu item, board
+// clicks, pointer moves and drags past the board's edges, with the program's invariants checked
+// after every event.
+//
+//   ARDENIKA_RANDOM_EVENTS  events in all (default 200000), in sessions of 1000 on a fresh window
+//   ARDENIKA_RANDOM_SEED    seed of the first session (default 1); session k uses seed + k
+#include "form_fixture.h"
+#include "support/random_session.h"
+
+#include <chrono>
+#include <functional>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string_view>
+
+namespace {
+
+// Far above any handler's real time even under the sanitizers; only a pass that never ends can
+// take this long.
+constexpr auto event_bound = std::chrono::seconds(2);
+
+struct Named {
+    const char* name;
+    void (TForm1::*handler)();
+};
+
+// The events as the shell forwards them: the cheap ones change only the state, the others draw a
+// picture and may compute the grids first.
+constexpr Named cheap_events[] = {
+    {"SpeedB1", nullptr},
+    {"SpeedB2", nullptr},
+    {"SpeedB3", nullptr},
+    {"SpeedB4", nullptr},
+    {"SpeedB5", nullptr},
+    {"SpeedB6", nullptr},
+    {"RysujB4", nullptr},
+    {"Button1", &TForm1::Button1Click},
+    {"Fr1", &TForm1::Fr1Click},
+    {"Opisprogramu1", &TForm1::Opisprogramu1Click},
+    {"Oprogramie1", &TForm1::Oprogramie1Click},
+};
+constexpr Named picture_events[] = {
+    {"RysujB5", nullptr},
+    {"RysujB1", &TForm1::RysujB1Click},
+    {"RysujB2", &TForm1::RysujB2Click},
+    {"RysujB3", &TForm1::RysujB3Click},
+    {"Rozklad", &TForm1::rozkladpotencjaluClick},
+    {"Linieekwipotencjale1", &TForm1::Linieekwipotencjalne1Click},
+    {"Vconst1", &TForm1::Vconst1Click},
+    {"Liniesil1", &TForm1::Liniesil1Click},
+};
+
+// A toggle button named in the events, or nothing for a push button or menu item.
+std::optional<Toggle> toggle_named(std::string_view name) {
+    constexpr std::string_view names[toggle_count] = {"SpeedB1", "SpeedB2", "SpeedB3", "SpeedB4",
+                                                      "SpeedB5", "SpeedB6", "RysujB4", "RysujB5"};
+    for (int i = 0; i < toggle_count; ++i)
+        if (names[i] == name) return static_cast<Toggle>(i);
+    return std::nullopt;
+}
+
+} // namespace
+
+class RandomUse : public Form {
+  protected:
+    struct Totals {
+        long events = 0;
+        std::size_t error_boxes = 0;
+        std::chrono::steady_clock::duration slowest{};
+    };
+
+    // One session of random use from program start; stops at the first broken invariant.
+    void run_session(unsigned seed, long count, Totals& totals) {
+        fresh();
+        rng_.seed(seed);
+        log_.start(seed);
+        while (log_.sent() < count && !HasFatalFailure()) random_step();
+        totals.events += log_.sent();
+        totals.error_boxes += screen->errors.size();
+        totals.slowest = std::max(totals.slowest, slowest_);
+    }
+
+  private:
+    int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+    // A pixel of the board, or one from far before to far past it.
+    int on_board_coordinate() { return uniform(0, board_size - 1); }
+    int any_coordinate() { return uniform(-300, 700); }
+
+    // The pictures take milliseconds and everything else microseconds: they are one event in
+    // seventy, enough to reach every state many times over.
+    void random_step() {
+        const int pick = uniform(0, 99);
+        if (pick < 35) {
+            const bool far = uniform(0, 3) == 0;
+            move(far ? any_coordinate() : on_board_coordinate(),
+                 far ? any_coordinate() : on_board_coordinate());
+        } else if (pick < 65) {
+            move(on_board_coordinate(), on_board_coordinate());
+            board_click();
+        } else if (pick < 73) {
+            // A drag that leaves the board and ends beyond it (no click), or comes back to it.
+            for (int k = uniform(1, 6); k > 0 && !HasFatalFailure(); --k)
+                move(any_coordinate(), any_coordinate());
+            if (uniform(0, 1) == 0) {
+                move(on_board_coordinate(), on_board_coordinate());
+                board_click();
+            }
+        } else {
+            const bool picture = pick == 99 || (pick == 98 && uniform(0, 1) == 0);
+            const Named& e = picture ? picture_events[uniform(0, std::size(picture_events) - 1)]
+                                     : cheap_events[uniform(0, std::size(cheap_events) - 1)];
+            event(std::string("click ") + e.name, false, [&] {
+                if (const auto button = toggle_named(e.name))
+                    form->click(*button);
+                else
+                    (form.get()->*e.handler)();
+            });
+        }
+    }
+
+    void move(int column, int row) {
+        std::ostringstream what;
+        what << "move to (" << column << ", " << row << ")";
+        event(what.str(), false, [&] { form->Image1MouseMove(column, row); });
+        if (HasFatalFailure()) return;
+        // The readout and the hint follow the pointer, read at the nearest board pixel.
+        ASSERT_EQ(form->board_tooltip(), form->down(Toggle::RysujB4) || form->down(Toggle::RysujB5))
+            << log_.context("hint");
+        ASSERT_EQ(label(1), "X = " + std::to_string(mouse_x - 200)) << log_.context("X");
+        ASSERT_EQ(label(2), "Y = " + std::to_string(200 - mouse_y)) << log_.context("Y");
+    }
+    void board_click() {
+        const bool adding = form->down(Toggle::SpeedB1) || form->down(Toggle::SpeedB2);
+        const bool fifteenth = adding && (tool_mode == 1 || tool_mode == -1) && charge_count == 14;
+        event("board click", fifteenth, [&] { form->Image1Click(); });
+    }
+
+    // Runs one event, timed, and checks every invariant after it.
+    void event(const std::string& what, bool fifteenth, const std::function<void()>& action) {
+        log_.add(what);
+        const ProgramState before;
+        const std::size_t boxes_before = screen->errors.size();
+
+        const auto began = std::chrono::steady_clock::now();
+        action();
+        const auto took = std::chrono::steady_clock::now() - began;
+        slowest_ = std::max(slowest_, took);
+        ASSERT_LT(took, event_bound) << log_.context("too slow");
+
+        const std::string broken =
+            broken_invariant(six_down(), form->down(Toggle::RysujB4), form->down(Toggle::RysujB5));
+        ASSERT_EQ(broken, "") << log_.context(broken);
+        const bool shown = screen->errors.size() != boxes_before;
+        ASSERT_EQ(shown, fifteenth) << log_.context("error box");
+        if (shown) {
+            ASSERT_EQ(screen->errors.size(), boxes_before + 1) << log_.context("one box");
+            ASSERT_EQ(screen->errors.back(), "Maksymalnie 14 ładunków!");
+            ASSERT_TRUE(ProgramState() == before) << log_.context("state after the box");
+        }
+    }
+
+    std::mt19937 rng_;
+    EventLog log_;
+    std::chrono::steady_clock::duration slowest_{};
+};
+
+TEST_F(RandomUse, EveryEventKeepsTheStateSoundAndEndsInTime) {
+    const long total = env_number("ARDENIKA_RANDOM_EVENTS", 200000);
+    const auto first_seed = static_cast<unsigned>(env_number("ARDENIKA_RANDOM_SEED", 1));
+    Totals totals;
+    unsigned seed = first_seed;
+    for (long left = total; left > 0 && !HasFatalFailure(); left -= session_events, ++seed)
+        run_session(seed, std::min(left, session_events), totals);
+    std::cout << "random use: " << totals.events << " events, seeds " << first_seed << ".."
+              << seed - 1 << ", " << totals.error_boxes << " error boxes, slowest event "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(totals.slowest).count()
+              << " ms\n";
+    // A run of the default length must reach the full table, or the box check proved nothing.
+    if (total >= 20000) {
+        EXPECT_GT(totals.error_boxes, 0u);
+    }
+}

@@ -1,0 +1,222 @@
+// The window's rules, run headless: readout, toggles, charge tools, arrangements and Clear.
+#include "form_fixture.h"
+
+namespace {
+
+std::array<std::string, 5> start_readout() {
+    return {"X = 0", "Y = 0", "V[0,0]  = 0", "Ex[0,0] = 0", "Ey[0,0] = 0"};
+}
+
+} // namespace
+
+TEST_F(Form, StartsWithZeroReadoutAnEmptyBoardAndEveryButtonUp) {
+    EXPECT_EQ(form->labels(), start_readout());
+    EXPECT_EQ(pixel(200, 200), black);
+    EXPECT_EQ(pixel(201, 201), white);
+    for (int i = 0; i < toggle_count; ++i) EXPECT_FALSE(form->down(static_cast<Toggle>(i)));
+    EXPECT_FALSE(form->board_tooltip());
+    EXPECT_GT(screen->board_changes, 0);
+}
+
+TEST_F(Form, ReadoutClampsPositionsBeyondTheBoardToTheNearestEdge) {
+    grid_V[400][0] = 7.0;
+    move_to(650, -80);
+    EXPECT_EQ(mouse_x, 400);
+    EXPECT_EQ(mouse_y, 0);
+    EXPECT_EQ(label(3), "V[200,200]  = 7.00");
+    move_to(-5000, 99999);
+    EXPECT_EQ(mouse_x, 0);
+    EXPECT_EQ(mouse_y, 400);
+}
+
+TEST_F(Form, ReadoutShowsCornersAndCentreWithTwoDecimals) {
+    grid_V[0][0] = 1.0 / 3.0;
+    grid_Ex[400][400] = -12.345;
+    grid_Ey[200][200] = 1234567.891;
+    move_to(0, 0);
+    EXPECT_EQ(form->labels(),
+              (std::array<std::string, 5>{"X = -200", "Y = 200", "V[-200,200]  = 0.33",
+                                          "Ex[-200,200] = 0.00", "Ey[-200,200] = 0.00"}));
+    move_to(400, 400);
+    EXPECT_EQ(label(4), "Ex[200,-200] = -12.35");
+    EXPECT_EQ(label(1), "X = 200");
+    EXPECT_EQ(label(2), "Y = -200");
+    move_to(200, 200);
+    EXPECT_EQ(label(5), "Ey[0,0] = 1234567.89");
+    EXPECT_EQ(mouse_x, 200);
+    EXPECT_EQ(mouse_y, 200);
+}
+
+TEST_F(Form, SmallNegativeValueKeepsItsMinusSign) {
+    grid_V[210][190] = -0.001;
+    grid_Ex[210][190] = -0.0; // a zero with the sign bit is not a negative value
+    move_to(210, 190);
+    EXPECT_EQ(label(3), "V[10,10]  = -0.00");
+    EXPECT_EQ(label(4), "Ex[10,10] = 0.00");
+}
+
+TEST_F(Form, AtMostOneOfTheSixIsDownAndTheDownOneRaisesOnClick) {
+    click(Toggle::SpeedB1);
+    EXPECT_EQ(six_down(), (std::array<bool, 6>{true, false, false, false, false, false}));
+    EXPECT_EQ(tool_mode, 1);
+    click(Toggle::SpeedB2);
+    EXPECT_EQ(six_down(), (std::array<bool, 6>{false, true, false, false, false, false}));
+    EXPECT_EQ(tool_mode, -1);
+    click(Toggle::SpeedB6);
+    EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
+    EXPECT_EQ(tool_mode, 0);
+    click(Toggle::SpeedB6);
+    EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
+}
+
+TEST_F(Form, AddAndRemoveChargesByClickingTheBoard) {
+    click(Toggle::SpeedB1);
+    click_board(250, 150);
+    ASSERT_EQ(charge_count, 1);
+    EXPECT_EQ(charges[1].x, 50);
+    EXPECT_EQ(charges[1].y, 50);
+    EXPECT_EQ(charges[1].znak, 1);
+    EXPECT_EQ(pixel(250 - 8, 150), positive_colour);
+    EXPECT_EQ(scene_stage, 1);
+    EXPECT_EQ(grids_stale, 1);
+
+    click(Toggle::SpeedB2);
+    click_board(100, 300);
+    ASSERT_EQ(charge_count, 2);
+    EXPECT_EQ(charges[2].znak, -1);
+    EXPECT_EQ(pixel(100 - 8, 300), negative_colour);
+
+    click(Toggle::SpeedB6);
+    grids_stale = 0;
+    click_board(256, 158); // 6 right and 8 down of the first: exactly 10 away
+    ASSERT_EQ(charge_count, 1);
+    EXPECT_EQ(charges[1].x, -100);
+    EXPECT_EQ(pixel(250 - 8, 150), white);
+    EXPECT_EQ(pixel(100 - 8, 300), negative_colour);
+    EXPECT_EQ(grids_stale, 1);
+}
+
+TEST_F(Form, AddClickAfterRaisingTheAddToolDoesNothing) {
+    click(Toggle::SpeedB1);
+    click(Toggle::SpeedB1);
+    EXPECT_EQ(tool_mode, 1);
+    click_board(200, 100);
+    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(pixel(195, 100), white);
+}
+
+TEST_F(Form, RemoveClickNearNothingLeavesTheBoardAlone) {
+    click(Toggle::SpeedB1);
+    click_board(300, 300);
+    click(Toggle::SpeedB6);
+    plant(50, 50, rgb(1, 2, 3));
+    scene_stage = 2;
+    grids_stale = 0;
+    click_board(100, 100);
+    EXPECT_EQ(charge_count, 1);
+    EXPECT_EQ(pixel(50, 50), rgb(1, 2, 3));
+    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(grids_stale, 0);
+}
+
+TEST_F(Form, FifteenthChargeShowsTheBoxAndChangesNothing) {
+    click(Toggle::SpeedB3); // twelve charges
+    click(Toggle::SpeedB1);
+    click_board(200, 20);
+    click_board(200, 380);
+    ASSERT_EQ(charge_count, 14);
+    const auto before = charges;
+    const auto board = board_copy();
+    scene_stage = 2;
+    grids_stale = 0;
+    click_board(30, 30);
+    EXPECT_EQ(screen->errors, std::vector<std::string>{"Maksymalnie 14 ładunków!"});
+    EXPECT_EQ(charge_count, 14);
+    EXPECT_EQ(charges[14].x, before[14].x);
+    EXPECT_TRUE(board_is(board));
+    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(grids_stale, 0);
+    EXPECT_TRUE(form->down(Toggle::SpeedB1));
+}
+
+TEST_F(Form, DipoleButtonAlwaysEndsDown) {
+    click(Toggle::SpeedB5);
+    EXPECT_TRUE(form->down(Toggle::SpeedB5));
+    EXPECT_EQ(charge_count, 2);
+    EXPECT_EQ(pixel(280 - 8, 200), positive_colour);
+    EXPECT_EQ(pixel(120 - 8, 200), negative_colour);
+    click(Toggle::SpeedB5);
+    EXPECT_TRUE(form->down(Toggle::SpeedB5));
+    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(scene_stage, 1);
+    EXPECT_EQ(grids_stale, 1);
+}
+
+TEST_F(Form, QuadrupoleClickedWhileDownPlacesAgainAndEndsUp) {
+    click(Toggle::SpeedB4);
+    EXPECT_TRUE(form->down(Toggle::SpeedB4));
+    ASSERT_EQ(charge_count, 4);
+    EXPECT_EQ(charges[3].znak, -1);
+    EXPECT_EQ(charges[4].znak, -1);
+    click(Toggle::SpeedB1);
+    click_board(10, 10);
+    EXPECT_EQ(charge_count, 5);
+    click(Toggle::SpeedB4);
+    click(Toggle::SpeedB4);
+    EXPECT_FALSE(form->down(Toggle::SpeedB4));
+    EXPECT_EQ(charge_count, 4);
+    EXPECT_EQ(pixel(10, 10), white);
+    EXPECT_EQ(tool_mode, 0);
+}
+
+TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
+    click(Toggle::SpeedB1);
+    click_board(250, 150);
+    scene_stage = 2; // as after a picture
+    plant(30, 30, rgb(9, 9, 9));
+    form->Button1Click();
+    EXPECT_EQ(scene_stage, 1);
+    EXPECT_EQ(pixel(30, 30), white);
+    EXPECT_EQ(pixel(250 - 8, 150), positive_colour);
+    EXPECT_EQ(charge_count, 1);
+    EXPECT_EQ(tool_mode, 1); // the add tool is still down
+    EXPECT_EQ(grids_stale, 1);
+
+    form->Button1Click();
+    EXPECT_EQ(scene_stage, 0);
+    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(pixel(250 - 8, 150), white);
+    EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
+    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(grids_stale, 0);
+
+    plant(30, 30, rgb(9, 9, 9));
+    form->Button1Click();
+    EXPECT_EQ(pixel(30, 30), rgb(9, 9, 9));
+}
+
+TEST_F(Form, PictureClearRaisesThePresetButtons) {
+    click(Toggle::SpeedB3);
+    scene_stage = 2;
+    form->Button1Click();
+    EXPECT_FALSE(form->down(Toggle::SpeedB3));
+    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(charge_count, 12);
+}
+
+TEST_F(Form, FullClearWithTheRemoveToolDownKeepsItDown) {
+    click(Toggle::SpeedB5);
+    click(Toggle::SpeedB6);
+    form->Button1Click();
+    EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
+    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(charge_count, 0);
+}
+
+TEST_F(Form, ReadoutKeepsTheLastGridValuesAfterTheChargesChange) {
+    grid_V[210][200] = 100.0;
+    click(Toggle::SpeedB5);
+    form->Button1Click();
+    move_to(210, 200);
+    EXPECT_EQ(label(3), "V[10,0]  = 100.00");
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+// What the two random-use tests share: their settings, the program's invariants, and the
+// account of the last events that a failure prints.
+#include "model/charges.h"
+#include "model/state.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <deque>
+#include <sstream>
+#include <string>
+
+inline constexpr long session_events = 1000;
+
+// A whole number from the environment, or the fallback when it is unset or not a number.
+inline long env_number(const char* name, long fallback) {
+    const char* text = std::getenv(name);
+    if (text == nullptr || *text == '\0') return fallback;
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    return *end == '\0' && value >= 0 ? value : fallback;
+}
+
+// The charge table and the flags that an error box must leave as they were.
+struct ProgramState {
+    std::array<Charge, max_charges + 1> table = charges;
+    int count = charge_count;
+    int stage = scene_stage;
+    int stale = grids_stale;
+
+    bool operator==(const ProgramState& o) const {
+        for (int i = 1; i <= max_charges; ++i)
+            if (table[i].x != o.table[i].x || table[i].y != o.table[i].y ||
+                table[i].znak != o.table[i].znak)
+                return false;
+        return count == o.count && stage == o.stage && stale == o.stale;
+    }
+};
+
+// The first invariant the program state breaks, or "" when it keeps them all.
+inline std::string broken_invariant(const std::array<bool, 6>& six, bool f_r_down,
+                                    bool v_const_down) {
+    if (charge_count < 0 || charge_count > max_charges) return "charge_count";
+    for (int i = 1; i <= charge_count; ++i) {
+        const Charge c = charges[i];
+        if (c.znak != 1 && c.znak != -1) return "znak of slot " + std::to_string(i);
+        if (c.x < -200 || c.x > 200 || c.y < -200 || c.y > 200)
+            return "position of slot " + std::to_string(i);
+    }
+    if (tool_mode < -1 || tool_mode > 3) return "tool_mode";
+    if (scene_stage < 0 || scene_stage > 2) return "scene_stage";
+    if (grids_stale != 0 && grids_stale != 1) return "grids_stale";
+    if (!on_board(mouse_x, mouse_y)) return "pointer";
+    if (std::count(six.begin(), six.end(), true) > 1) return "more than one of the six down";
+    if (f_r_down && v_const_down) return "F(r) and V=const both down";
+    return "";
+}
+
+// The last events of a session, for the message of a failure that replays it.
+class EventLog {
+  public:
+    void start(unsigned seed) {
+        seed_ = seed;
+        sent_ = 0;
+        recent_.clear();
+    }
+    void add(const std::string& what) {
+        ++sent_;
+        recent_.push_back(what);
+        if (recent_.size() > 12) recent_.pop_front();
+    }
+    long sent() const { return sent_; }
+    std::string context(const std::string& check) const {
+        std::ostringstream out;
+        out << check << " failed at event " << sent_ << " of seed " << seed_
+            << " (ARDENIKA_RANDOM_SEED=" << seed_ << " ARDENIKA_RANDOM_EVENTS=" << session_events
+            << " replays it); last events:";
+        for (const std::string& e : recent_) out << "\n  " << e;
+        return out.str();
+    }
+
+  private:
+    unsigned seed_ = 0;
+    long sent_ = 0;
+    std::deque<std::string> recent_;
+};

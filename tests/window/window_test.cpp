@@ -1,0 +1,177 @@
+// The desktop window bound to the window logic: its widgets, what each control forwards, the
+// modal error box, the progress bar, and its size and place on the screen.
+#include "window_fixture.h"
+
+#include "render/board.h"
+
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+
+QStringList readout(const DesktopWindow& f) {
+    return {f.Label1->text(), f.Label2->text(), f.Label3->text(), f.Label4->text(),
+            f.Label5->text()};
+}
+
+} // namespace
+
+TEST_F(Window, StartsWithZeroReadoutEmptyBoardAndSixGlyphs) {
+    EXPECT_EQ(readout(*form),
+              (QStringList{"X = 0", "Y = 0", "V[0,0]  = 0", "Ex[0,0] = 0", "Ey[0,0] = 0"}));
+    EXPECT_EQ(form->windowTitle(), "Ardenika");
+    EXPECT_EQ(form->centralWidget()->size(), QSize(632, 434));
+    EXPECT_EQ(form->Image1->geometry(), QRect(204, 0, 401, 401));
+    EXPECT_EQ(pixel(200, 200), black);
+    EXPECT_EQ(pixel(201, 201), white);
+    EXPECT_EQ(form->ProgressBar1->maximum(), 10000);
+    EXPECT_EQ(form->ProgressBar1->value(), 0);
+    for (QToolButton* b : six()) {
+        EXPECT_FALSE(b->icon().isNull());
+        EXPECT_FALSE(b->isChecked());
+    }
+    EXPECT_EQ(form->SpeedB4->iconSize(), QSize(48, 48));
+    EXPECT_EQ(form->SpeedB5->iconSize(), QSize(48, 23));
+    EXPECT_EQ(form->SpeedB6->toolTip(), "Usuń ładunek");
+    EXPECT_EQ(form->GroupBox3->title(), "Ładunki - Dodaj/Usuń");
+    EXPECT_EQ(form->Button1->text(), "Czyść");
+    EXPECT_EQ(form->Koniec1->text(), "&Koniec");
+    EXPECT_EQ(form->menuBar()->actions().size(), 4);
+}
+
+TEST_F(Window, GlyphShowsTheButtonFaceWhereItsBottomLeftColourWas) {
+    const QImage glyph = form->SpeedB1->icon().pixmap(QSize(23, 23)).toImage();
+    ASSERT_EQ(glyph.size(), QSize(23, 23));
+    EXPECT_EQ(qAlpha(glyph.pixel(0, 22)), 0);
+    EXPECT_EQ(qAlpha(glyph.pixel(0, 0)), 0);
+    EXPECT_EQ(glyph.pixel(12, 5) & 0xffffffu, positive_colour & 0xffffffu);
+}
+
+TEST_F(Window, HasOneSizeCentredOnTheScreen) {
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->size(), form->minimumSize());
+    EXPECT_EQ(form->size().width(), 632);
+    EXPECT_EQ(form->size().height(), 434 + form->menuBar()->sizeHint().height());
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    const QPoint off = form->frameGeometry().center() - screen.center();
+    EXPECT_LE(std::abs(off.x()), 1);
+    EXPECT_LE(std::abs(off.y()), 1);
+}
+
+TEST_F(Window, EveryControlForwardsToItsHandlerAndShowsTheResult) {
+    click(form->SpeedB5); // the dipole
+    EXPECT_TRUE(form->SpeedB5->isChecked());
+    EXPECT_EQ(pixel(280 - 8, 200), positive_colour);
+    click(form->RysujB1);
+    EXPECT_FALSE(form->SpeedB5->isChecked()); // the colour map raises all eight
+    EXPECT_NE(pixel(300, 300), white);
+    form->Fr1->trigger();
+    EXPECT_TRUE(form->RysujB4->isChecked());
+    move_to(250, 150);
+    EXPECT_EQ(form->Image1->toolTip(), "Kliknij");
+    EXPECT_EQ(form->Label1->text(), "X = 50");
+    click(form->RysujB5);
+    EXPECT_FALSE(form->RysujB4->isChecked());
+    EXPECT_TRUE(form->RysujB5->isChecked());
+    form->Vconst1->trigger();
+    EXPECT_TRUE(form->RysujB5->isChecked());
+    const auto before = std::vector<Rgb>(form->board().data(), form->board().data() + 401 * 401);
+    click(form->RysujB3);
+    EXPECT_FALSE(form->RysujB5->isChecked());
+    EXPECT_FALSE(std::equal(before.begin(), before.end(), form->board().data()));
+    click(form->Button1);
+    click(form->Button1);
+    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(pixel(300, 300), white);
+    for (QAction* a : {form->Rozklad, form->Linieekwipotencjale1, form->Liniesil1})
+        a->trigger(); // nothing on the board: each stops at its guard
+    EXPECT_EQ(pixel(300, 300), white);
+}
+
+TEST_F(Window, FifteenthChargeShowsTheBoxAndChangesNothing) {
+    click(form->SpeedB3); // twelve charges
+    click(form->SpeedB1);
+    click_board(200, 20);
+    click_board(200, 380);
+    ASSERT_EQ(charge_count, 14);
+    const auto before = charges;
+    const std::vector<Rgb> board(form->board().data(), form->board().data() + 401 * 401);
+    scene_stage = 2;
+    grids_stale = 0;
+    const auto text = answer_message_box([&] { click_board(30, 30); });
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, "Maksymalnie 14 ładunków!");
+    EXPECT_EQ(charge_count, 14);
+    EXPECT_EQ(charges[14].x, before[14].x);
+    EXPECT_TRUE(std::equal(board.begin(), board.end(), form->board().data()));
+    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(grids_stale, 0);
+    EXPECT_TRUE(form->SpeedB1->isChecked());
+}
+
+TEST_F(Window, WithoutADisplayItSaysInPolishHowToStartIt) {
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ARDENIKA_BINARY), {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_TRUE(said.contains("Ardenika potrzebuje ekranu graficznego")) << said.toStdString();
+    EXPECT_TRUE(said.contains("xvfb-run -a " ARDENIKA_BINARY)) << said.toStdString();
+
+    // A display that is named but cannot be opened.
+    env.insert("DISPLAY", ":9999");
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ARDENIKA_BINARY), {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString said_again = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_TRUE(said_again.contains("nie może otworzyć ekranu graficznego :9999"))
+        << said_again.toStdString();
+}
+
+namespace {
+
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(Window, ProgressBarRepaintsWhileHeldButAtMostOncePerFrame) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    PaintCounter counter;
+    form->ProgressBar1->installEventFilter(&counter);
+    form->progress_set_position(0);
+    form->progress_set_max(400);
+    QElapsedTimer pass;
+    pass.start();
+    for (int i = 0; i < 401; ++i) form->progress_step();
+    const qint64 frames = pass.elapsed() / 16;
+    EXPECT_EQ(form->ProgressBar1->value(), 400); // stops at its maximum
+    // A pass within one frame paints nothing; a slow machine earns one paint a frame.
+    EXPECT_LE(counter.paints, frames);
+
+    counter.paints = 0;
+    form->progress_set_max(3);
+    for (int i = 0; i < 3; ++i) {
+        QTest::qSleep(20); // a slow pass: each step is a frame later than the last paint
+        form->progress_step();
+    }
+    EXPECT_EQ(counter.paints, 3);
+    form->ProgressBar1->removeEventFilter(&counter);
+}
