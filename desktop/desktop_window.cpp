@@ -2,6 +2,7 @@
 
 #include "app/readout.h"
 #include "desktop/board_view.h"
+#include "desktop/fonts.h"
 #include "desktop/glyph_icon.h"
 #include "model/charges.h"
 #include "model/field.h"
@@ -29,15 +30,6 @@ namespace {
 
 constexpr int client_width = 632;
 constexpr int client_height = 434;
-
-// A named face where installed, else its metric-compatible or plain sans stand-in.
-QFont pixel_font(const QString& family, int pixels) {
-    QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QImage glyph_image(const Canvas& glyph) {
     QImage image(glyph.width(), glyph.height(), QImage::Format_ARGB32);
@@ -83,7 +75,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), board_(board_size, board_
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(pixel_font(QStringLiteral("MS Sans Serif"), 11));
+    setFont(pixel_font(FontRole::dialog, 11));
     build_layout();
     build_menu();
     connect_handlers();
@@ -106,7 +98,7 @@ void TForm1::build_layout() {
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    const QFont arial = pixel_font(QStringLiteral("Arial"), 11);
+    const QFont arial = pixel_font(FontRole::sans, 11);
     auto group = [&](const QString& title, int x, int y, int w, int h) {
         auto* box = new PanelGroup(title, client);
         box->setGeometry(x, y, w, h);
