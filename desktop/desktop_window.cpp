@@ -1,6 +1,7 @@
 #include "desktop/desktop_window.h"
 
 #include "desktop/board_view.h"
+#include "desktop/fonts.h"
 #include "desktop/glyph_icon.h"
 #include "desktop/help_dialogs.h"
 #include "model/charges.h"
@@ -28,15 +29,6 @@ namespace {
 
 constexpr int client_width = 632;
 constexpr int client_height = 434;
-
-// A named face where installed, else its metric-compatible or plain sans stand-in.
-QFont pixel_font(const QString& family, int pixels) {
-    QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QImage glyph_image(const Canvas& glyph) {
     QImage image(glyph.width(), glyph.height(), QImage::Format_ARGB32);
@@ -82,7 +74,7 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(pixel_font(QStringLiteral("MS Sans Serif"), 11));
+    setFont(pixel_font(FontRole::dialog, 11));
     logic_ = std::make_unique<TForm1>(*this);
     build_layout();
     build_menu();
@@ -111,7 +103,7 @@ void DesktopWindow::build_layout() {
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    const QFont arial = pixel_font(QStringLiteral("Arial"), 11);
+    const QFont arial = pixel_font(FontRole::sans, 11);
     auto group = [&](const QString& title, int x, int y, int w, int h) {
         auto* box = new PanelGroup(title, client);
         box->setGeometry(x, y, w, h);

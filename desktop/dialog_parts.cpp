@@ -1,13 +1,16 @@
 #include "desktop/dialog_parts.h"
 
-#include "dialogs/help_texts.h"
+#include "desktop/fonts.h"
+#include "desktop/rich_edit.h"
 
 #include <QDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -15,34 +18,6 @@
 
 QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QStringList sans_families() {
-    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-            QStringLiteral("DejaVu Sans")};
-}
-
-QStringList serif_families() {
-    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-            QStringLiteral("DejaVu Serif")};
-}
-
-QStringList heavy_families() {
-    return {QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"),
-            QStringLiteral("DejaVu Sans")};
-}
-
-QStringList dialog_families() {
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-            QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-}
-
-QFont pixel_font(const QStringList& families, int pixels, int weight) {
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(pixels);
-    font.setWeight(static_cast<QFont::Weight>(weight));
-    return font;
 }
 
 namespace {
@@ -100,15 +75,9 @@ QPixmap make_side_strip() {
     return strip;
 }
 
-QLabel* make_family_title(QWidget* parent, int left, int top) {
-    auto* title = new QLabel(QStringLiteral("Ostrada"), parent);
-    // Arial Black has a single heavy face; asking for bold picks it, or the bold face of a
-    // fallback family when it is missing.
-    title->setFont(pixel_font(heavy_families(), 26, QFont::Bold));
-    title->setGeometry(left, top, std::max(90, title->sizeHint().width()), 37);
-    return title;
-}
+namespace {
 
+// A fixed-size dialog with only a close button in its title bar, centred on the screen.
 void fix_dialog_frame(QDialog* dialog, int width, int height) {
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
@@ -122,6 +91,8 @@ void fix_dialog_frame(QDialog* dialog, int width, int height) {
                      area.y() + (area.height() - height) / 2);
     }
 }
+
+} // namespace
 
 BottomLineBevel::BottomLineBevel(QWidget* parent) : QWidget(parent) {}
 
@@ -143,46 +114,90 @@ void paint_text(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-} // namespace
+// Enter belongs to a text box while it has the focus; it must not press the dialog's default
+// button from there.
+class EnterKeeper final : public QObject {
+  public:
+    using QObject::QObject;
 
-DialogHeading make_heading(QWidget* dialog, const HeadingPlaces& at, const HeadingNames& names) {
-    DialogHeading h{};
-    h.strip = new QLabel(dialog);
-    h.strip->setGeometry(0, 0, 57, 329);
-    h.strip->setPixmap(make_side_strip());
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
-    h.title = make_family_title(dialog, at.title.x(), at.title.y());
-
-    h.subtitle = new QLabel(qt_text(ostrada_subtitle()), dialog);
-    h.subtitle->setGeometry(QRect(at.subtitle, QSize(177, 13)));
-
-    h.bevel = new BottomLineBevel(dialog);
-    h.bevel->setGeometry(QRect(at.bevel, QSize(321, 7)));
-
-    h.name = new QLabel(QStringLiteral("Ardenika"), dialog);
-    h.name->setGeometry(QRect(at.name, QSize(140, 28)));
-    h.name->setFont(pixel_font(sans_families(), 20, QFont::Bold));
-    paint_text(h.name, QColor(0, 0, 255));
-
-    h.freeware = new QLabel(QStringLiteral("Freeware"), dialog);
-    h.freeware->setGeometry(QRect(at.freeware, QSize(52, 18)));
-    h.freeware->setFont(pixel_font(sans_families(), 11));
-    paint_text(h.freeware, QColor(255, 0, 0));
-
-    h.strip->setObjectName(QString::fromLatin1(names.strip));
-    h.title->setObjectName(QString::fromLatin1(names.title));
-    h.subtitle->setObjectName(QString::fromLatin1(names.subtitle));
-    h.bevel->setObjectName(QString::fromLatin1(names.bevel));
-    h.name->setObjectName(QString::fromLatin1(names.name));
-    h.freeware->setObjectName(QString::fromLatin1(names.freeware));
-    return h;
+QColor qt_colour(const Colour& c) {
+    return QColor(c.red, c.green, c.blue);
 }
 
-QPushButton* make_ok_button(QDialog* dialog, const QRect& place) {
-    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(place);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    return ok;
+QWidget* make_control(QDialog* dialog, const Control& c) {
+    switch (c.kind) {
+    case ControlKind::picture: {
+        auto* strip = new QLabel(dialog);
+        strip->setPixmap(make_side_strip());
+        return strip;
+    }
+    case ControlKind::label: {
+        auto* label = new QLabel(qt_text(c.text), dialog);
+        // Plain text on purpose: an address is shown, not followed.
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::NoTextInteraction);
+        return label;
+    }
+    case ControlKind::bevel:
+        return new BottomLineBevel(dialog);
+    case ControlKind::rich_text: {
+        auto* view = new RichEdit(dialog);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->installEventFilter(new EnterKeeper(view));
+        return view;
+    }
+    case ControlKind::memo: {
+        auto* memo = new QPlainTextEdit(dialog);
+        memo->setReadOnly(true);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setPlainText(qt_text(c.text));
+        QPalette palette = memo->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        memo->setPalette(palette);
+        memo->installEventFilter(new EnterKeeper(memo));
+        return memo;
+    }
+    case ControlKind::button: {
+        auto* button = new QPushButton(qt_text(c.text), dialog);
+        button->setDefault(true);
+        QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void build_dialog(QDialog* dialog, const DialogContent& content) {
+    dialog->setWindowTitle(qt_text(content.caption));
+    dialog->setFont(pixel_font(content.font));
+    QWidget* previous = nullptr;
+    for (const Control& c : content.controls) {
+        QWidget* widget = make_control(dialog, c);
+        widget->setObjectName(qt_text(c.name));
+        if (c.font) widget->setFont(pixel_font(*c.font));
+        if (c.colour) paint_text(widget, qt_colour(*c.colour));
+        if (!c.hint.empty()) widget->setToolTip(qt_text(c.hint));
+        const int width = c.grows ? std::max(c.width, widget->sizeHint().width()) : c.width;
+        widget->setGeometry(c.left, c.top, width, c.height);
+        if (widget->focusPolicy() == Qt::NoFocus) continue;
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
+        else
+            widget->setFocus();
+        previous = widget;
+    }
+    fix_dialog_frame(dialog, content.width, content.height);
 }

@@ -1,40 +1,9 @@
 #include "desktop/rich_edit.h"
 
 #include <QFontMetricsF>
-#include <QKeyEvent>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <cmath>
-
-int round_half_even(double value) {
-    double whole = std::floor(value);
-    const double rest = value - whole;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-    return static_cast<int>(whole);
-}
-
-CharMetrics script_metrics(int height, ScriptMode mode) {
-    double height_factor = 1.0;
-    double offset_factor = 0.0;
-    switch (mode) {
-    case ScriptMode::subscript:
-        height_factor = 0.7;
-        offset_factor = -0.3;
-        break;
-    case ScriptMode::normal:
-        // 1 / 0.7, written out so that the product never depends on how a division rounds.
-        height_factor = 1.4285714285714286;
-        offset_factor = 0.0;
-        break;
-    case ScriptMode::superscript:
-        height_factor = 0.7;
-        offset_factor = 0.3;
-        break;
-    }
-    const int new_height = round_half_even(height * height_factor);
-    const int new_offset = round_half_even(new_height * offset_factor);
-    return {new_height, new_offset};
-}
 
 RichEdit::RichEdit(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
@@ -44,7 +13,8 @@ RichEdit::RichEdit(QWidget* parent) : QTextEdit(parent) {
 int RichEdit::base_height() const {
     const QFont& base = font();
     if (base.pixelSize() > 0) return twentieths_from_pixels(base.pixelSize());
-    return round_half_even(base.pointSizeF() * 20.0);
+    // The default rounding mode takes halves to the even neighbour.
+    return static_cast<int>(std::nearbyint(base.pointSizeF() * 20.0));
 }
 
 CharMetrics RichEdit::caret_metrics() const {
@@ -107,14 +77,4 @@ void RichEdit::add_paragraph(const QString& text) {
     caret.insertBlock(caret.blockFormat(), format);
     caret.insertText(text, format);
     setTextCursor(caret);
-}
-
-void RichEdit::keyPressEvent(QKeyEvent* event) {
-    // Enter belongs to the text box while it has the focus; it must not press the dialog's
-    // default button from here.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QTextEdit::keyPressEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/dialog_content.h"
+
 #include <QColor>
 #include <QString>
 #include <QTextEdit>
@@ -8,22 +10,6 @@
 // The description view: a read-only rich-text box that is filled run by run at the caret.
 // Character height and baseline offset are kept as whole twentieths of a point, so that
 // shrinking to a subscript and growing back rounds exactly the same way every time.
-
-enum class ScriptMode { subscript = -1, normal = 0, superscript = 1 };
-
-struct CharMetrics {
-    int height; // twentieths of a point
-    int offset; // twentieths of a point, positive raises the text
-};
-
-// Nearest integer, a half going to the even neighbour.
-int round_half_even(double value);
-
-// The height and baseline offset that a character of the given height takes in a script mode.
-CharMetrics script_metrics(int height, ScriptMode mode);
-
-// Style bits for RichEdit::set_text_attributes.
-enum TextStyle : int { style_bold = 1, style_italic = 2, style_underline = 4 };
 
 // Custom character-format properties holding the height and the offset in twentieths.
 inline constexpr int char_height_property = QTextFormat::UserProperty + 1;
@@ -50,9 +36,6 @@ class RichEdit : public QTextEdit {
 
     // Height and offset of the format at the caret, in twentieths of a point.
     CharMetrics caret_metrics() const;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     int base_height() const;

@@ -2,6 +2,7 @@
 #include "desktop/rich_edit.h"
 #include "desktop/tform2.h"
 #include "desktop/tform3.h"
+#include "dialogs/dialog_content.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,51 +16,15 @@
 
 namespace {
 
-// The description as the reader sees it, one string per paragraph.
-const QStringList expected_paragraphs = {
-    QStringLiteral(
-        "Natężenie pola elektrycznego definiujemy jako siłę działającą na ładunek próbny q0 "
-        "(umieszczony w danym punkcie przestrzeni) podzieloną przez ten ładunek E = F/q0.    "
-        "Kierunek pola E w przestrzeni można przedstawić graficznie za pomocą tzw. linii sił "
-        "(linii pola). Są to linie, do których wektor E jest styczny w każdym punkcie. Linie sił "
-        "zaczynają się zawsze na ładunkach dodatnich, a konczą na ładunkach ujemnych."),
-    QStringLiteral("Ponieważ energia potencjalna ładunku w polu elektrycznym zależy od wielkości "
-                   "tego ładunku, to do opisu pola elektrycznego lepiej posługiwać się energią "
-                   "potencjalną przypadającą na jednostkowy ładunek czyli potencjałem "
-                   "elektrycznym. "),
-    QStringLiteral("Potencjał elektryczny definiujemy jako energię potencjalną pola elektrycznego "
-                   "podzieloną przez jednostkowy ładunek       V = Ep/q0. "),
-    QStringLiteral("Podobnie jak natężenie pola elektrycznego, które ilustrujemy za pomocą linii "
-                   "sił pola również potencjał elektryczny można przedstawić graficznie. W tym "
-                   "celu rysujemy powierzchnie lub linie ekwipotencjalne, które przedstawiają w "
-                   "przestrzeni zbiory punktów o jednakowym potencjale."),
-    QStringLiteral("Program pozwala wyznaczyć linie sił pola elektrycznego i rozkład potencjału "
-                   "pochodzący od zadanego statycznego rozkładu ładunków. "),
-    QStringLiteral(
-        "Wprowadzanie ładunków odbywa się poprzez panel \"Ładunki - Dodaj/Usun\".  Można z niego "
-        "wybrać jeden z proponowa- nych układów ładunków (np. dipol) klikając na jednej z "
-        "wybranych ikon. Można też utworzyć własny układ ładunków. W tym celu wybieramy ikonę z "
-        "pojedynczym ładunkiem, a następnie klikamy na wykresie w punkcie, w którym chcemy "
-        "umieścić ładunek. Współrzędne są na bieżąco wyświetlane w panelu \"Parametry\". "
-        "Maksymalnie można umieścić na wykresie 12 ładunków. Przycisk \"Usun ładunek\" pozwala "
-        "usuwać wybrane ładunki. "),
-    QStringLiteral("Korzystając z panelu \"Linie sił pola\" można, wybierając opcję \"Auto\", "
-                   "automatycznie wygenerować rozkład linii lub wprowadzać pojedyncze linie "
-                   "klikając w wybranych punktach na wykresie po uprzednim wybraniu opcji "
-                   "\"F(r)\"."),
-    QStringLiteral("Podobnie, można automatycznie wygenerować rozkład potencjału wybierając opcję "
-                   "\"V(r)\" z panelu \"Rozkład potencjału\". Opcja \"Auto\" pozwala wygenerować "
-                   "automatycznie linie stałego potencjału, a opcja \"V=const\" umożliwia "
-                   "tworzenie takich linii w wybranych punktach na wykresie."),
-    QStringLiteral("(Opcje wyświetlania linii sił pola elektrycznego i rozkład potencjału można "
-                   "też wybierać z menu.)"),
-    QStringLiteral("Składowe pola elektrycznego i wartość potencjału w danym punkcie są "
-                   "wyświetlane w panelu \"Parametry\". Przycisk \"Czyść\" pozwala usunąć "
-                   "wyświetlany rozkład pola lub potencjału, a ponowne kliknięcie usuwa ładunki."),
-    QStringLiteral("Więcej na temat pola elektrycznego można przeczytać w notatkach do wykładów z "
-                   "fizyki (Wykłady 17 - 19) dostępnych na stronie internetowej "
-                   "www.example.org/ostrada."),
-};
+// The description's runs joined as the view shows them, a paragraph to a line.
+QString description_text() {
+    QString text;
+    for (const DescriptionRun& run : description_runs()) {
+        if (run.starts_paragraph) text += QLatin1Char('\n');
+        text += QString::fromUtf8(run.text.data(), static_cast<qsizetype>(run.text.size()));
+    }
+    return text;
+}
 
 const QColor black(0, 0, 0);
 const QColor blue(0, 0, 255);
@@ -150,32 +115,6 @@ template <typename T> int live_dialogs(const QWidget& owner) {
 
 } // namespace
 
-TEST(ScriptOffset, SubscriptAndBackRoundTheTwentiethsAsTheViewDoes) {
-    EXPECT_EQ(script_metrics(195, ScriptMode::subscript).height, 136);
-    EXPECT_EQ(script_metrics(195, ScriptMode::subscript).offset, -41);
-    EXPECT_EQ(script_metrics(136, ScriptMode::normal).height, 194);
-    EXPECT_EQ(script_metrics(136, ScriptMode::normal).offset, 0);
-    // From 194 the pair comes back to 194: the first return loses a twentieth once only.
-    EXPECT_EQ(script_metrics(194, ScriptMode::subscript).height, 136);
-    EXPECT_EQ(script_metrics(194, ScriptMode::subscript).offset, -41);
-    EXPECT_EQ(script_metrics(200, ScriptMode::subscript).height, 140);
-    EXPECT_EQ(script_metrics(200, ScriptMode::subscript).offset, -42);
-    EXPECT_EQ(script_metrics(140, ScriptMode::normal).height, 200);
-    EXPECT_EQ(script_metrics(200, ScriptMode::superscript).height, 140);
-    EXPECT_EQ(script_metrics(200, ScriptMode::superscript).offset, 42);
-}
-
-TEST(ScriptOffset, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(round_half_even(136.5), 136);
-    EXPECT_EQ(round_half_even(137.5), 138);
-    EXPECT_EQ(round_half_even(200.5), 200);
-    EXPECT_EQ(round_half_even(12.5), 12);
-    EXPECT_EQ(round_half_even(-40.5), -40);
-    EXPECT_EQ(round_half_even(-41.5), -42);
-    EXPECT_EQ(round_half_even(-40.8), -41);
-    EXPECT_EQ(round_half_even(194.28), 194);
-}
-
 TEST(RichEdit, OperationsActAtTheCaret) {
     RichEdit view;
     QFont base(QStringLiteral("Liberation Serif"));
@@ -223,7 +162,7 @@ TEST(DescriptionDialog, TextIsTheElevenParagraphs) {
     Tform3 dialog;
     const QTextDocument* document = dialog.description()->document();
     EXPECT_EQ(document->blockCount(), 11);
-    EXPECT_EQ(document->toPlainText(), expected_paragraphs.join(QLatin1Char('\n')));
+    EXPECT_EQ(document->toPlainText(), description_text());
     EXPECT_TRUE(dialog.description()->isReadOnly());
 }
 
@@ -299,7 +238,7 @@ TEST(DescriptionDialog, SubscriptsShrinkAndTheTextAfterKeepsTheRoundedHeight) {
 TEST(DescriptionDialog, EachOpeningBuildsTheTextOnce) {
     Tform3 first;
     Tform3 second;
-    const QString expected = expected_paragraphs.join(QLatin1Char('\n'));
+    const QString expected = description_text();
     EXPECT_EQ(first.description()->toPlainText(), expected);
     EXPECT_EQ(second.description()->toPlainText(), expected);
 }
@@ -340,23 +279,21 @@ TEST(HelpDialogs, EnterOnTheFocusedOkButtonClosesWithOk) {
 
 TEST(HelpDialogs, TabMovesFromOkToTheTextWhereEnterStays) {
     Tform3 description;
-    description.show();
-    description.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&description));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), description.description());
-    QTest::keyClick(description.description(), Qt::Key_Return);
-    EXPECT_TRUE(description.isVisible());
-    description.reject();
-
     Tform2 about;
-    about.show();
-    about.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Memo1"));
-    about.reject();
+    for (QDialog* dialog : {static_cast<QDialog*>(&description), static_cast<QDialog*>(&about)}) {
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* text_box = QApplication::focusWidget();
+        ASSERT_NE(text_box, nullptr);
+        EXPECT_EQ(text_box->objectName(),
+                  dialog == &about ? QStringLiteral("Memo1") : QStringLiteral("RichEdit1"));
+        QTest::keyClick(text_box, Qt::Key_Return);
+        QTest::keyClick(text_box, Qt::Key_Enter);
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->reject();
+    }
 }
 
 TEST(HelpDialogs, OpenModallyOverTheOwnerAndAreGoneWhenClosed) {

@@ -1,0 +1,219 @@
+#include "dialogs/dialog_content.h"
+
+#include "dialogs/help_texts.h"
+
+namespace {
+
+DescriptionRun plain(std::string_view text) {
+    return {text};
+}
+DescriptionRun paragraph(std::string_view text) {
+    return {text, ink_black, 0, ScriptMode::normal, true};
+}
+DescriptionRun blue_italic(std::string_view text) {
+    return {text, ink_blue, style_italic};
+}
+DescriptionRun italic(std::string_view text) {
+    return {text, ink_black, style_italic};
+}
+DescriptionRun bold_italic(std::string_view text) {
+    return {text, ink_black, style_bold | style_italic};
+}
+DescriptionRun blue_plain(std::string_view text) {
+    return {text, ink_blue};
+}
+DescriptionRun subscript(std::string_view text) {
+    return {text, ink_black, 0, ScriptMode::subscript};
+}
+
+constexpr FontSpec title_font{FontRole::heavy, 26, weight_bold};
+constexpr FontSpec name_font{FontRole::sans, 20, weight_bold};
+constexpr FontSpec freeware_font{FontRole::sans, 11};
+
+struct HeadingPlaces {
+    int title_left, title_top;
+    int subtitle_left, subtitle_top;
+    int bevel_left, bevel_top;
+    int name_left, name_top;
+    int freeware_left, freeware_top;
+};
+struct HeadingNames {
+    std::string_view strip, title, subtitle, bevel, name, freeware;
+};
+
+// The heading both dialogs share: the strip, "Ostrada", the subtitle, the bevel under them,
+// "Ardenika" in blue and "Freeware" in red. Only their places and control names differ.
+void add_heading(std::vector<Control>& controls, const HeadingPlaces& at, const HeadingNames& n) {
+    controls.push_back({n.strip, ControlKind::picture, 0, 0, 57, 329});
+    Control title{n.title, ControlKind::label, at.title_left, at.title_top, 90,
+                  37,      "Ostrada",          title_font};
+    title.grows = true;
+    controls.push_back(title);
+    controls.push_back({n.subtitle, ControlKind::label, at.subtitle_left, at.subtitle_top, 177, 13,
+                        ostrada_subtitle()});
+    controls.push_back({n.bevel, ControlKind::bevel, at.bevel_left, at.bevel_top, 321, 7});
+    controls.push_back({n.name, ControlKind::label, at.name_left, at.name_top, 140, 28, "Ardenika",
+                        name_font, ink_blue});
+    controls.push_back({n.freeware, ControlKind::label, at.freeware_left, at.freeware_top, 52, 18,
+                        "Freeware", freeware_font, ink_red});
+}
+
+DialogContent make_description() {
+    DialogContent d{"Tform3", "Opis programu", 432, 329, {FontRole::dialog, 11}, {}};
+    d.controls.push_back({"OKButton", ControlKind::button, 351, 296, 75, 25, "OK"});
+    d.controls.push_back({"RichEdit1",
+                          ControlKind::rich_text,
+                          64,
+                          104,
+                          361,
+                          185,
+                          {},
+                          FontSpec{FontRole::serif, 13}});
+    add_heading(d.controls, {72, 0, 72, 40, 72, 57, 88, 72, 328, 80},
+                {"Image2", "Label3", "Label4", "Bevel1", "StaticText1", "StaticText8"});
+    return d;
+}
+
+DialogContent make_about() {
+    DialogContent d{"Tform2", "O programie", 403, 327, {FontRole::dialog, 9}, {}};
+    d.controls.push_back(
+        {"OKButton", ControlKind::button, 319, 284, 75, 25, "OK", FontSpec{FontRole::dialog, 11}});
+    d.controls.push_back({"Memo1", ControlKind::memo, 72, 128, 321, 153,
+                          "Ardenika jest programem bezpłatnym (freeware).\n"
+                          "\n"
+                          "Można go używać bez żadnych opłat, a także kopiować i przekazywać "
+                          "innym osobom, pod warunkiem że pozostanie w niezmienionej postaci "
+                          "i będzie rozpowszechniany nieodpłatnie.",
+                          FontSpec{FontRole::sans, 12}});
+    add_heading(d.controls, {72, 8, 72, 48, 72, 73, 104, 96, 344, 104},
+                {"Image1", "Label2", "Label3", "Bevel1", "StaticText6", "StaticText8"});
+    // Shown, not followed: clicking the address does nothing.
+    d.controls.push_back({"Label4",
+                          ControlKind::label,
+                          73,
+                          305,
+                          138,
+                          14,
+                          maker_web_address(),
+                          FontSpec{FontRole::sans, 11, weight_normal, true},
+                          {},
+                          "Połącz się ze stroną internetową"});
+    return d;
+}
+
+} // namespace
+
+const DialogContent& description_dialog() {
+    static const DialogContent content = make_description();
+    return content;
+}
+
+const DialogContent& about_dialog() {
+    static const DialogContent content = make_about();
+    return content;
+}
+
+const std::vector<DescriptionRun>& description_runs() {
+    static const std::vector<DescriptionRun> runs = {
+        // 1
+        blue_italic("Natężenie pola elektrycznego "),
+        plain("definiujemy jako siłę działającą na ładunek próbny "),
+        italic("q"),
+        subscript("0"),
+        plain(" (umieszczony w danym punkcie przestrzeni) podzieloną przez ten ładunek "),
+        bold_italic("E "),
+        plain("= "),
+        bold_italic("F"),
+        plain("/"),
+        italic("q"),
+        subscript("0"),
+        plain(". "),
+        plain("   "),
+        plain("Kierunek pola "),
+        bold_italic("E "),
+        plain("w przestrzeni można przedstawić graficznie za pomocą tzw. "),
+        blue_italic("linii sił "),
+        plain("(linii pola). Są to linie, do których wektor "),
+        bold_italic("E "),
+        plain("jest styczny w każdym punkcie. Linie sił zaczynają się zawsze na ładunkach "),
+        plain("dodatnich, a konczą na ładunkach ujemnych."),
+        // 2
+        paragraph("Ponieważ energia potencjalna ładunku w polu elektrycznym "),
+        plain("zależy od wielkości tego ładunku, to do opisu pola elektrycznego lepiej "),
+        plain("posługiwać się energią potencjalną przypadającą na jednostkowy ładunek czyli "),
+        blue_italic("potencjałem elektrycznym. "),
+        // 3
+        paragraph("Potencjał elektryczny definiujemy jako energię potencjalną "),
+        plain("pola elektrycznego podzieloną przez jednostkowy ładunek       "),
+        italic("V "),
+        plain("= "),
+        italic("E"),
+        subscript("p"),
+        italic("/q"),
+        subscript("0"),
+        plain(". "),
+        // 4
+        paragraph("Podobnie jak natężenie pola elektrycznego, które ilustrujemy "),
+        plain("za pomocą linii sił pola również potencjał elektryczny można przedstawić "),
+        plain("graficznie. W tym celu rysujemy powierzchnie lub "),
+        blue_italic("linie ekwipotencjalne"),
+        plain(", które przedstawiają w przestrzeni zbiory punktów o jednakowym potencjale."),
+        // 5
+        paragraph("Program pozwala wyznaczyć "),
+        blue_italic("linie sił pola elektrycznego "),
+        plain("i rozkład potencjału pochodzący od zadanego statycznego rozkładu ładunków. "),
+        // 6
+        paragraph("Wprowadzanie ładunków odbywa się poprzez panel \""),
+        blue_plain("Ładunki - Dodaj/Usun"),
+        plain("\".  Można z niego wybrać jeden z proponowa- nych układów ładunków (np. dipol) "),
+        plain("klikając na jednej z wybranych ikon. Można też utworzyć własny układ ładunków. "),
+        plain("W tym celu wybieramy ikonę z pojedynczym ładunkiem, a następnie klikamy na "),
+        plain("wykresie w punkcie, w którym chcemy umieścić ładunek. Współrzędne są na "),
+        plain("bieżąco wyświetlane w panelu \""),
+        blue_plain("Parametry"),
+        plain("\". Maksymalnie można umieścić na "),
+        plain("wykresie 12 ładunków. Przycisk \""),
+        blue_plain("Usun ładunek"),
+        plain("\" pozwala usuwać wybrane ładunki. "),
+        // 7
+        paragraph("Korzystając z panelu \""),
+        blue_plain("Linie sił pola"),
+        plain("\" można, "),
+        plain("wybierając opcję \""),
+        blue_plain("Auto"),
+        plain("\", automatycznie "),
+        plain("wygenerować rozkład linii lub wprowadzać pojedyncze linie klikając w wybranych "),
+        plain("punktach na wykresie po uprzednim wybraniu opcji \""),
+        blue_plain("F(r)"),
+        plain("\"."),
+        // 8
+        paragraph("Podobnie, można automatycznie wygenerować rozkład potencjału "),
+        plain("wybierając opcję \""),
+        blue_plain("V(r)"),
+        plain("\" z panelu \""),
+        blue_plain("Rozkład potencjału"),
+        plain("\". Opcja \""),
+        blue_plain("Auto"),
+        plain("\" pozwala wygenerować automatycznie linie stałego potencjału, a opcja \""),
+        blue_plain("V=const"),
+        plain("\" umożliwia tworzenie takich linii w wybranych punktach na wykresie."),
+        // 9
+        paragraph("(Opcje wyświetlania linii sił pola elektrycznego i rozkład "),
+        plain("potencjału można też wybierać z menu.)"),
+        // 10
+        paragraph("Składowe pola elektrycznego i wartość potencjału w danym "),
+        plain("punkcie są wyświetlane w panelu \""),
+        blue_plain("Parametry"),
+        plain("\". Przycisk \""),
+        blue_plain("Czyść"),
+        plain("\" pozwala usunąć wyświetlany rozkład pola lub potencjału, a ponowne kliknięcie "),
+        plain("usuwa ładunki."),
+        // 11
+        paragraph("Więcej na temat pola elektrycznego "),
+        plain("można przeczytać w notatkach do wykładów z fizyki "),
+        plain("(Wykłady 17 - 19) dostępnych na stronie internetowej "),
+        {maker_web_address(), ink_blue, style_italic | style_underline},
+        plain("."),
+    };
+    return runs;
+}
