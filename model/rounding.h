@@ -6,8 +6,9 @@
 constexpr int round_half_even(double x) {
     const int t = static_cast<int>(x);
     const double f = x - t;
-    const bool odd = (t & 1) != 0;
-    if (f > 0.5 || (f == 0.5 && odd)) return t + 1;
-    if (f < -0.5 || (f == -0.5 && odd)) return t - 1;
-    return t;
+    const int odd = t & 1;
+    // Without branches: a fraction past a half is as likely as not, which no predictor guesses.
+    const int up = static_cast<int>(f > 0.5) | (static_cast<int>(f == 0.5) & odd);
+    const int down = static_cast<int>(f < -0.5) | (static_cast<int>(f == -0.5) & odd);
+    return t + up - down;
 }
