@@ -81,8 +81,7 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
     for (int steps = 1;; ++steps) {
         double ex = 0;
         double ey = 0;
-        for (int k = 1; k <= charge_count; ++k) {
-            const Charge& c = charges[static_cast<std::size_t>(k)];
+        for (const Charge& c : stored_charges()) {
             if (c.x == cx && c.y == cy) continue;
             const int dx = cx - c.x;
             const int dy = cy - c.y;
@@ -95,8 +94,7 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
         const BoardPoint n = field_step({cx, cy}, ex, ey, rem);
         board.line_to(board_column(n.x), board_row(n.y));
         bool near = false;
-        for (int k = 1; k <= charge_count; ++k) {
-            const Charge& c = charges[static_cast<std::size_t>(k)];
+        for (const Charge& c : stored_charges()) {
             if ((c.x - n.x) * (c.x - n.x) + (c.y - n.y) * (c.y - n.y) <= 100) near = true;
         }
         const bool on_border = n.x == -200 || n.x == 200 || n.y == -200 || n.y == 200;
@@ -112,8 +110,7 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
 
 void field_lines(Canvas& board) {
     board.set_pen_color(field_line_colour);
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge& c = charges[static_cast<std::size_t>(i)];
+    for (const Charge& c : stored_charges()) {
         for (int j = 1; j <= 10; ++j) {
             const BoardPoint s = field_line_start(c.x, c.y, j);
             field_pass(board, s.x, s.y, c.znak);
