@@ -59,7 +59,7 @@ TEST_F(FieldLines, StartsOfTheAutomaticLinesAreTheRoundedCirclePointsWithAMargin
     }
 }
 
-TEST_F(FieldLines, StepOfEqualComponentsTakesYAsTheMajorAxis) {
+TEST_F(FieldLines, StepTakesYOnATieAndCarriesTheMinorFractionUntilItMakesAPixel) {
     StepRemainders rem{-0.5, 0.25};
     // y major: one up, and x gets -0.5 + 1 = 0.5, too little to move; y's remainder is kept.
     EXPECT_EQ(field_step({3, 4}, 2.0, 2.0, rem), (BoardPoint{3, 5}));
@@ -68,10 +68,6 @@ TEST_F(FieldLines, StepOfEqualComponentsTakesYAsTheMajorAxis) {
     rem = {};
     EXPECT_EQ(field_step({3, 4}, 1.0, -1.0, rem), (BoardPoint{4, 3})); // diagonal, remainder 0
     EXPECT_EQ(rem.x, 0.0);
-}
-
-TEST_F(FieldLines, StepCarriesTheMinorFractionUntilItMakesAPixel) {
-    StepRemainders rem;
     BoardPoint p{0, 0};
     p = field_step(p, 4.0, -3.0, rem); // x major: y gets -0.75
     EXPECT_EQ(p, (BoardPoint{1, 0}));

