@@ -5,11 +5,6 @@
 
 #include <initializer_list>
 
-Charge charge_at(int slot) {
-    if (slot < 1 || slot > max_charges) return {};
-    return charges[static_cast<std::size_t>(slot)];
-}
-
 void clear_charges() {
     charges.fill(Charge{});
     charge_count = 0;
@@ -31,8 +26,8 @@ bool remove_charges_near(int column, int row) {
     const long long px = board_x(column);
     const long long py = board_y(row);
     int kept = 0;
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge c = charges[static_cast<std::size_t>(i)];
+    // Slot kept never passes the slot being read, and c is a copy.
+    for (const Charge c : stored_charges()) {
         const long long dx = c.x - px;
         const long long dy = c.y - py;
         if (dx * dx + dy * dy > 100) charges[static_cast<std::size_t>(++kept)] = c;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 // One unit point charge in board coordinates (origin at the centre pixel, y upwards).
 struct Charge {
@@ -19,8 +22,10 @@ inline std::array<Charge, max_charges + 1> charges{};
 // Slots 1..charge_count hold the charges in placement order.
 inline int charge_count = 0;
 
-// The charge in slot i, or a zero charge for a slot outside 1..14.
-Charge charge_at(int slot);
+// The stored charges: slots 1..charge_count in slot order.
+inline std::span<const Charge> stored_charges() {
+    return {charges.data() + 1, static_cast<std::size_t>(std::clamp(charge_count, 0, max_charges))};
+}
 
 constexpr int board_x(int column) {
     return column - board_centre;

@@ -23,6 +23,15 @@ struct TermTables {
 
 TermTables tables;
 
+// (q * (1 / s)) * (a / r) with s = a^2 + b^2 and r its root: the term along a of a charge q,
+// 0 at (0, 0). For |a|, |b| < 2^26 the squares and their sum are exact in a double.
+double inverse_square_term(long long a, long long b, double q = 1.0) {
+    const long long s = a * a + b * b;
+    if (s == 0) return 0.0;
+    const double r = std::sqrt(static_cast<double>(s));
+    return q * (1.0 / static_cast<double>(s)) * (static_cast<double>(a) / r);
+}
+
 void build_tables() {
     for (int adx = 0; adx <= max_offset; ++adx) {
         for (int k = 0; k < offset_span; ++k) {
@@ -36,11 +45,9 @@ void build_tables() {
                 tables.ey[adx][k] = 0.0;
                 continue;
             }
-            const double r = std::sqrt(static_cast<double>(d2));
-            const double u = 1.0 / static_cast<double>(d2);
-            tables.v[adx][k] = 1.0 / r;
-            tables.ex[adx][k] = u * (static_cast<double>(adx) / r);
-            tables.ey[adx][k] = u * (static_cast<double>(dy) / r);
+            tables.v[adx][k] = 1.0 / std::sqrt(static_cast<double>(d2));
+            tables.ex[adx][k] = inverse_square_term(adx, dy);
+            tables.ey[adx][k] = inverse_square_term(dy, adx);
         }
     }
 }
@@ -57,8 +64,7 @@ int magnitude(int n) {
 
 // The tables cover unit charges on the board only; anything else takes the direct route.
 bool tables_cover_charges() {
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge& c = charges[static_cast<std::size_t>(i)];
+    for (const Charge& c : stored_charges()) {
         if (magnitude(c.znak) != 1 || magnitude(c.x) > board_centre ||
             magnitude(c.y) > board_centre)
             return false;
@@ -90,8 +96,7 @@ void fill_column_from_tables(const TermTables& t, int column) {
         Ey[j] = 0.0;
     }
     const int q = board_x(column);
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge& c = charges[static_cast<std::size_t>(i)];
+    for (const Charge& c : stored_charges()) {
         const int dx = q - c.x;
         const int adx = magnitude(dx);
         // Row j is the board point w = 200 - j, so dy = 200 - j - c.y sits at index base + j.
@@ -116,17 +121,15 @@ void fill_column_directly(int column) {
     }
 }
 
-// Ex and Ey differ only in the offset that forms the direction cosine.
+// Ex and Ey differ only in the axis the term is taken along.
 template <bool along_x> double field_component(int q, int w) {
     double sum = 0;
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge& c = charges[static_cast<std::size_t>(i)];
+    for (const Charge& c : stored_charges()) {
         if (c.x == q && c.y == w) continue;
-        const int d2 = (q - c.x) * (q - c.x) + (w - c.y) * (w - c.y);
-        const double r = std::sqrt(static_cast<double>(d2));
-        const double dc = static_cast<double>(along_x ? q - c.x : w - c.y) / r;
-        const double u = 1.0 / static_cast<double>(d2);
-        sum = sum + static_cast<double>(c.znak) * u * dc;
+        const long long dx = static_cast<long long>(q) - c.x;
+        const long long dy = static_cast<long long>(w) - c.y;
+        const double q_c = static_cast<double>(c.znak);
+        sum = sum + (along_x ? inverse_square_term(dx, dy, q_c) : inverse_square_term(dy, dx, q_c));
     }
     return sum * 10000;
 }
@@ -145,8 +148,7 @@ void take_sample_at(int column, int row) {
 
 double potencjal(int q, int w) {
     double sum = 0;
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge& c = charges[static_cast<std::size_t>(i)];
+    for (const Charge& c : stored_charges()) {
         if (c.x == q && c.y == w) continue;
         const int d2 = (c.x - q) * (c.x - q) + (c.y - w) * (c.y - w);
         const double r = std::sqrt(static_cast<double>(d2));
@@ -163,6 +165,7 @@ double skladowaEy(int q, int w) {
 }
 
 double field_term(int adx, int ady) {
+    if (adx > max_offset || ady > max_offset) return inverse_square_term(adx, ady);
     return term_tables().ex[adx][static_cast<std::size_t>(max_offset - ady)];
 }
 
@@ -188,8 +191,7 @@ void obl_rozklad_pot() {
 void minV_maxV() {
     minV = grid_V[0][0];
     maxV = grid_V[0][0];
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge& c = charges[static_cast<std::size_t>(i)];
+    for (const Charge& c : stored_charges()) {
         const int pc = board_column(c.x);
         const int pr = board_row(c.y);
         take_sample_at(pc, pr - 9);

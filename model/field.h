@@ -25,7 +25,8 @@ void obl_rozklad_pot();
 void minV_maxV();
 
 // The x term u * (adx / r) of one unit charge's inverse-square field at the offset (adx, ady),
-// u = 1 / (adx^2 + ady^2), r its square root, for 0 <= adx, ady <= 400; 0 at (0, 0). The same
-// double the grids add for that offset (the y term there is field_term(ady, adx)); a term's
-// sign only flips it, so a signed term is the negated lookup, bit for bit.
+// u = 1 / (adx^2 + ady^2), r its square root, for 0 <= adx, ady < 2^26; 0 at (0, 0). Within
+// 0..400, the offsets between board points, it is the double the grids add for that offset (the
+// y term there is field_term(ady, adx)); a term's sign only flips it, so a signed term is the
+// negated term, bit for bit.
 double field_term(int adx, int ady);

@@ -2,19 +2,16 @@
 
 #include "model/charges.h"
 #include "model/ports.h"
-
-int half_rounded_to_even(int n) {
-    const int q = n / 2;
-    return (n % 2 != 0 && q % 2 != 0) ? q + 1 : q;
-}
+#include "model/rounding.h"
 
 void start(Canvas& board) {
     scratch_bitmap.emplace(board.width(), board.height());
     Canvas& b = *scratch_bitmap;
     b.set_brush_color(white);
     b.rectangle(0, 0, b.width(), b.height());
-    const int ax = half_rounded_to_even(b.width());
-    const int ay = half_rounded_to_even(b.height());
+    // Halves go to even: the axes of a 401-pixel board are column and row 200.
+    const int ax = round_half_even(b.width() / 2.0);
+    const int ay = round_half_even(b.height() / 2.0);
     b.move_to(ax, 0);
     b.line_to(ax, b.height());
     b.move_to(0, ay);
@@ -23,9 +20,9 @@ void start(Canvas& board) {
     scratch_bitmap.reset();
 }
 
-void rysuj_lad(Canvas& board, int i) {
-    if (i < 1 || i > max_charges) return;
-    const Charge c = charge_at(i);
+namespace {
+
+void draw_marker(Canvas& board, const Charge& c) {
     const int cx = board_column(c.x);
     const int cy = board_row(c.y);
     const Rgb colour = c.znak > 0 ? positive_colour : negative_colour;
@@ -38,6 +35,17 @@ void rysuj_lad(Canvas& board, int i) {
     board.rectangle(cx - 5, cy - 2, cx + 5, cy + 2);
     board.set_pen_color(black);
     board.set_brush_color(black);
+}
+
+} // namespace
+
+void rysuj_lad(Canvas& board, int i) {
+    if (i < 1 || i > max_charges) return;
+    draw_marker(board, charges[static_cast<std::size_t>(i)]);
+}
+
+void draw_charge_markers(Canvas& board) {
+    for (const Charge& c : stored_charges()) draw_marker(board, c);
 }
 
 void rysuj_button(int dlx, int dly) {

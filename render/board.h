@@ -13,13 +13,12 @@ inline Rgb button_face = rgb(240, 240, 240);
 // The one off-screen bitmap; it exists only inside one drawing operation.
 inline std::optional<Canvas> scratch_bitmap;
 
-// Round(n / 2) with halves to even: the axis of a 401-pixel board is pixel 200.
-int half_rounded_to_even(int n);
-
 // Paints the empty board: white, a black frame and the axes through the centre pixel.
 void start(Canvas& board);
 // Draws the marker of the charge in slot i; a slot outside 1..14 draws nothing.
 void rysuj_lad(Canvas& board, int i);
+// The markers of slots 1..charge_count, in slot order.
+void draw_charge_markers(Canvas& board);
 
 // Creates scratch_bitmap of (dlx - 2) x (dly - 2) as a glyph background.
 void rysuj_button(int dlx, int dly);

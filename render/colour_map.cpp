@@ -3,17 +3,11 @@
 #include "model/charges.h"
 #include "model/field.h"
 #include "model/ports.h"
+#include "model/rounding.h"
 #include "model/state.h"
 #include "render/board.h"
 
 #include <cstddef>
-
-int round_ramp_quotient(double q) {
-    // Adding 2^52 leaves no fraction bits, so the sum itself is rounded to the nearest integer
-    // with ties to even; subtracting it again is exact.
-    constexpr double shift = 4503599627370496.0;
-    return static_cast<int>((q + shift) - shift);
-}
 
 namespace {
 
@@ -26,12 +20,12 @@ struct Ramp {
 
     Rgb colour(double v) const {
         if (v > 0) {
-            if (v > half_max) return rgb(255, 255 - round_ramp_quotient((v - half_max) / ePos), 0);
-            return rgb(255, 255, 255 - round_ramp_quotient(v / ePos));
+            if (v > half_max) return rgb(255, 255 - round_half_even((v - half_max) / ePos), 0);
+            return rgb(255, 255, 255 - round_half_even(v / ePos));
         }
         if (v < 0) {
-            if (v >= half_min) return rgb(255 - round_ramp_quotient(v / eNeg), 255, 255);
-            return rgb(0, 255 - round_ramp_quotient((v - half_min) / eNeg), 255);
+            if (v >= half_min) return rgb(255 - round_half_even(v / eNeg), 255, 255);
+            return rgb(0, 255 - round_half_even((v - half_min) / eNeg), 255);
         }
         // Exact cancellation: both halves of the ramp end in white next to 0.
         return white;
@@ -64,17 +58,16 @@ void rysuj_rozklad_pot(Canvas& board) {
             *pixel = last_painted;
         }
     }
-    pen_rgb = {red_of(last_painted), green_of(last_painted), blue_of(last_painted)};
+    pen_rgb = to_pen(last_painted);
 
-    const int axis = half_rounded_to_even(board_size);
     map.set_pen_color(black);
-    map.move_to(axis, 0);
-    map.line_to(axis, board_size);
-    map.move_to(0, axis);
-    map.line_to(board_size, axis);
+    map.move_to(board_centre, 0);
+    map.line_to(board_centre, board_size);
+    map.move_to(0, board_centre);
+    map.line_to(board_size, board_centre);
     board.draw(map);
     scratch_bitmap.reset();
 
-    for (int i = 1; i <= charge_count; ++i) rysuj_lad(board, i);
+    draw_charge_markers(board);
     bar.progress_set_position(0);
 }

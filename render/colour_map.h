@@ -10,13 +10,13 @@ struct PenRgb {
 };
 inline PenRgb pen_rgb;
 
-inline Rgb to_rgb(PenRgb c) {
+constexpr Rgb to_rgb(PenRgb c) {
     return rgb(c.red, c.green, c.blue);
+}
+constexpr PenRgb to_pen(Rgb c) {
+    return {red_of(c), green_of(c), blue_of(c)};
 }
 
 // Paints grid_V on the board through the two-sided ramp (red at maxV, white near 0, blue at
 // minV), with the axes over it and the charge markers on top; nothing without charges.
 void rysuj_rozklad_pot(Canvas& board);
-
-// Round with halves to the even neighbour, for the ramp's quotients: 0 <= q < 2^51.
-int round_ramp_quotient(double q);

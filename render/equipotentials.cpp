@@ -3,6 +3,7 @@
 #include "model/charges.h"
 #include "model/field.h"
 #include "model/ports.h"
+#include "model/rounding.h"
 #include "model/state.h"
 #include "render/board.h"
 #include "render/colour_map.h"
@@ -17,8 +18,8 @@ namespace {
 // so the last column and row of the board are neither read nor drawn.
 constexpr int last_base = board_size - 3;
 
-constexpr PenRgb orange_pen{255, 125, 0};
-constexpr PenRgb blue_pen{0, 28, 164};
+constexpr PenRgb orange_pen = to_pen(equipotential_positive);
+constexpr PenRgb blue_pen = to_pen(equipotential_negative);
 
 bool lies_between(double x, double y, double v) {
     return (x <= v && v <= y) || (y <= v && v <= x);
@@ -29,7 +30,7 @@ bool lies_between(double x, double y, double v) {
 int level_offset(double base, double other, double v) {
     const double span = std::fabs(other - base);
     if (span == 0.0) return 0;
-    return static_cast<int>(std::nearbyint(std::fabs(v - base) / span));
+    return round_half_even(std::fabs(v - base) / span);
 }
 
 // Levels of the automatic family are j * step with j in -11..11; pixels of negative levels are
@@ -123,7 +124,7 @@ void linie_ekwipotencjalne(Canvas& board) {
 
     Family f;
     const double m = std::max(std::fabs(minV), std::fabs(maxV));
-    f.step = static_cast<int>(std::nearbyint(m / 24.0));
+    f.step = round_half_even(m / 24.0);
     f.orange = maxV > 0;
     f.blue = minV < 0;
     // Twelve levels a pass, one bar step each; the levels are then drawn in one sweep.
@@ -133,7 +134,7 @@ void linie_ekwipotencjalne(Canvas& board) {
     if (f.blue) pen_rgb = blue_pen;
     draw_family(board, f);
 
-    for (int i = 1; i <= charge_count; ++i) rysuj_lad(board, i);
+    draw_charge_markers(board);
     bar.progress_set_position(0);
 }
 
@@ -141,9 +142,9 @@ bool equipotential_at_pointer(Canvas& board) {
     if (!on_board(mouse_x, mouse_y)) return false;
     const int px = board_x(mouse_x);
     const int py = board_y(mouse_y);
-    for (int i = 1; i <= charge_count; ++i) {
-        const double dx = static_cast<double>(charges[i].x) - px;
-        const double dy = static_cast<double>(charges[i].y) - py;
+    for (const Charge& c : stored_charges()) {
+        const double dx = static_cast<double>(c.x) - px;
+        const double dy = static_cast<double>(c.y) - py;
         if (std::sqrt(dx * dx + dy * dy) < 10.0) return false;
     }
     const double v = grid_V[mouse_x][mouse_y];

@@ -7,13 +7,10 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <numbers>
 
 namespace {
 
 constexpr int edge = board_centre; // the outermost column and row are at -200 and 200
-// field_term covers offsets of 0..400 on each axis, every offset between two board points.
-constexpr int field_term_reach = 2 * board_centre;
 // Starts this far off the board cannot reach it; the bound keeps the integer arithmetic exact.
 constexpr int far_start = 1 << 20;
 
@@ -22,7 +19,6 @@ struct Source {
     int x = 0;
     int y = 0;
     int sign = 0;
-    int znak = 0;
 };
 
 struct Field {
@@ -30,10 +26,10 @@ struct Field {
     double ey = 0.0;
 };
 
-// d times the inverse-square field of the charges at p, summed in slot order. Within the
-// offset table the term znak * (d / s) * (dx / r) equals +-term(|dx|, |dy|) to the bit: d / s
-// is +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing.
-Field field_at(const Source* sources, int count, BoardPoint p, int d) {
+// The pass's direction times the inverse-square field of the charges at p, in slot order. A
+// signed term znak * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
+// +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing.
+Field field_at(const Source* sources, int count, BoardPoint p) {
     Field f;
     for (int k = 0; k < count; ++k) {
         const Source& c = sources[k];
@@ -41,20 +37,10 @@ Field field_at(const Source* sources, int count, BoardPoint p, int d) {
         if ((c.x == p.x && c.y == p.y) || c.sign == 0) continue;
         const int dx = p.x - c.x;
         const int dy = p.y - c.y;
-        const int adx = std::abs(dx);
-        const int ady = std::abs(dy);
-        if (adx <= field_term_reach && ady <= field_term_reach) {
-            const double tx = field_term(adx, ady);
-            const double ty = field_term(ady, adx);
-            f.ex = f.ex + ((c.sign < 0) != (dx < 0) ? -tx : tx);
-            f.ey = f.ey + ((c.sign < 0) != (dy < 0) ? -ty : ty);
-        } else {
-            const long long s = static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
-            const double r = std::sqrt(static_cast<double>(s));
-            const double w = static_cast<double>(d) / static_cast<double>(s);
-            f.ex = f.ex + c.znak * w * (dx / r);
-            f.ey = f.ey + c.znak * w * (dy / r);
-        }
+        const double tx = field_term(std::abs(dx), std::abs(dy));
+        const double ty = field_term(std::abs(dy), std::abs(dx));
+        f.ex = f.ex + ((c.sign < 0) != (dx < 0) ? -tx : tx);
+        f.ey = f.ey + ((c.sign < 0) != (dy < 0) ? -ty : ty);
     }
     return f;
 }
@@ -102,12 +88,8 @@ bool near_a_charge(const Source* sources, int count, BoardPoint p) {
 FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap) {
     if (x0 < -far_start || x0 > far_start || y0 < -far_start || y0 > far_start) return {x0, y0, 0};
     Source sources[max_charges];
-    const int count =
-        charge_count < 0 ? 0 : (charge_count > max_charges ? max_charges : charge_count);
-    for (int k = 0; k < count; ++k) {
-        const Charge& c = charges[k + 1];
-        sources[k] = {c.x, c.y, c.znak * d, c.znak};
-    }
+    int count = 0;
+    for (const Charge& c : stored_charges()) sources[count++] = {c.x, c.y, c.znak * d};
 
     BoardPoint current{x0, y0};
     BoardPoint previous = current;
@@ -115,7 +97,7 @@ FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap
     board.move_to(board_column(x0), board_row(y0));
     int steps = 0;
     for (;;) {
-        const Field f = field_at(sources, count, current, d);
+        const Field f = field_at(sources, count, current);
         const BoardPoint next = field_step(current, f.ex, f.ey, rem);
         board.line_to(board_column(next.x), board_row(next.y));
         ++steps;
@@ -135,24 +117,27 @@ void rysuj_linie_sil(Canvas& board, int x, int y) {
     trace_field_pass(board, x, y, -1);
 }
 
+// Round(10 cos a) and Round(10 sin a) for a = j * 2 pi / 10 + 10 degrees, j = 1..10: a table
+// rather than the formula, so every C library starts the lines on the same pixels.
+constexpr BoardPoint field_line_start_offsets[10] = {
+    {7, 7}, {1, 10}, {-5, 9}, {-9, 4}, {-10, -2}, {-7, -7}, {-1, -10}, {5, -9}, {9, -4}, {10, 2}};
+
 BoardPoint field_line_start(int x, int y, int j) {
-    const double angle = j * 2 * std::numbers::pi / 10 + 0.17453292519943295;
-    return {static_cast<int>(std::nearbyint(10 * std::cos(angle) + x)),
-            static_cast<int>(std::nearbyint(10 * std::sin(angle) + y))};
+    const BoardPoint d = field_line_start_offsets[j - 1];
+    return {x + d.x, y + d.y};
 }
 
 void linie_sil(Canvas& board) {
     if (guard_blocks()) return;
     if (grids_stale == 1) {
         start(board);
-        for (int i = 1; i <= charge_count; ++i) rysuj_lad(board, i);
+        draw_charge_markers(board);
         obl_rozklad_pot();
     }
     grids_stale = 0;
     board.set_brush_color(white);
     board.set_pen_color(field_line_colour);
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge c = charges[i];
+    for (const Charge& c : stored_charges()) {
         for (int j = 1; j <= 10; ++j) {
             const BoardPoint s = field_line_start(c.x, c.y, j);
             trace_field_pass(board, s.x, s.y, c.znak);

@@ -129,15 +129,6 @@ using Glyphs = BoardTest;
 
 } // namespace
 
-TEST(HalfRoundedToEven, TakesHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(half_rounded_to_even(401), 200);
-    EXPECT_EQ(half_rounded_to_even(400), 200);
-    EXPECT_EQ(half_rounded_to_even(3), 2);
-    EXPECT_EQ(half_rounded_to_even(5), 2);
-    EXPECT_EQ(half_rounded_to_even(25), 12);
-    EXPECT_EQ(half_rounded_to_even(0), 0);
-}
-
 TEST_F(EmptyBoard, IsWhiteWithABlackFrameAndAxesThroughTheCentrePixel) {
     Canvas board(board_size, board_size);
     fill(board, junk);

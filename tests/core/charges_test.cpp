@@ -14,9 +14,7 @@
 namespace {
 
 std::vector<Charge> stored() {
-    std::vector<Charge> set;
-    for (int i = 1; i <= charge_count; ++i) set.push_back(charge_at(i));
-    return set;
+    return {stored_charges().begin(), stored_charges().end()};
 }
 
 std::string describe(const std::vector<Charge>& set) {
@@ -44,7 +42,8 @@ class RecordingBoard final : public BoardPort {
   public:
     void start() override { calls.push_back("start with " + std::to_string(charge_count)); }
     void rysuj_lad(int slot) override {
-        calls.push_back("lad " + std::to_string(slot) + " " + describe({charge_at(slot)}));
+        calls.push_back("lad " + std::to_string(slot) + " " +
+                        describe({charges.at(static_cast<std::size_t>(slot))}));
     }
     std::vector<std::string> calls;
 };
@@ -90,7 +89,7 @@ TEST_F(AddCharge, StoresTheFourteenthAndRefusesTheFifteenthWithTheErrorBox) {
     for (int i = 0; i < 13; ++i) ASSERT_TRUE(add_charge(10 * i, 7, i % 2 ? -1 : 1));
     EXPECT_TRUE(add_charge(395, 3, -1));
     ASSERT_EQ(charge_count, 14);
-    EXPECT_EQ(describe({charge_at(14)}), "(195,197,-1)");
+    EXPECT_EQ(describe({charges[14]}), "(195,197,-1)");
     EXPECT_TRUE(window.errors.empty());
 
     const std::string table = whole_table();
@@ -158,7 +157,8 @@ TEST_F(Presets, DipoleReplacesTheSetAndDrawsItOnAFreshBoard) {
     const std::vector<Charge> want = {{80, 0, 1}, {-80, 0, -1}};
     EXPECT_EQ(describe(stored()), describe(want));
     EXPECT_EQ(board.calls, drawing_of(want));
-    for (int i = 3; i <= max_charges; ++i) EXPECT_EQ(describe({charge_at(i)}), "(0,0,0)") << i;
+    for (int i = 3; i <= max_charges; ++i)
+        EXPECT_EQ(describe({charges[static_cast<std::size_t>(i)]}), "(0,0,0)") << i;
 }
 
 TEST_F(Presets, QuadrupoleTakesTheSignOfItsSecondPairFromTheToolMode) {

@@ -198,23 +198,4 @@ TEST_F(ColourMap, MatchesPixelByPixelPaintingForArrangementsAndRandomSets) {
     }
 }
 
-TEST_F(ColourMap, RoundingTakesHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(round_ramp_quotient(2.5), 2);
-    EXPECT_EQ(round_ramp_quotient(12.5), 12);
-    EXPECT_EQ(round_ramp_quotient(200.5), 200);
-    std::mt19937_64 rng(99);
-    std::uniform_real_distribution<double> quotient(0.0, 256.0);
-    int differing = 0;
-    for (int k = 0; k <= 256; ++k) {
-        const double half = k + 0.5;
-        for (double q : {double(k), half, std::nextafter(half, 0.0), std::nextafter(half, 1e9)})
-            if (round_ramp_quotient(q) != static_cast<int>(std::nearbyint(q))) ++differing;
-    }
-    for (int k = 0; k < 100000; ++k) {
-        const double q = quotient(rng);
-        if (round_ramp_quotient(q) != static_cast<int>(std::nearbyint(q))) ++differing;
-    }
-    EXPECT_EQ(differing, 0);
-}
-
 } // namespace

@@ -28,9 +28,9 @@ class Equipotentials : public ::testing::Test {
         for (int p = 0; p < board_size; ++p)
             for (int q = 0; q < board_size; ++q) grid_V[p][q] = value(p, q);
     }
-    // The board point x has the potential x, so a level L lies on column L + 200.
+    // The board point x has the potential x, so a level L lies on column board_column(L).
     static void fill_ramp_along_x() {
-        fill_grid([](int p, int) { return static_cast<double>(p - 200); });
+        fill_grid([](int p, int) { return static_cast<double>(board_x(p)); });
     }
     // Colour of every column in the rows a line reaches, or white for an untouched column;
     // fails when a column is painted unevenly.
@@ -47,8 +47,10 @@ class Equipotentials : public ::testing::Test {
     static void expect_family_columns(const Canvas& board, int step, bool with_orange,
                                       bool with_blue) {
         std::vector<Rgb> expected(board_size, white);
-        for (int k = 0; k < 12 && with_orange; ++k) expected[200 + k * step] = orange;
-        for (int k = 0; k < 12 && with_blue; ++k) expected[200 - k * step] = blue;
+        for (int k = 0; k < 12 && with_orange; ++k)
+            expected[static_cast<std::size_t>(board_column(k * step))] = orange;
+        for (int k = 0; k < 12 && with_blue; ++k)
+            expected[static_cast<std::size_t>(board_column(-k * step))] = blue;
         EXPECT_EQ(column_colours(board), expected);
     }
     void run_family_over_ramp(double lowest, double highest) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -26,7 +28,7 @@ class FieldLines : public ::testing::Test {
     // A blank board with the given board points painted in the field-line colour.
     static Canvas board_with(const std::vector<BoardPoint>& points) {
         Canvas c(board_size, board_size);
-        for (const BoardPoint& p : points) c.set_pixel(p.x + 200, 200 - p.y, teal);
+        for (const BoardPoint& p : points) c.set_pixel(board_column(p.x), board_row(p.y), teal);
         return c;
     }
     static std::vector<BoardPoint> run(int x0, int x1, int y) {
@@ -38,16 +40,26 @@ class FieldLines : public ::testing::Test {
     Canvas board{board_size, board_size};
 };
 
-TEST_F(FieldLines, StartsOfTheAutomaticLinesFollowTheirOffsetTable) {
-    const int dx[10] = {7, 1, -5, -9, -10, -7, -1, 5, 9, 10};
-    const int dy[10] = {7, 10, 9, 4, -2, -7, -10, -9, -4, 2};
-    for (const BoardPoint c : {BoardPoint{0, 0}, BoardPoint{-200, 200}, BoardPoint{137, -59}})
-        for (int j = 1; j <= 10; ++j)
-            EXPECT_EQ(field_line_start(c.x, c.y, j), (BoardPoint{c.x + dx[j - 1], c.y + dy[j - 1]}))
-                << j;
+// The starts are the integers nearest to 10 cos(angle) + x and 10 sin(angle) + y. Every
+// 10 cos and 10 sin lies at least 0.1 from a half, so a last-bit difference between C
+// libraries cannot move one, and neither can adding the integer x or y: the sum is exact or
+// off by at most half an ulp of 2^31 = 2^-22, far inside the margin, so Round(10 cos + x) =
+// x + Round(10 cos) for every int coordinate.
+TEST_F(FieldLines, StartsOfTheAutomaticLinesAreTheRoundedCirclePointsWithAMargin) {
+    for (int j = 1; j <= 10; ++j) {
+        const double angle = j * 2 * std::numbers::pi / 10 + 0.17453292519943295;
+        const double c = 10 * std::cos(angle);
+        const double s = 10 * std::sin(angle);
+        EXPECT_GE(std::fabs(std::fabs(c - std::trunc(c)) - 0.5), 0.1) << j;
+        EXPECT_GE(std::fabs(std::fabs(s - std::trunc(s)) - 0.5), 0.1) << j;
+        const BoardPoint at_centre{static_cast<int>(std::nearbyint(c)),
+                                   static_cast<int>(std::nearbyint(s))};
+        EXPECT_EQ(field_line_start(0, 0, j), at_centre) << j;
+        EXPECT_EQ(field_line_start(137, -59, j), (BoardPoint{137 + at_centre.x, at_centre.y - 59}));
+    }
 }
 
-TEST_F(FieldLines, StepOfEqualComponentsTakesYAsTheMajorAxis) {
+TEST_F(FieldLines, StepTakesYOnATieAndCarriesTheMinorFractionUntilItMakesAPixel) {
     StepRemainders rem{-0.5, 0.25};
     // y major: one up, and x gets -0.5 + 1 = 0.5, too little to move; y's remainder is kept.
     EXPECT_EQ(field_step({3, 4}, 2.0, 2.0, rem), (BoardPoint{3, 5}));
@@ -56,10 +68,6 @@ TEST_F(FieldLines, StepOfEqualComponentsTakesYAsTheMajorAxis) {
     rem = {};
     EXPECT_EQ(field_step({3, 4}, 1.0, -1.0, rem), (BoardPoint{4, 3})); // diagonal, remainder 0
     EXPECT_EQ(rem.x, 0.0);
-}
-
-TEST_F(FieldLines, StepCarriesTheMinorFractionUntilItMakesAPixel) {
-    StepRemainders rem;
     BoardPoint p{0, 0};
     p = field_step(p, 4.0, -3.0, rem); // x major: y gets -0.75
     EXPECT_EQ(p, (BoardPoint{1, 0}));

@@ -237,17 +237,22 @@ TEST_F(Field, ProgressBarStepsOncePerColumnAndEndsEmpty) {
 
 TEST_F(Field, FieldTermIsTheTracersOwnTermForEveryOffset) {
     EXPECT_EQ(field_term(0, 0), 0.0);
+    // Every offset between two board points, and some from a start far off the board.
+    std::vector<int> offsets;
+    for (int a = 0; a <= 400; ++a) offsets.push_back(a);
+    offsets.insert(offsets.end(), {401, 4000, 1 << 20});
     int differing = 0;
-    for (int adx = 0; adx <= 400; ++adx) {
-        for (int ady = 0; ady <= 400; ++ady) {
+    for (int adx : offsets) {
+        for (int ady : offsets) {
             if (adx == 0 && ady == 0) continue;
             for (int dx : {adx, -adx}) {
                 const int dy = dx < 0 ? -ady : ady;
-                const int s = dx * dx + dy * dy;
+                const long long s =
+                    static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
                 const double r = std::sqrt(static_cast<double>(s));
                 for (int d : {1, -1}) {
                     for (int znak : {1, -1}) {
-                        const double w = static_cast<double>(d) / s;
+                        const double w = static_cast<double>(d) / static_cast<double>(s);
                         const double term_x = znak * w * (dx / r);
                         const double term_y = znak * w * (dy / r);
                         const double sign_x = znak * d * (dx < 0 ? -1.0 : 1.0);

@@ -52,7 +52,7 @@ std::vector<Charge> random_charges(unsigned seed, int n) {
 
 void equipotential_family(Canvas& board, int step, bool orange, bool blue) {
     if (orange) {
-        pen_rgb = {255, 125, 0};
+        pen_rgb = to_pen(equipotential_positive);
         double level = 0;
         for (int k = 0; k < 12; ++k) {
             rysuj_linie_potencjalu(board, level);
@@ -60,7 +60,7 @@ void equipotential_family(Canvas& board, int step, bool orange, bool blue) {
         }
     }
     if (blue) {
-        pen_rgb = {0, 28, 164};
+        pen_rgb = to_pen(equipotential_negative);
         double level = 0;
         for (int k = 0; k < 12; ++k) {
             rysuj_linie_potencjalu(board, level);
@@ -75,12 +75,11 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
     int px = x0;
     int py = y0;
     StepRemainders rem;
-    board.move_to(x0 + 200, 200 - y0);
+    board.move_to(board_column(x0), board_row(y0));
     for (int steps = 1;; ++steps) {
         double ex = 0;
         double ey = 0;
-        for (int k = 1; k <= charge_count; ++k) {
-            const Charge& c = charges[static_cast<std::size_t>(k)];
+        for (const Charge& c : stored_charges()) {
             if (c.x == cx && c.y == cy) continue;
             const int dx = cx - c.x;
             const int dy = cy - c.y;
@@ -91,10 +90,9 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
             ey = ey + c.znak * w * (dy / r);
         }
         const BoardPoint n = field_step({cx, cy}, ex, ey, rem);
-        board.line_to(n.x + 200, 200 - n.y);
+        board.line_to(board_column(n.x), board_row(n.y));
         bool near = false;
-        for (int k = 1; k <= charge_count; ++k) {
-            const Charge& c = charges[static_cast<std::size_t>(k)];
+        for (const Charge& c : stored_charges()) {
             if ((c.x - n.x) * (c.x - n.x) + (c.y - n.y) * (c.y - n.y) <= 100) near = true;
         }
         const bool on_border = n.x == -200 || n.x == 200 || n.y == -200 || n.y == 200;
@@ -110,8 +108,7 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
 
 void field_lines(Canvas& board) {
     board.set_pen_color(field_line_colour);
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge& c = charges[static_cast<std::size_t>(i)];
+    for (const Charge& c : stored_charges()) {
         for (int j = 1; j <= 10; ++j) {
             const BoardPoint s = field_line_start(c.x, c.y, j);
             field_pass(board, s.x, s.y, c.znak);

@@ -54,8 +54,8 @@ double skladowaEy(int q, int w) {
 void compute_grids(Grids& out) {
     for (int column = 0; column <= 400; ++column) {
         for (int row = 0; row <= 400; ++row) {
-            const int q = column - 200;
-            const int w = 200 - row;
+            const int q = board_x(column);
+            const int w = board_y(row);
             out.V[column][row] = potencjal(q, w);
             out.Ex[column][row] = skladowaEx(q, w);
             out.Ey[column][row] = skladowaEy(q, w);
