@@ -79,8 +79,9 @@ void TForm1::rysuj_lad(int slot) {
     screen_.board_changed();
 }
 
-void TForm1::draw_charges() {
-    for (int i = 1; i <= charge_count; ++i) ::rysuj_lad(board_, i);
+void TForm1::redraw_charges() {
+    ::start(board_);
+    draw_charge_markers(board_);
     screen_.board_changed();
 }
 
@@ -108,8 +109,7 @@ void TForm1::Image1Click() {
         raise(Toggle::RysujB4);
         raise(Toggle::RysujB5);
         if (!remove_charges_near(mouse_x, mouse_y)) return;
-        ::start(board_);
-        draw_charges();
+        redraw_charges();
         scene_stage = 1;
         grids_stale = 1;
         return;
@@ -209,8 +209,7 @@ void TForm1::Button1Click() {
     }
     if (down(Toggle::SpeedB1)) tool_mode = 1;
     if (down(Toggle::SpeedB2)) tool_mode = -1;
-    ::start(board_);
-    draw_charges();
+    redraw_charges();
 }
 
 void TForm1::Koniec1Click() {

@@ -67,7 +67,8 @@ class TForm1 final : private BoardPort {
 
     void start() override;
     void rysuj_lad(int slot) override;
-    void draw_charges();
+    // The empty board with every stored charge on it.
+    void redraw_charges();
     void colour_map_command();
     void equipotential_family_command();
     void equipotential_command();

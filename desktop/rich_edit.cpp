@@ -1,5 +1,7 @@
 #include "desktop/rich_edit.h"
 
+#include "model/rounding.h"
+
 #include <QFontMetricsF>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -13,8 +15,7 @@ RichEdit::RichEdit(QWidget* parent) : QTextEdit(parent) {
 int RichEdit::base_height() const {
     const QFont& base = font();
     if (base.pixelSize() > 0) return twentieths_from_pixels(base.pixelSize());
-    // The default rounding mode takes halves to the even neighbour.
-    return static_cast<int>(std::nearbyint(base.pointSizeF() * 20.0));
+    return round_half_even(base.pointSizeF() * 20.0);
 }
 
 CharMetrics RichEdit::caret_metrics() const {

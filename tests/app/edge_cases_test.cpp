@@ -98,4 +98,3 @@ TEST_F(EdgeCases, FieldLineClickOnTheOutermostRowOrColumnEndsOutwardAtOnce) {
     for (const Pixel& c : changed_since(before))
         EXPECT_TRUE(c.row == 200 && c.column >= 210) << c.column << "," << c.row;
 }
-

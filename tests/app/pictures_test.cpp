@@ -5,7 +5,6 @@
 #include "render/equipotentials.h"
 #include "render/field_lines.h"
 
-
 namespace {
 
 constexpr Rgb orange = equipotential_positive;
@@ -87,7 +86,7 @@ TEST_F(Pictures, AutomaticEquipotentialsDrawBothColoursOverAFreshMap) {
     EXPECT_EQ(scene_stage, 2);
     EXPECT_GT(count_pixels(orange), 0);
     EXPECT_GT(count_pixels(negative_colour), 314); // more than the marker
-    EXPECT_EQ(pixel(272, 200), positive_colour);                  // markers drawn again on top
+    EXPECT_EQ(pixel(272, 200), positive_colour);   // markers drawn again on top
     EXPECT_EQ(screen->position, 0);
 }
 
