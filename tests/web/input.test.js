@@ -1,6 +1,6 @@
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { boardPixels, launch, openPage } from './page.js';
+import { boardPixels, usePage } from './page.js';
 
 const positive = 0xe01c00;
 
@@ -15,14 +15,10 @@ async function overPixel(page, x, y) {
 }
 
 describe('the board under a finger on a screen of ratio 2', () => {
-  let browser, page;
-  before(async () => {
-    browser = await launch();
-    page = await openPage(browser, { deviceScaleFactor: 2, hasTouch: true });
-  });
-  after(async () => browser && browser.close());
+  const at = usePage({ deviceScaleFactor: 2, hasTouch: true });
 
   test('reads the pixel under the finger while it moves and adds one charge where it is lifted', async () => {
+    const { page } = at;
     await page.click('#SpeedB1');
     const start = await overPixel(page, 250, 150);
     const end = await overPixel(page, 300, 100);
@@ -42,14 +38,10 @@ describe('the board under a finger on a screen of ratio 2', () => {
 });
 
 describe('messages and the end', () => {
-  let browser, page;
-  before(async () => {
-    browser = await launch();
-    page = await openPage(browser);
-  });
-  after(async () => browser && browser.close());
+  const at = usePage();
 
   test('a fifteenth charge raises the error box with its text and one OK, which closes it', async () => {
+    const { page } = at;
     await page.click('#SpeedB1');
     for (let i = 0; i < 15; ++i) {
       const p = await overPixel(page, 20 + 25 * i, 40);
@@ -64,6 +56,7 @@ describe('messages and the end', () => {
   });
 
   test('the help items open modal dialogs under their captions', async () => {
+    const { page } = at;
     for (const [item, caption] of [['Opisprogramu1', 'Opis programu'], ['Oprogramie1', 'O programie']]) {
       await page.click('#Pomoc1');
       await page.click('#' + item);
@@ -74,6 +67,7 @@ describe('messages and the end', () => {
   });
 
   test('Koniec leaves an end screen whose button starts the program afresh', async () => {
+    const { page } = at;
     await page.click('#Koniec1');
     assert.equal(await page.$eval('#window', (w) => getComputedStyle(w).display), 'none');
     await Promise.all([page.waitForNavigation(), page.click('#restart')]);

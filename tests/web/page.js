@@ -3,6 +3,7 @@ import { mkdtempSync, rmSync, existsSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..', '..');
@@ -49,4 +50,15 @@ export async function boardPixels(page) {
     for (let i = 0; i < out.length; ++i) out[i] = (d[4 * i] << 16) | (d[4 * i + 1] << 8) | d[4 * i + 2];
     return out;
   });
+}
+
+// Inside a describe(): one browser and one started page for its tests, closed after them.
+export function usePage(options) {
+  const handle = { browser: null, page: null };
+  before(async () => {
+    handle.browser = await launch();
+    handle.page = await openPage(handle.browser, options);
+  });
+  after(async () => handle.browser && handle.browser.close());
+  return handle;
 }

@@ -1,6 +1,6 @@
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { boardPixels, launch, openPage } from './page.js';
+import { boardPixels, usePage } from './page.js';
 
 const controls = ['Image1', 'Label1', 'Label2', 'Label3', 'Label4', 'Label5', 'ProgressBar1',
   'SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6',
@@ -25,14 +25,10 @@ function boxOf(pixels, colour) {
 }
 
 describe('the page at start', () => {
-  let browser, page;
-  before(async () => {
-    browser = await launch();
-    page = await openPage(browser);
-  });
-  after(async () => browser && browser.close());
+  const at = usePage();
 
   test('has every control and menu item by its form name, in the window order, and nothing from outside', async () => {
+    const { page } = at;
     const found = await page.evaluate((ids) => ids.filter((id) => document.getElementById(id)), [...controls, ...menu]);
     assert.deepEqual(found, [...controls, ...menu]);
     const bar = await page.$$eval('#MainMenu1 > *', (items) => items.map((i) => (i.matches('button') ? i : i.firstElementChild).textContent));
@@ -43,6 +39,7 @@ describe('the page at start', () => {
   });
 
   test('shows the start texts, every toggle up and the board one CSS pixel per pixel', async () => {
+    const { page } = at;
     const state = await page.evaluate((ts) => ({
       labels: [1, 2, 3, 4, 5].map((n) => document.getElementById('Label' + n).textContent),
       pressed: ts.map((t) => document.getElementById(t).getAttribute('aria-pressed')),
@@ -56,6 +53,7 @@ describe('the page at start', () => {
   });
 
   test('a click on the dipole button presses it and draws its two markers', async () => {
+    const { page } = at;
     const before = await boardPixels(page);
     assert.equal(boxOf(before, positive), null);
     await page.click('#SpeedB5');
