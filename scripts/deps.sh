@@ -1,6 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Ardenika; does nothing when all are present.
+# Usage: deps.sh [desktop|all]: desktop (the default) is what the desktop program and its tests
+# need; all adds the browser build and its tests (emscripten, node, npm, chromium).
 set -euo pipefail
+
+scope="${1:-desktop}"
+case "$scope" in
+    desktop | all) ;;
+    *)
+        echo "usage: $0 [desktop|all]" >&2
+        exit 2
+        ;;
+esac
 
 packages=(
     qt6-base-dev
@@ -18,6 +29,12 @@ packages=(
     appstream
     dpkg-dev
 )
+if [ "$scope" = all ]; then
+    packages+=(emscripten chromium)
+    # A node and an npm already on the PATH (say, a newer one) are used as they are.
+    command -v node >/dev/null 2>&1 || packages+=(nodejs)
+    command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
-bash scripts/deps.sh
+bash scripts/deps.sh desktop
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --target ardenika -j"$(nproc)"
 exec ./build/ardenika

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds Ardenika with its test suites and runs them all twice: a release build in build/, then a
-# build with AddressSanitizer, LeakSanitizer and UBSan in build-asan/ (CMakePresets.json).
-# Exits non-zero on any failure in either run.
+# Builds Ardenika with its test suites and runs them all three times: a release build in build/,
+# a build with AddressSanitizer, LeakSanitizer and UBSan in build-asan/ (CMakePresets.json), and
+# the WebAssembly build in build-web/: the standard-library tests under node and the page in
+# headless Chromium. Exits non-zero on any failure in any run.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
-bash scripts/deps.sh
+bash scripts/deps.sh all
 
 jobs="$(nproc)"
 status=0
@@ -21,6 +22,14 @@ run_preset() {
         ctest --preset "$preset"
 }
 
+run_web() {
+    echo "== web: build and test"
+    bash scripts/web.sh --no-serve &&
+        cmake --build build-web --target core_tests -j"$jobs" &&
+        npm ci --prefix tests/web --no-audit --no-fund &&
+        ctest --test-dir build-web -j"$jobs" --output-on-failure --no-tests=error
+}
+
 SECONDS=0
 run_preset release || { echo "== release: FAILED"; status=1; }
 echo "== release: ${SECONDS} s"
@@ -28,5 +37,9 @@ echo "== release: ${SECONDS} s"
 SECONDS=0
 run_preset asan || { echo "== asan: FAILED"; status=1; }
 echo "== asan: ${SECONDS} s"
+
+SECONDS=0
+run_web || { echo "== web: FAILED"; status=1; }
+echo "== web: ${SECONDS} s"
 
 exit "$status"

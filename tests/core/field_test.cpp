@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -19,6 +19,13 @@ namespace {
 constexpr double three_decimals = 1e-3;
 
 constexpr int cells = board_size * board_size;
+
+// The bits of a double (std::bit_cast is missing from the WebAssembly build's library).
+std::uint64_t bits_of(double d) {
+    std::uint64_t b;
+    std::memcpy(&b, &d, sizeof b);
+    return b;
+}
 
 void fill_grid(double (&grid)[board_size][board_size], double value) {
     std::fill(&grid[0][0], &grid[0][0] + cells, value);
@@ -45,8 +52,7 @@ void put(int x, int y, int znak) {
                                      const double (&slow)[board_size][board_size]) {
     for (int c = 0; c < board_size; ++c)
         for (int r = 0; r < board_size; ++r)
-            if (std::bit_cast<std::uint64_t>(fast[c][r]) !=
-                std::bit_cast<std::uint64_t>(slow[c][r]))
+            if (bits_of(fast[c][r]) != bits_of(slow[c][r]))
                 return ::testing::AssertionFailure()
                        << "cell [" << c << "][" << r << "]: " << fast[c][r] << " against "
                        << slow[c][r];
@@ -257,10 +263,8 @@ TEST_F(Field, FieldTermIsTheTracersOwnTermForEveryOffset) {
                         const double term_y = znak * w * (dy / r);
                         const double sign_x = znak * d * (dx < 0 ? -1.0 : 1.0);
                         const double sign_y = znak * d * (dy < 0 ? -1.0 : 1.0);
-                        if (std::bit_cast<std::uint64_t>(term_x) !=
-                                std::bit_cast<std::uint64_t>(sign_x * field_term(adx, ady)) ||
-                            std::bit_cast<std::uint64_t>(term_y) !=
-                                std::bit_cast<std::uint64_t>(sign_y * field_term(ady, adx)))
+                        if (bits_of(term_x) != bits_of(sign_x * field_term(adx, ady)) ||
+                            bits_of(term_y) != bits_of(sign_y * field_term(ady, adx)))
                             ++differing;
                     }
                 }

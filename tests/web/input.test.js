@@ -1,0 +1,78 @@
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { boardPixels, usePage } from './page.js';
+
+const positive = 0xe01c00;
+
+async function labels(page) {
+  return page.evaluate(() => [1, 2].map((n) => document.getElementById('Label' + n).textContent));
+}
+// A page point inside board pixel (x, y), in CSS pixels; a quarter pixel in, since the touch
+// screen rounds to whole pixels.
+async function overPixel(page, x, y) {
+  const r = await page.$eval('#Image1', (c) => { const b = c.getBoundingClientRect(); return { left: b.left, top: b.top }; });
+  return { x: r.left + x + 0.25, y: r.top + y + 0.25 };
+}
+
+describe('the board under a finger on a screen of ratio 2', () => {
+  const at = usePage({ deviceScaleFactor: 2, hasTouch: true });
+
+  test('reads the pixel under the finger while it moves and adds one charge where it is lifted', async () => {
+    const { page } = at;
+    await page.click('#SpeedB1');
+    const start = await overPixel(page, 250, 150);
+    const end = await overPixel(page, 300, 100);
+    await page.touchscreen.touchStart(start.x, start.y);
+    assert.deepEqual(await labels(page), ['X = 50', 'Y = 50']);
+    await page.touchscreen.touchMove(end.x, end.y);
+    assert.deepEqual(await labels(page), ['X = 100', 'Y = 100']);
+    const beforeLift = await boardPixels(page);
+    assert.equal(beforeLift[100 * 401 + 307], 0xffffff);
+    await page.touchscreen.touchEnd();
+    const pixels = await boardPixels(page);
+    // the marker of board point (100, 100) is centred on column 300, row 100
+    assert.equal(pixels[100 * 401 + 307], positive);
+    assert.equal(pixels[150 * 401 + 257], 0xffffff);
+    assert.deepEqual(await page.evaluate(() => [scrollX, scrollY]), [0, 0]);
+  });
+});
+
+describe('messages and the end', () => {
+  const at = usePage();
+
+  test('a fifteenth charge raises the error box with its text and one OK, which closes it', async () => {
+    const { page } = at;
+    await page.click('#SpeedB1');
+    for (let i = 0; i < 15; ++i) {
+      const p = await overPixel(page, 20 + 25 * i, 40);
+      await page.mouse.click(p.x, p.y);
+    }
+    const box = await page.$eval('[role="alertdialog"]', (d) => ({
+      open: d.open, text: d.textContent.trim(), buttons: [...d.querySelectorAll('button')].map((b) => b.textContent),
+    }));
+    assert.deepEqual(box, { open: true, text: 'Maksymalnie 14 ładunków!OK', buttons: ['OK'] });
+    await page.click('[role="alertdialog"] button');
+    assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), false);
+  });
+
+  test('the help items open modal dialogs under their captions', async () => {
+    const { page } = at;
+    for (const [item, caption] of [['Opisprogramu1', 'Opis programu'], ['Oprogramie1', 'O programie']]) {
+      await page.click('#Pomoc1');
+      await page.click('#' + item);
+      assert.equal(await page.$eval('dialog[role="dialog"][open]', (d) => d.getAttribute('aria-label')), caption);
+      await page.keyboard.press('Escape');
+      assert.equal(await page.$('dialog[role="dialog"][open]'), null);
+    }
+  });
+
+  test('Koniec leaves an end screen whose button starts the program afresh', async () => {
+    const { page } = at;
+    await page.click('#Koniec1');
+    assert.equal(await page.$eval('#window', (w) => getComputedStyle(w).display), 'none');
+    await Promise.all([page.waitForNavigation(), page.click('#restart')]);
+    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+    assert.equal(await page.$eval('#SpeedB1', (b) => b.getAttribute('aria-pressed')), 'false');
+    assert.equal(await page.$eval('#Label1', (l) => l.textContent), 'X = 0');
+  });
+});

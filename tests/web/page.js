@@ -1,0 +1,64 @@
+// Opens the built page in headless Chromium from file:// and waits until the program has started.
+import { mkdtempSync, rmSync, existsSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { after, before } from 'node:test';
+import puppeteer from 'puppeteer-core';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..', '..');
+export const pagePath = process.env.ARDENIKA_HTML || path.join(root, 'build-web', 'ardenika.html');
+
+export async function launch() {
+  if (!existsSync(pagePath)) throw new Error(`${pagePath} is missing: build it with scripts/web.sh --no-serve`);
+  const profile = mkdtempSync(path.join(tmpdir(), 'ardenika-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
+  });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    rmSync(profile, { recursive: true, force: true });
+  };
+  return browser;
+}
+
+// A fresh page at the given viewport; every request that leaves the page's own file fails the test.
+export async function openPage(browser, { width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false } = {}) {
+  const page = await browser.newPage();
+  const outside = [];
+  const errors = [];
+  page.on('request', (r) => { if (!r.url().startsWith('file:') && !r.url().startsWith('data:')) outside.push(r.url()); });
+  page.on('pageerror', (e) => errors.push(e.message));
+  await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
+  await page.goto(pathToFileURL(pagePath).href);
+  await page.waitForFunction(() => document.documentElement.dataset.ready === '1', { timeout: 20000 });
+  page.outsideRequests = outside;
+  page.scriptErrors = errors;
+  return page;
+}
+
+// The board's pixels as 0xRRGGBB numbers, row-major.
+export async function boardPixels(page) {
+  return page.evaluate(() => {
+    const c = document.getElementById('Image1');
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    const out = new Array(c.width * c.height);
+    for (let i = 0; i < out.length; ++i) out[i] = (d[4 * i] << 16) | (d[4 * i + 1] << 8) | d[4 * i + 2];
+    return out;
+  });
+}
+
+// Inside a describe(): one browser and one started page for its tests, closed after them.
+export function usePage(options) {
+  const handle = { browser: null, page: null };
+  before(async () => {
+    handle.browser = await launch();
+    handle.page = await openPage(handle.browser, options);
+  });
+  after(async () => handle.browser && handle.browser.close());
+  return handle;
+}

@@ -1,0 +1,66 @@
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { boardPixels, usePage } from './page.js';
+
+const controls = ['Image1', 'Label1', 'Label2', 'Label3', 'Label4', 'Label5', 'ProgressBar1',
+  'SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6',
+  'RysujB1', 'RysujB2', 'RysujB3', 'RysujB4', 'RysujB5', 'Button1'];
+const menu = ['Pole1', 'Rozklad', 'Linieekwipotencjale1', 'Vconst1', 'Pole', 'Liniesil1', 'Fr1',
+  'Koniec1', 'Pomoc1', 'Opisprogramu1', 'Oprogramie1'];
+const toggles = ['SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6', 'RysujB4', 'RysujB5'];
+const positive = 0xe01c00;
+const negative = 0x001ca4;
+
+// The smallest box holding every board pixel of one colour, or null.
+function boxOf(pixels, colour) {
+  let box = null;
+  pixels.forEach((p, i) => {
+    if (p !== colour) return;
+    const x = i % 401, y = Math.floor(i / 401);
+    if (!box) box = { left: x, top: y, right: x, bottom: y };
+    box.left = Math.min(box.left, x); box.right = Math.max(box.right, x);
+    box.top = Math.min(box.top, y); box.bottom = Math.max(box.bottom, y);
+  });
+  return box;
+}
+
+describe('the page at start', () => {
+  const at = usePage();
+
+  test('has every control and menu item by its form name, in the window order, and nothing from outside', async () => {
+    const { page } = at;
+    const found = await page.evaluate((ids) => ids.filter((id) => document.getElementById(id)), [...controls, ...menu]);
+    assert.deepEqual(found, [...controls, ...menu]);
+    const bar = await page.$$eval('#MainMenu1 > *', (items) => items.map((i) => (i.matches('button') ? i : i.firstElementChild).textContent));
+    assert.deepEqual(bar, ['Potencjal', 'Pole', 'Koniec', 'Pomoc']);
+    assert.equal(await page.title(), 'Ardenika');
+    assert.deepEqual(page.outsideRequests, []);
+    assert.deepEqual(page.scriptErrors, []);
+  });
+
+  test('shows the start texts, every toggle up and the board one CSS pixel per pixel', async () => {
+    const { page } = at;
+    const state = await page.evaluate((ts) => ({
+      labels: [1, 2, 3, 4, 5].map((n) => document.getElementById('Label' + n).textContent),
+      pressed: ts.map((t) => document.getElementById(t).getAttribute('aria-pressed')),
+      board: (() => { const r = document.getElementById('Image1').getBoundingClientRect(); return [r.width, r.height]; })(),
+      scroll: [document.documentElement.scrollWidth, document.documentElement.scrollHeight],
+    }), toggles);
+    assert.deepEqual(state.labels, ['X = 0', 'Y = 0', 'V[0,0]  = 0', 'Ex[0,0] = 0', 'Ey[0,0] = 0']);
+    assert.deepEqual(state.pressed, toggles.map(() => 'false'));
+    assert.deepEqual(state.board, [401, 401]);
+    assert.ok(state.scroll[0] <= 1024 && state.scroll[1] <= 768, `the page scrolls: ${state.scroll}`);
+  });
+
+  test('a click on the dipole button presses it and draws its two markers', async () => {
+    const { page } = at;
+    const before = await boardPixels(page);
+    assert.equal(boxOf(before, positive), null);
+    await page.click('#SpeedB5');
+    const pixels = await boardPixels(page);
+    // positive at board (80, 0), negative at (-80, 0): columns 280 and 120 of row 200
+    assert.deepEqual(boxOf(pixels, positive), { left: 270, top: 190, right: 289, bottom: 209 });
+    assert.deepEqual(boxOf(pixels, negative), { left: 110, top: 190, right: 129, bottom: 209 });
+    assert.equal(await page.$eval('#SpeedB5', (b) => b.getAttribute('aria-pressed')), 'true');
+  });
+});

@@ -1,0 +1,165 @@
+// The browser shell: the window logic in WebAssembly, mirrored into the page by page.js.
+#include "app/tform1.h"
+#include "render/board.h"
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Buttons and menu items by their form names, as the page's ids carry them.
+struct Command {
+    std::string_view id;
+    void (TForm1::*handler)();
+};
+constexpr Command commands[] = {
+    {"RysujB1", &TForm1::RysujB1Click},
+    {"RysujB2", &TForm1::RysujB2Click},
+    {"RysujB3", &TForm1::RysujB3Click},
+    {"Button1", &TForm1::Button1Click},
+    {"Rozklad", &TForm1::rozkladpotencjaluClick},
+    {"Linieekwipotencjale1", &TForm1::Linieekwipotencjalne1Click},
+    {"Vconst1", &TForm1::Vconst1Click},
+    {"Liniesil1", &TForm1::Liniesil1Click},
+    {"Fr1", &TForm1::Fr1Click},
+    {"Koniec1", &TForm1::Koniec1Click},
+    {"Opisprogramu1", &TForm1::Opisprogramu1Click},
+    {"Oprogramie1", &TForm1::Oprogramie1Click},
+};
+
+// The eight toggle buttons in the order of Toggle.
+constexpr std::string_view toggle_ids[toggle_count] = {"SpeedB1", "SpeedB2", "SpeedB3", "SpeedB4",
+                                                       "SpeedB5", "SpeedB6", "RysujB4", "RysujB5"};
+
+constexpr std::string_view glyph_ids[] = {"SpeedB1", "SpeedB2", "SpeedB5",
+                                          "SpeedB4", "SpeedB3", "SpeedB6"};
+
+// Canvas pixels are 0xffRRGGBB words; a page's ImageData wants the bytes R, G, B, A.
+void to_rgba(const Canvas& canvas, std::vector<std::uint32_t>& out) {
+    out.resize(static_cast<std::size_t>(canvas.width()) *
+               static_cast<std::size_t>(canvas.height()));
+    std::transform(canvas.data(), canvas.data() + out.size(), out.begin(), [](Rgb c) {
+        return (c & 0xff00ff00u) | ((c >> 16) & 0xffu) | ((c & 0xffu) << 16);
+    });
+}
+
+class WebScreen final : public Screen {
+  public:
+    bool take_board_change() { return std::exchange(board_changed_, false); }
+
+    void board_changed() override { board_changed_ = true; }
+    void show_error(std::string_view text) override {
+        EM_ASM({ Ardenika.showError(UTF8ToString($0, $1)); }, text.data(), text.size());
+    }
+    void progress_set_position(int position) override {
+        position_ = std::clamp(position, 0, max_);
+        show_progress();
+    }
+    void progress_set_max(int max) override {
+        max_ = std::max(max, 0);
+        position_ = std::min(position_, max_);
+        show_progress();
+    }
+    void progress_step() override {
+        position_ = std::min(position_ + 1, max_);
+        show_progress();
+    }
+    void open_description() override {
+        EM_ASM({ Ardenika.openDialog("Opisprogramu1"); });
+    }
+    void open_about() override {
+        EM_ASM({ Ardenika.openDialog("Oprogramie1"); });
+    }
+    void end_program() override {
+        EM_ASM({ Ardenika.endProgram(); });
+    }
+
+  private:
+    void show_progress() const {
+        EM_ASM({ Ardenika.setProgress($0, $1); }, position_, max_);
+    }
+
+    bool board_changed_ = false;
+    int position_ = 0;
+    int max_ = 10000;
+};
+
+WebScreen screen;
+std::optional<TForm1> form;
+std::vector<std::uint32_t> rgba;
+
+// Copies into the page whatever a handler may have changed.
+void mirror() {
+    if (screen.take_board_change()) {
+        to_rgba(form->board(), rgba);
+        EM_ASM({ Ardenika.showBoard($0, $1, $2); }, rgba.data(), form->board().width(),
+               form->board().height());
+    }
+    for (int i = 0; i < toggle_count; ++i) {
+        const std::string_view id = toggle_ids[i];
+        EM_ASM({ Ardenika.setPressed(UTF8ToString($0, $1), $2); }, id.data(), id.size(),
+               form->down(static_cast<Toggle>(i)));
+    }
+    for (int i = 0; i < 5; ++i) {
+        const std::string& text = form->labels()[static_cast<std::size_t>(i)];
+        EM_ASM({ Ardenika.setLabel($0, UTF8ToString($1, $2)); }, i + 1, text.data(), text.size());
+    }
+    EM_ASM({ Ardenika.setBoardTooltip($0); }, form->board_tooltip());
+}
+
+} // namespace
+
+extern "C" {
+
+// A button or menu item clicked, by its form name; false for a name the window does not know.
+EMSCRIPTEN_KEEPALIVE bool ardenika_run(const char* id) {
+    if (!form) return false;
+    const std::string_view name(id);
+    for (int i = 0; i < toggle_count; ++i)
+        if (toggle_ids[i] == name) {
+            form->click(static_cast<Toggle>(i));
+            mirror();
+            return true;
+        }
+    for (const Command& c : commands)
+        if (c.id == name) {
+            ((*form).*c.handler)();
+            mirror();
+            return true;
+        }
+    return false;
+}
+
+// The pointer over the board at pixel (x, y), already within the board.
+EMSCRIPTEN_KEEPALIVE void ardenika_move(int x, int y) {
+    if (!form) return;
+    form->Image1MouseMove(x, y);
+    mirror();
+}
+
+EMSCRIPTEN_KEEPALIVE void ardenika_board_click() {
+    if (!form) return;
+    form->Image1Click();
+    mirror();
+}
+
+} // extern "C"
+
+int main() {
+    form.emplace(screen);
+    build_glyphs([](GlyphButton which, const Canvas& glyph) {
+        to_rgba(glyph, rgba);
+        const std::string_view id = glyph_ids[static_cast<int>(which)];
+        EM_ASM({ Ardenika.setGlyph(UTF8ToString($0, $1), $2, $3, $4); }, id.data(), id.size(),
+               rgba.data(), glyph.width(), glyph.height());
+    });
+    mirror();
+    EM_ASM({ Ardenika.started(); });
+    return 0;
+}
