@@ -47,6 +47,38 @@ void TForm1::click(Toggle button) {
     }
 }
 
+bool TForm1::click(std::string_view control) {
+    struct Command {
+        std::string_view name;
+        void (TForm1::*handler)();
+    };
+    static constexpr Command commands[] = {
+        {"RysujB1", &TForm1::RysujB1Click},
+        {"RysujB2", &TForm1::RysujB2Click},
+        {"RysujB3", &TForm1::RysujB3Click},
+        {"Button1", &TForm1::Button1Click},
+        {"Rozklad", &TForm1::rozkladpotencjaluClick},
+        {"Linieekwipotencjale1", &TForm1::Linieekwipotencjalne1Click},
+        {"Vconst1", &TForm1::Vconst1Click},
+        {"Liniesil1", &TForm1::Liniesil1Click},
+        {"Fr1", &TForm1::Fr1Click},
+        {"Koniec1", &TForm1::Koniec1Click},
+        {"Opisprogramu1", &TForm1::Opisprogramu1Click},
+        {"Oprogramie1", &TForm1::Oprogramie1Click},
+    };
+    for (int i = 0; i < toggle_count; ++i)
+        if (toggle_names[i] == control) {
+            click(static_cast<Toggle>(i));
+            return true;
+        }
+    for (const Command& c : commands)
+        if (c.name == control) {
+            (this->*c.handler)();
+            return true;
+        }
+    return false;
+}
+
 void TForm1::raise(Toggle button) {
     down_[index(button)] = false;
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 // The main window's behaviour, free of any toolkit: every handler, the eight toggle states, the
 // readout texts, the board tooltip switch and the board canvas. A shell forwards each button
@@ -22,6 +23,9 @@ class TForm1 final : private BoardPort {
     // A user's click on a toggle button: flips it (pressing one of the six raises the other
     // five), then runs its handler.
     void click(Toggle button);
+    // A click on the button or menu item of this form name: a toggle button as click() does it,
+    // anything else by running its handler. False, doing nothing, for a name the form lacks.
+    bool click(std::string_view control);
 
     // Handlers, named after their control or menu item.
     void FormCreate();

@@ -228,31 +228,35 @@ std::array<QAbstractButton*, toggle_count> DesktopWindow::toggles() const {
 }
 
 void DesktopWindow::connect_handlers() {
-    // Every event goes to the logic; the window then shows what the logic made of it.
-    auto bind = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
-        connect(sender, signal, this, [this, handler] {
-            (logic_.get()->*handler)();
+    // Every control goes to the logic by its form name; the window then shows what the logic
+    // made of it.
+    auto forward = [this](const char* name) {
+        return [this, name] {
+            logic_->click(name);
             mirror();
-        });
+        };
     };
-    const auto buttons = toggles();
-    for (int i = 0; i < toggle_count; ++i)
-        connect(buttons[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this, [this, i] {
-            logic_->click(static_cast<Toggle>(i));
-            mirror();
-        });
-    bind(RysujB1, &QPushButton::clicked, &TForm1::RysujB1Click);
-    bind(RysujB2, &QPushButton::clicked, &TForm1::RysujB2Click);
-    bind(RysujB3, &QPushButton::clicked, &TForm1::RysujB3Click);
-    bind(Button1, &QPushButton::clicked, &TForm1::Button1Click);
-    bind(Rozklad, &QAction::triggered, &TForm1::rozkladpotencjaluClick);
-    bind(Linieekwipotencjale1, &QAction::triggered, &TForm1::Linieekwipotencjalne1Click);
-    bind(Vconst1, &QAction::triggered, &TForm1::Vconst1Click);
-    bind(Liniesil1, &QAction::triggered, &TForm1::Liniesil1Click);
-    bind(Fr1, &QAction::triggered, &TForm1::Fr1Click);
-    bind(Koniec1, &QAction::triggered, &TForm1::Koniec1Click);
-    bind(Opisprogramu1, &QAction::triggered, &TForm1::Opisprogramu1Click);
-    bind(Oprogramie1, &QAction::triggered, &TForm1::Oprogramie1Click);
+    const std::pair<QAbstractButton*, const char*> buttons[] = {
+        {SpeedB1, "SpeedB1"}, {SpeedB2, "SpeedB2"}, {SpeedB3, "SpeedB3"}, {SpeedB4, "SpeedB4"},
+        {SpeedB5, "SpeedB5"}, {SpeedB6, "SpeedB6"}, {RysujB1, "RysujB1"}, {RysujB2, "RysujB2"},
+        {RysujB3, "RysujB3"}, {RysujB4, "RysujB4"}, {RysujB5, "RysujB5"}, {Button1, "Button1"}};
+    for (const auto& [button, name] : buttons) {
+        button->setObjectName(QLatin1String(name));
+        connect(button, &QAbstractButton::clicked, this, forward(name));
+    }
+    const std::pair<QAction*, const char*> items[] = {
+        {Rozklad, "Rozklad"},
+        {Linieekwipotencjale1, "Linieekwipotencjale1"},
+        {Vconst1, "Vconst1"},
+        {Liniesil1, "Liniesil1"},
+        {Fr1, "Fr1"},
+        {Koniec1, "Koniec1"},
+        {Opisprogramu1, "Opisprogramu1"},
+        {Oprogramie1, "Oprogramie1"}};
+    for (const auto& [item, name] : items) {
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, forward(name));
+    }
     Image1->on_move = [this](int column, int row) {
         logic_->Image1MouseMove(column, row);
         mirror();

@@ -13,30 +13,6 @@
 
 namespace {
 
-// Buttons and menu items by their form names, as the page's ids carry them.
-struct Command {
-    std::string_view id;
-    void (TForm1::*handler)();
-};
-constexpr Command commands[] = {
-    {"RysujB1", &TForm1::RysujB1Click},
-    {"RysujB2", &TForm1::RysujB2Click},
-    {"RysujB3", &TForm1::RysujB3Click},
-    {"Button1", &TForm1::Button1Click},
-    {"Rozklad", &TForm1::rozkladpotencjaluClick},
-    {"Linieekwipotencjale1", &TForm1::Linieekwipotencjalne1Click},
-    {"Vconst1", &TForm1::Vconst1Click},
-    {"Liniesil1", &TForm1::Liniesil1Click},
-    {"Fr1", &TForm1::Fr1Click},
-    {"Koniec1", &TForm1::Koniec1Click},
-    {"Opisprogramu1", &TForm1::Opisprogramu1Click},
-    {"Oprogramie1", &TForm1::Oprogramie1Click},
-};
-
-// The eight toggle buttons in the order of Toggle.
-constexpr std::string_view toggle_ids[toggle_count] = {"SpeedB1", "SpeedB2", "SpeedB3", "SpeedB4",
-                                                       "SpeedB5", "SpeedB6", "RysujB4", "RysujB5"};
-
 constexpr std::string_view glyph_ids[] = {"SpeedB1", "SpeedB2", "SpeedB5",
                                           "SpeedB4", "SpeedB3", "SpeedB6"};
 
@@ -102,7 +78,7 @@ void mirror() {
                form->board().height());
     }
     for (int i = 0; i < toggle_count; ++i) {
-        const std::string_view id = toggle_ids[i];
+        const std::string_view id = toggle_names[i];
         EM_ASM({ Ardenika.setPressed(UTF8ToString($0, $1), $2); }, id.data(), id.size(),
                form->down(static_cast<Toggle>(i)));
     }
@@ -119,21 +95,9 @@ extern "C" {
 
 // A button or menu item clicked, by its form name; false for a name the window does not know.
 EMSCRIPTEN_KEEPALIVE bool ardenika_run(const char* id) {
-    if (!form) return false;
-    const std::string_view name(id);
-    for (int i = 0; i < toggle_count; ++i)
-        if (toggle_ids[i] == name) {
-            form->click(static_cast<Toggle>(i));
-            mirror();
-            return true;
-        }
-    for (const Command& c : commands)
-        if (c.id == name) {
-            ((*form).*c.handler)();
-            mirror();
-            return true;
-        }
-    return false;
+    if (!form || !form->click(std::string_view(id))) return false;
+    mirror();
+    return true;
 }
 
 // The pointer over the board at pixel (x, y), already within the board.

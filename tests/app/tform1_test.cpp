@@ -220,3 +220,17 @@ TEST_F(Form, ReadoutKeepsTheLastGridValuesAfterTheChargesChange) {
     move_to(210, 200);
     EXPECT_EQ(label(3), "V[10,0]  = 100.00");
 }
+
+TEST_F(Form, ControlsAreReachedByTheirFormNames) {
+    EXPECT_TRUE(form->click("SpeedB5"));
+    EXPECT_TRUE(form->down(Toggle::SpeedB5));
+    EXPECT_EQ(charge_count, 2);
+    EXPECT_TRUE(form->click("Opisprogramu1"));
+    EXPECT_TRUE(form->click("Koniec1"));
+    EXPECT_EQ(screen->descriptions, 1);
+    EXPECT_EQ(screen->ends, 1);
+    const auto before = board_copy();
+    for (const char* name : {"", "Image1", "Label1", "speedb1", "SpeedB7", "Pole1"})
+        EXPECT_FALSE(form->click(name)) << name;
+    EXPECT_TRUE(board_is(before));
+}
