@@ -13,4 +13,6 @@ class Screen : public WindowPort {
     virtual void open_about() = 0;
     // "Koniec": end the program as far as this screen can.
     virtual void end_program() = 0;
+    // A short phrase for screen readers, said once, politely: what a picture command drew.
+    virtual void announce(std::string_view phrase) = 0;
 };

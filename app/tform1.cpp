@@ -103,6 +103,7 @@ void TForm1::raise_all_eight() {
 
 void TForm1::start() {
     ::start(board_);
+    board_cleared();
     screen_.board_changed();
 }
 
@@ -113,8 +114,19 @@ void TForm1::rysuj_lad(int slot) {
 
 void TForm1::redraw_charges() {
     ::start(board_);
+    board_cleared();
     draw_charge_markers(board_);
     screen_.board_changed();
+}
+
+void TForm1::drew(std::initializer_list<std::string> phrases) {
+    std::string said;
+    for (const std::string& phrase : phrases) {
+        said += said.empty() ? "Narysowano: " : ", ";
+        said += phrase;
+        pictures_.push_back(phrase);
+    }
+    screen_.announce(said);
 }
 
 void TForm1::Image1MouseMove(int X, int Y) {

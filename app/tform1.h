@@ -6,8 +6,10 @@
 #include "render/canvas.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The main window's behaviour, free of any toolkit: every handler, the eight toggle states, the
 // readout texts, the board tooltip switch and the board canvas. A shell forwards each button
@@ -57,6 +59,9 @@ class TForm1 final : private BoardPort {
     const std::array<std::string, 5>& labels() const { return labels_; }
     // Whether the board shows its tooltip "Kliknij".
     bool board_tooltip() const { return board_tooltip_; }
+    // What the board shows besides the empty board and the charges, as short Polish phrases in
+    // the order they were drawn ("mapa potencjału", "linia sił przez (50, 0)", ...).
+    const std::vector<std::string>& pictures() const { return pictures_; }
     const Canvas& board() const { return board_; }
     Canvas& board() { return board_; }
 
@@ -73,6 +78,9 @@ class TForm1 final : private BoardPort {
     void rysuj_lad(int slot) override;
     // The empty board with every stored charge on it.
     void redraw_charges();
+    // Records what a picture command drew and says it; a board repainted empty forgets it all.
+    void drew(std::initializer_list<std::string> phrases);
+    void board_cleared() { pictures_.clear(); }
     void colour_map_command();
     void equipotential_family_command();
     void equipotential_command();
@@ -84,4 +92,5 @@ class TForm1 final : private BoardPort {
     std::array<bool, toggle_count> down_{};
     std::array<std::string, 5> labels_;
     bool board_tooltip_ = false;
+    std::vector<std::string> pictures_;
 };

@@ -7,6 +7,24 @@
 #include "render/equipotentials.h"
 #include "render/field_lines.h"
 
+namespace {
+
+constexpr const char* colour_map_phrase = "mapa potencjału";
+
+// A phrase about the board point under the pointer: "<what> (x, y)". Appended piece by piece,
+// which GCC 12 does not mistake for an overlapping copy.
+std::string at_pointer(const char* what) {
+    std::string phrase = what;
+    phrase += " (";
+    phrase += std::to_string(board_x(mouse_x));
+    phrase += ", ";
+    phrase += std::to_string(board_y(mouse_y));
+    phrase += ")";
+    return phrase;
+}
+
+} // namespace
+
 void TForm1::colour_map_command() {
     if (guard_blocks()) return;
     raise_all_eight();
@@ -15,6 +33,9 @@ void TForm1::colour_map_command() {
     rysuj_rozklad_pot(board_);
     grids_stale = 0;
     screen_.board_changed();
+    if (charge_count == 0) return;
+    board_cleared();
+    drew({colour_map_phrase});
 }
 
 void TForm1::RysujB1Click() {
@@ -27,9 +48,16 @@ void TForm1::rozkladpotencjaluClick() {
 void TForm1::equipotential_family_command() {
     if (charge_count == 0) return;
     raise_all_eight();
+    const bool fresh_map = grids_stale == 1;
     linie_ekwipotencjalne(board_);
     grids_stale = 0;
     screen_.board_changed();
+    if (fresh_map) {
+        board_cleared();
+        drew({colour_map_phrase, "linie ekwipotencjalne"});
+    } else {
+        drew({"linie ekwipotencjalne"});
+    }
 }
 
 void TForm1::RysujB2Click() {
@@ -50,6 +78,10 @@ void TForm1::RysujB5Click() {
         obl_rozklad_pot();
         rysuj_rozklad_pot(board_);
         screen_.board_changed();
+        if (charge_count > 0) {
+            board_cleared();
+            drew({colour_map_phrase});
+        }
     }
     // The next picture that looks at the flag starts again from fresh grids.
     grids_stale = 1;
@@ -72,14 +104,17 @@ void TForm1::equipotential_command() {
     if (!equipotential_at_pointer(board_)) return;
     scene_stage = 2;
     screen_.board_changed();
+    drew({at_pointer("linia ekwipotencjalna przez")});
 }
 
 void TForm1::field_line_family_command() {
     if (charge_count == 0) return;
     raise_all_eight();
+    if (grids_stale == 1) board_cleared();
     linie_sil(board_);
     grids_stale = 0;
     screen_.board_changed();
+    drew({"linie sił pola"});
 }
 
 void TForm1::RysujB3Click() {
@@ -110,6 +145,8 @@ void TForm1::field_line_command() {
     if (!down(Toggle::RysujB4)) return;
     rysuj_linie_sil(board_, board_x(mouse_x), board_y(mouse_y));
     screen_.board_changed();
+    // Without charges there is no field, and the pass stays on its point.
+    if (charge_count > 0) drew({at_pointer("linia sił przez")});
 }
 
 void TForm1::Opisprogramu1Click() {

@@ -8,6 +8,7 @@
 #include "model/field.h"
 #include "render/board.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
@@ -323,6 +324,14 @@ void DesktopWindow::open_description() {
 
 void DesktopWindow::open_about() {
     show_about(this);
+}
+
+void DesktopWindow::announce(std::string_view phrase) {
+    // The board describes what it shows, and tells screen readers that the description changed.
+    Image1->setAccessibleDescription(
+        QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
+    QAccessibleEvent changed(Image1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void DesktopWindow::end_program() {

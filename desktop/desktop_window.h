@@ -78,6 +78,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     void open_description() override;
     void open_about() override;
     void end_program() override;
+    void announce(std::string_view phrase) override;
 
   private:
     void build_layout();

@@ -52,6 +52,9 @@ class WebScreen final : public Screen {
     void open_about() override {
         EM_ASM({ Ardenika.openDialog("Oprogramie1"); });
     }
+    void announce(std::string_view phrase) override {
+        EM_ASM({ Ardenika.announce(UTF8ToString($0, $1)); }, phrase.data(), phrase.size());
+    }
     void end_program() override {
         EM_ASM({ Ardenika.endProgram(); });
     }

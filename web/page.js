@@ -163,6 +163,8 @@ var Ardenika = (function () {
       document.documentElement.classList.add('ended');
       document.getElementById('restart').focus();
     },
+    // What a picture command drew, for screen readers.
+    announce: function (text) { document.getElementById('Announcer').textContent = text; },
     started: function () { document.documentElement.dataset.ready = '1'; }
   };
 })();

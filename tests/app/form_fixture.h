@@ -27,8 +27,10 @@ class RecordingScreen final : public Screen {
     void open_description() override { ++descriptions; }
     void open_about() override { ++abouts; }
     void end_program() override { ++ends; }
+    void announce(std::string_view phrase) override { announcements.emplace_back(phrase); }
 
     std::vector<std::string> errors;
+    std::vector<std::string> announcements;
     int position = 0;
     int maximum = 10000;
     int board_changes = 0;

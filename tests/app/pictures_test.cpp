@@ -211,3 +211,33 @@ TEST_F(Pictures, AutomaticFieldLinesAfterTheVconstButtonStartFromTheBareBoard) {
     EXPECT_TRUE(count_pixels(teal) > 0);
     EXPECT_EQ(grids_stale, 0);
 }
+
+TEST_F(Pictures, EachPictureIsRecordedAndSaidAndARepaintedBoardForgetsThem) {
+    using Phrases = std::vector<std::string>;
+    click(Toggle::SpeedB5);
+    form->RysujB2Click(); // stale grids: a fresh map under the lines
+    EXPECT_EQ(form->pictures(), (Phrases{"mapa potencjału", "linie ekwipotencjalne"}));
+    EXPECT_EQ(screen->announcements,
+              Phrases{"Narysowano: mapa potencjału, linie ekwipotencjalne"});
+    form->Fr1Click();
+    click_board(250, 100);
+    form->Vconst1Click();
+    click_board(200, 50);
+    form->RysujB3Click();
+    EXPECT_EQ(form->pictures(),
+              (Phrases{"mapa potencjału", "linie ekwipotencjalne", "linia sił przez (50, 100)",
+                       "linia ekwipotencjalna przez (0, 150)", "linie sił pola"}));
+    EXPECT_EQ(screen->announcements.back(), "Narysowano: linie sił pola");
+    form->Button1Click();
+    EXPECT_EQ(form->pictures(), Phrases{});
+    form->RysujB1Click();
+    EXPECT_EQ(form->pictures(), Phrases{"mapa potencjału"});
+    click(Toggle::SpeedB1);
+    click_board(10, 10); // a new charge leaves the picture as it is
+    EXPECT_EQ(form->pictures(), Phrases{"mapa potencjału"});
+    form->RysujB3Click(); // stale grids: the lines start from the bare board
+    EXPECT_EQ(form->pictures(), Phrases{"linie sił pola"});
+    click(Toggle::SpeedB4);
+    EXPECT_EQ(form->pictures(), Phrases{});
+    EXPECT_EQ(screen->announcements.size(), 6u);
+}
