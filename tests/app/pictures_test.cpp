@@ -90,15 +90,6 @@ TEST_F(Pictures, AutomaticEquipotentialsDrawBothColoursOverAFreshMap) {
     EXPECT_EQ(screen->position, 0);
 }
 
-TEST_F(Pictures, EquipotentialCommandsDoNothingWithoutCharges) {
-    click(Toggle::SpeedB1);
-    const auto before = board_copy();
-    form->RysujB2Click();
-    form->Linieekwipotencjalne1Click();
-    EXPECT_TRUE(board_is(before));
-    EXPECT_TRUE(form->down(Toggle::SpeedB1));
-}
-
 TEST_F(Pictures, VconstAtStartUpStaysDownAndBoardClicksDoNothing) {
     click(Toggle::RysujB5);
     EXPECT_TRUE(form->down(Toggle::RysujB5));
@@ -159,15 +150,6 @@ TEST_F(Pictures, VconstClickTooNearAChargeDrawsNothing) {
     click_board(210, 200);
     EXPECT_EQ(scene_stage, 2);
     EXPECT_FALSE(board_is(before));
-}
-
-TEST_F(Pictures, FieldLineModeAtStartUpStaysDownAndClicksDoNothing) {
-    click(Toggle::RysujB4);
-    EXPECT_TRUE(form->down(Toggle::RysujB4));
-    EXPECT_EQ(tool_mode, 0);
-    const auto before = board_copy();
-    click_board(300, 100);
-    EXPECT_TRUE(board_is(before));
 }
 
 TEST_F(Pictures, FieldLineClickDrawsBothWaysFromThePoint) {
