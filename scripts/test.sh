@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Ardenika with its test suites and runs them all three times: a release build in build/,
-# a build with AddressSanitizer, LeakSanitizer and UBSan in build-asan/ (CMakePresets.json), and
-# the WebAssembly build in build-web/: the standard-library tests under node and the page in
+# Checks the formatting, then builds Ardenika with its test suites and runs them three times: a
+# release build in build/ (the benchmarks compiled too), a build with AddressSanitizer,
+# LeakSanitizer and UBSan in build-asan/ (CMakePresets.json), and the WebAssembly build in
+# build-web/: the standard-library tests under node and the page in
 # headless Chromium. Exits non-zero on any failure in any run.
 set -euo pipefail
 
@@ -29,6 +30,9 @@ run_web() {
         npm ci --prefix tests/web --no-audit --no-fund &&
         ctest --test-dir build-web -j"$jobs" --output-on-failure --no-tests=error
 }
+
+echo "== format"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror || { echo "== format: FAILED"; status=1; }
 
 SECONDS=0
 run_preset release || { echo "== release: FAILED"; status=1; }
