@@ -6,9 +6,9 @@
 #include "render/board.h"
 #include "render/colour_map.h"
 #include "render/equipotentials.h"
+#include "support/fresh_state.h"
 
 #include <cmath>
-#include <cstring>
 #include <random>
 #include <set>
 #include <utility>
@@ -16,14 +16,7 @@
 namespace lines_reference {
 
 void reset_all_state() {
-    clear_charges();
-    reset_interaction_state();
-    std::memset(grid_V, 0, sizeof grid_V);
-    std::memset(grid_Ex, 0, sizeof grid_Ex);
-    std::memset(grid_Ey, 0, sizeof grid_Ey);
-    minV = 0.0;
-    maxV = 0.0;
-    pen_rgb = {};
+    fresh_program_state();
     scratch_bitmap.reset();
 }
 
