@@ -64,7 +64,7 @@ std::optional<QString> save_board_png(const Canvas& board, std::string_view desc
 std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    const QStringList types{QStringLiteral("PNG, 1 piksel na piksel planszy (*.png)"),
+    const QStringList types{QStringLiteral("PNG 1x, 1 piksel na piksel planszy (*.png)"),
                             QStringLiteral("PNG 2x, 2 x 2 piksele na piksel planszy (*.png)"),
                             QStringLiteral("PNG 4x, 4 x 4 piksele na piksel planszy (*.png)")};
     QFileDialog dialog(parent, QStringLiteral("Zapisz obraz"));
