@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/picture.h"
 #include "app/screen.h"
 #include "app/toggles.h"
 #include "model/ports.h"
@@ -62,6 +63,10 @@ class TForm1 final : private BoardPort {
     // What the board shows besides the empty board and the charges, as short Polish phrases in
     // the order they were drawn ("mapa potencjału", "linia sił przez (50, 0)", ...).
     const std::vector<std::string>& pictures() const { return pictures_; }
+    // The stored charges and the pictures, as a saved picture of the board describes them.
+    std::string picture_description() const {
+        return ::picture_description(stored_charges(), pictures_);
+    }
     const Canvas& board() const { return board_; }
     Canvas& board() { return board_; }
 

@@ -1,5 +1,6 @@
 #include "desktop/board_view.h"
 
+#include "desktop/board_picture.h"
 #include "model/charges.h"
 
 #include <QImage>
@@ -24,9 +25,7 @@ QPoint BoardView::board_pixel(QPointF position) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-    const QImage image(reinterpret_cast<const uchar*>(board_.data()), board_.width(),
-                       board_.height(), board_.width() * static_cast<int>(sizeof(Rgb)),
-                       QImage::Format_RGB32);
+    const QImage image = board_image(board_);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QTransform to_device = painter.deviceTransform();
@@ -75,21 +74,26 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
+    // Only the left button works the board, even when another is pressed during its click; the
+    // right one opens the context menu.
+    if (event->button() != Qt::LeftButton) return;
     // A click lands where it was pressed, even when no move preceded it (touch, tablets).
     report_move(event->position());
-    pressed_ = event->button() == Qt::LeftButton;
+    pressed_ = true;
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
     const bool was_pressed = pressed_;
     pressed_ = false;
     // Over the board by the same pixels as the moves: position 400.7 is on pixel 400, not off it.
     const QPointF at = event->position();
     const bool over = at.x() >= 0.0 && at.x() < width() && at.y() >= 0.0 && at.y() < height();
-    if (was_pressed && event->button() == Qt::LeftButton && over && on_click) on_click();
+    if (was_pressed && over && on_click) on_click();
 }
 
 void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
     // The first press and release of a double click were one click already; the second press
     // arrives as this event, and its release must not make a second one.
     report_move(event->position());

@@ -1,5 +1,6 @@
 #include "desktop/desktop_window.h"
 
+#include "desktop/board_picture.h"
 #include "desktop/board_view.h"
 #include "desktop/fonts.h"
 #include "desktop/glyph_icon.h"
@@ -80,6 +81,7 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     build_layout();
     build_menu();
     connect_handlers();
+    picture_commands = new PictureCommands(*logic_, Image1, *this);
     // The menu bar's height is known only now: the whole window takes one size, and a window
     // manager lets nobody drag it larger.
     setFixedSize(sizeHint());

@@ -9,6 +9,7 @@
 #include <memory>
 
 class BoardView;
+class PictureCommands;
 class QAbstractButton;
 class QAction;
 class QGroupBox;
@@ -65,6 +66,8 @@ class DesktopWindow : public QMainWindow, public Screen {
     QMenu* Pomoc1 = nullptr;
     QAction* Opisprogramu1 = nullptr;
     QAction* Oprogramie1 = nullptr;
+    // "Kopiuj obraz" and "Zapisz obraz…" of the board.
+    PictureCommands* picture_commands = nullptr;
 
     // The eight toggle buttons in the order of Toggle.
     std::array<QAbstractButton*, toggle_count> toggles() const;

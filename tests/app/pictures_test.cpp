@@ -199,8 +199,7 @@ TEST_F(Pictures, EachPictureIsRecordedAndSaidAndARepaintedBoardForgetsThem) {
     click(Toggle::SpeedB5);
     form->RysujB2Click(); // stale grids: a fresh map under the lines
     EXPECT_EQ(form->pictures(), (Phrases{"mapa potencjału", "linie ekwipotencjalne"}));
-    EXPECT_EQ(screen->announcements,
-              Phrases{"Narysowano: mapa potencjału, linie ekwipotencjalne"});
+    EXPECT_EQ(screen->announcements, Phrases{"Narysowano: mapa potencjału, linie ekwipotencjalne"});
     form->Fr1Click();
     click_board(250, 100);
     form->Vconst1Click();
@@ -222,4 +221,28 @@ TEST_F(Pictures, EachPictureIsRecordedAndSaidAndARepaintedBoardForgetsThem) {
     click(Toggle::SpeedB4);
     EXPECT_EQ(form->pictures(), Phrases{});
     EXPECT_EQ(screen->announcements.size(), 6u);
+}
+
+TEST_F(Pictures, TheSavedPictureDescribesTheChargesInSlotOrderAndWhatWasDrawn) {
+    EXPECT_EQ(form->picture_description(),
+              "Ardenika\nŁadunki (x, y, znak): brak\nNarysowano: nic poza ładunkami");
+    click(Toggle::SpeedB5);
+    form->RysujB2Click();
+    EXPECT_EQ(form->picture_description(), "Ardenika\n"
+                                           "Ładunki (x, y, znak): 80, 0, 1; -80, 0, -1\n"
+                                           "Narysowano: mapa potencjału, linie ekwipotencjalne");
+    form->Button1Click();
+    form->Button1Click();
+    click(Toggle::SpeedB2);
+    click_board(10, 10);
+    click(Toggle::SpeedB1);
+    click_board(250, 300);
+    click_board(0, 400);
+    click(Toggle::SpeedB6);
+    click_board(10, 10); // the later charges move up a slot
+    form->Fr1Click();
+    click_board(200, 200);
+    EXPECT_EQ(form->picture_description(), "Ardenika\n"
+                                           "Ładunki (x, y, znak): 50, -100, 1; -200, -200, 1\n"
+                                           "Narysowano: linia sił przez (0, 0)");
 }

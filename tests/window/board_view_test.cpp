@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEdge) {
     click(form->SpeedB1);
@@ -60,4 +61,41 @@ TEST_F(Window, DoubleClickOnTheBoardIsOneClickWithEveryTool) {
     // A click after the double click is a click again.
     click_board(300, 315);
     EXPECT_EQ(charge_count, 1);
+}
+
+TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) {
+    click(form->SpeedB5);
+    click(form->RysujB2);
+    auto right_click = [this](QPointF at) {
+        send(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+        send(QEvent::MouseButtonDblClick, at, Qt::RightButton, Qt::RightButton);
+        send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+    };
+    // No tool, add +, add -, remove (on the positive charge), equipotential, field line.
+    for (QAbstractButton* tool : std::initializer_list<QAbstractButton*>{
+             nullptr, form->SpeedB1, form->SpeedB2, form->SpeedB6, form->RysujB5, form->RysujB4}) {
+        if (tool) click(tool);
+        move_to(100, 100);
+        const std::vector<Rgb> board(form->board().data(),
+                                     form->board().data() + board_size * board_size);
+        const auto table = charges;
+        const int count = charge_count;
+        const auto pictures = form->logic().pictures();
+        right_click(QPointF(280.5, 200.5));
+        right_click(QPointF(100.5, 50.5));
+        EXPECT_TRUE(std::equal(board.begin(), board.end(), form->board().data()));
+        EXPECT_EQ(charge_count, count);
+        EXPECT_EQ(std::memcmp(&table, &charges, sizeof table), 0);
+        EXPECT_EQ(form->logic().pictures(), pictures);
+        EXPECT_EQ(form->Label1->text(), "X = -100"); // the readout stays where the pointer was
+    }
+    // A right click in the middle of a left one leaves the left click whole.
+    click(form->SpeedB1);
+    move_to(50, 60);
+    send(QEvent::MouseButtonPress, QPointF(50.5, 60.5), Qt::LeftButton, Qt::LeftButton);
+    right_click(QPointF(50.5, 60.5));
+    send(QEvent::MouseButtonRelease, QPointF(50.5, 60.5), Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(charge_count, 3);
+    EXPECT_EQ(charges[3].x, -150);
 }
