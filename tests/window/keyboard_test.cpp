@@ -49,7 +49,9 @@ class Keyboard : public Window {
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
+    // Where a key goes: an open menu takes them all.
     QWidget* focused() const {
+        if (QWidget* menu = QApplication::activePopupWidget()) return menu;
         QWidget* w = QApplication::focusWidget();
         return w != nullptr ? w : form.get();
     }
@@ -171,4 +173,74 @@ TEST_F(Keyboard, CursorAndRingShowOverTheViewOnlyWhileTheBoardHasTheFocus) {
     EXPECT_EQ(with_cursor.pixel(31, 40), form->board().pixel(31, 40));
     key(Qt::Key_Tab);
     EXPECT_TRUE(shows_the_board(shown()));
+}
+
+TEST_F(Keyboard, AltOpensTheMenusArrowsWalkThemEnterRunsAndEscapeLeaves) {
+    click(form->SpeedB5);
+    tab_to(form->RysujB2);
+    // Alt alone takes the focus to the menu bar; the captions carry no underlined letters.
+    key(Qt::Key_Alt);
+    ASSERT_EQ(form->menuBar()->activeAction(), form->Pole1->menuAction());
+    key(Qt::Key_Right);
+    key(Qt::Key_Down);
+    ASSERT_EQ(QApplication::activePopupWidget(), form->Pole);
+    key(Qt::Key_Down);
+    EXPECT_EQ(form->Pole->activeAction(), form->Fr1);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(form->RysujB4->isChecked());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(focused(), form->RysujB2);
+
+    // Escape closes the menu, then leaves the bar for where the focus was.
+    key(Qt::Key_Alt);
+    key(Qt::Key_Down);
+    ASSERT_EQ(QApplication::activePopupWidget(), form->Pole1);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(form->menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(focused(), form->RysujB2);
+}
+
+TEST_F(Keyboard, HelpDialogsKeepTheFocusInsideCloseWithEscapeAndGiveItBack) {
+    for (QAction* item : {form->Opisprogramu1, form->Oprogramie1}) {
+        tab_to(form->RysujB3);
+        std::vector<QString> inside;
+        bool closed_by_escape = false;
+        auto in_dialog = [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr) return;
+            // A window manager activates the new dialog; offscreen the test does.
+            for (int i = 0; i < 50 && QApplication::activeWindow() != dialog; ++i) {
+                dialog->activateWindow();
+                QTest::qWait(10);
+            }
+            // Round the dialog's controls and back: the focus never leaves it.
+            for (int i = 0; i < 3; ++i) {
+                QWidget* now = QApplication::focusWidget();
+                inside.push_back(now != nullptr && now->window() == dialog ? now->objectName()
+                                                                           : QString());
+                QTest::keyClick(now != nullptr ? now : dialog, Qt::Key_Tab);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            closed_by_escape = !dialog->isVisible();
+            if (!closed_by_escape) dialog->close();
+        };
+        // Through the menu by keys: Alt, Left to "Pomoc" at the end, then its item.
+        key(Qt::Key_Alt);
+        key(Qt::Key_Left);
+        key(Qt::Key_Down);
+        ASSERT_EQ(QApplication::activePopupWidget(), form->Pomoc1);
+        while (form->Pomoc1->activeAction() != item) key(Qt::Key_Down);
+        QTimer::singleShot(0, in_dialog);
+        key(Qt::Key_Return);
+        EXPECT_TRUE(closed_by_escape);
+        ASSERT_EQ(inside.size(), 3U);
+        EXPECT_EQ(inside[0], "OKButton");
+        EXPECT_FALSE(inside[1].isEmpty());
+        EXPECT_EQ(inside[2], "OKButton");
+        // The window manager gives the window back its activation; it gives the focus back.
+        activate();
+        EXPECT_EQ(focused(), form->RysujB3);
+    }
 }
