@@ -144,6 +144,34 @@ void TForm1::Image1MouseMove(int X, int Y) {
     labels_[4] = "Ey" + at + " = " + readout_value(grid_Ey[X][Y]);
     mouse_x = X;
     mouse_y = Y;
+    cursor_ = {X, Y};
+}
+
+void TForm1::board_key(BoardKey key, bool shift) {
+    const int step = shift ? 10 : 1;
+    auto [x, y] = cursor_;
+    switch (key) {
+    case BoardKey::left:
+        x -= step;
+        break;
+    case BoardKey::right:
+        x += step;
+        break;
+    case BoardKey::up:
+        y -= step;
+        break;
+    case BoardKey::down:
+        y += step;
+        break;
+    case BoardKey::home:
+        x = y = board_size / 2;
+        break;
+    case BoardKey::activate:
+        Image1MouseMove(x, y);
+        Image1Click();
+        return;
+    }
+    Image1MouseMove(x, y);
 }
 
 void TForm1::Image1Click() {

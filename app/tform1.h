@@ -3,6 +3,7 @@
 #include "app/picture.h"
 #include "app/screen.h"
 #include "app/toggles.h"
+#include "model/charges.h"
 #include "model/ports.h"
 #include "render/canvas.h"
 
@@ -11,6 +12,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+// The keys a focused board answers: four cursor moves, the centre, and a click at the cursor.
+enum class BoardKey { left, right, up, down, home, activate };
 
 // The main window's behaviour, free of any toolkit: every handler, the eight toggle states, the
 // readout texts, the board tooltip switch and the board canvas. A shell forwards each button
@@ -29,6 +33,13 @@ class TForm1 final : private BoardPort {
     // A click on the button or menu item of this form name: a toggle button as click() does it,
     // anything else by running its handler. False, doing nothing, for a name the form lacks.
     bool click(std::string_view control);
+
+    // A key on the focused board: a move steps the cursor one pixel (ten with shift), clamped to
+    // the board, home puts it on the centre pixel; each is a pointer move there. Activate is a
+    // board click at the cursor, as a mouse press there makes it.
+    void board_key(BoardKey key, bool shift);
+    // The keyboard cursor in board pixels: the last pointer position, the centre before any.
+    std::array<int, 2> cursor() const { return cursor_; }
 
     // Handlers, named after their control or menu item.
     void FormCreate();
@@ -98,4 +109,5 @@ class TForm1 final : private BoardPort {
     std::array<std::string, 5> labels_;
     bool board_tooltip_ = false;
     std::vector<std::string> pictures_;
+    std::array<int, 2> cursor_{board_size / 2, board_size / 2};
 };

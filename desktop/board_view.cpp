@@ -3,17 +3,41 @@
 #include "desktop/board_picture.h"
 #include "model/charges.h"
 
+#include <QAccessibleWidget>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+namespace {
+
+// Screen readers meet the board as a picture the user works on, not as a bare pane.
+QAccessibleInterface* board_accessible(const QString&, QObject* object) {
+    auto* view = dynamic_cast<BoardView*>(object);
+    return view == nullptr ? nullptr : new QAccessibleWidget(view, QAccessible::Canvas);
+}
+
+} // namespace
+
 BoardView::BoardView(const Canvas& board, QWidget* parent) : QWidget(parent), board_(board) {
+    static const bool factory_installed = [] {
+        QAccessible::installFactory(board_accessible);
+        return true;
+    }();
+    (void)factory_installed;
     setFixedSize(board_size, board_size);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void BoardView::show_cursor(QPoint pixel) {
+    if (pixel == cursor_) return;
+    cursor_ = pixel;
+    if (hasFocus()) update();
 }
 
 QPoint BoardView::board_pixel(QPointF position) {
@@ -25,8 +49,13 @@ QPoint BoardView::board_pixel(QPointF position) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-    const QImage image = board_image(board_);
     QPainter painter(this);
+    paint_board(painter);
+    if (hasFocus()) paint_cursor(painter);
+}
+
+void BoardView::paint_board(QPainter& painter) {
+    const QImage image = board_image(board_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QTransform to_device = painter.deviceTransform();
     const qreal ratio = to_device.m11();
@@ -60,6 +89,67 @@ void BoardView::paintEvent(QPaintEvent*) {
     scaled.setDevicePixelRatio(ratio);
     // Placed on whole device pixels, it is copied one to one.
     painter.drawImage(QPointF((left - origin.x()) / ratio, (top - origin.y()) / ratio), scaled);
+}
+
+void BoardView::paint_cursor(QPainter& painter) {
+    // Black under white: one of the two stands out on any colour of the map.
+    const QPointF centre = QPointF(cursor_) + QPointF(0.5, 0.5);
+    const QRectF box(centre - QPointF(3.5, 3.5), QSizeF(7, 7));
+    const QLineF arms[] = {{centre.x() - 9, centre.y(), box.left(), centre.y()},
+                           {box.right(), centre.y(), centre.x() + 9, centre.y()},
+                           {centre.x(), centre.y() - 9, centre.x(), box.top()},
+                           {centre.x(), box.bottom(), centre.x(), centre.y() + 9}};
+    for (const auto& [colour, width] : {std::pair{Qt::black, 3.0}, std::pair{Qt::white, 1.0}}) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box);
+        painter.drawLines(arms, 4);
+    }
+    // The focus ring along the board's rim, in the style's highlight.
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    BoardKey key = BoardKey::activate;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        key = BoardKey::left;
+        break;
+    case Qt::Key_Right:
+        key = BoardKey::right;
+        break;
+    case Qt::Key_Up:
+        key = BoardKey::up;
+        break;
+    case Qt::Key_Down:
+        key = BoardKey::down;
+        break;
+    case Qt::Key_Home:
+        key = BoardKey::home;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // A held key clicks once, as a held mouse button does.
+        if (event->isAutoRepeat()) return;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (on_key) on_key(key, shift);
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void BoardView::report_move(QPointF position) {

@@ -1,5 +1,6 @@
 #include "desktop/desktop_window.h"
 
+#include "app/accessible_names.h"
 #include "desktop/board_picture.h"
 #include "desktop/board_view.h"
 #include "desktop/fonts.h"
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -127,7 +129,6 @@ void DesktopWindow::build_layout() {
         b->setCheckable(true);
         b->setAutoRaise(false);
         b->setToolTip(hint);
-        b->setAccessibleName(hint.trimmed());
         b->setIconSize(QSize(w - 4, h - 4));
         return b;
     };
@@ -142,7 +143,6 @@ void DesktopWindow::build_layout() {
 
     Image1 = new BoardView(logic_->board(), client);
     Image1->move(204, 0);
-    Image1->setAccessibleName(QStringLiteral("Plansza"));
 
     GroupBox1 = group(QStringLiteral(" Parametry "), 8, 8, 161, 98);
     Label1 = label(GroupBox1, QStringLiteral("X = 0"), 8, 16);
@@ -167,9 +167,6 @@ void DesktopWindow::build_layout() {
     SpeedB5 = tool(GroupBox3, 41, 78, 52, 27, QStringLiteral("Umieść dipol"));
     SpeedB3 = tool(GroupBox3, 100, 19, 52, 52, QStringLiteral("Umieść"));
     SpeedB6 = tool(GroupBox3, 112, 80, 27, 27, QStringLiteral("Usuń ładunek"));
-    // Both add tools share one hint; the accessible names tell them apart.
-    SpeedB1->setAccessibleDescription(QStringLiteral("Dodaj ładunek dodatni"));
-    SpeedB2->setAccessibleDescription(QStringLiteral("Dodaj ładunek ujemny"));
 
     GroupBox4 = group(QStringLiteral("Rozkład potencjału"), 8, 288, 161, 57);
     RysujB1 = button(GroupBox4, QStringLiteral("V(r)"), 8, 20, 46, 25,
@@ -190,17 +187,20 @@ void DesktopWindow::build_layout() {
     Button1 = button(client, QStringLiteral("Czyść"), 127, 368, 50, 33, QString());
     Button1->setFont(arial);
 
-    setTabOrder(SpeedB1, SpeedB2);
-    setTabOrder(SpeedB2, SpeedB4);
-    setTabOrder(SpeedB4, SpeedB5);
-    setTabOrder(SpeedB5, SpeedB3);
-    setTabOrder(SpeedB3, SpeedB6);
-    setTabOrder(SpeedB6, RysujB1);
-    setTabOrder(RysujB1, RysujB2);
-    setTabOrder(RysujB2, RysujB5);
-    setTabOrder(RysujB5, RysujB3);
-    setTabOrder(RysujB3, RysujB4);
-    setTabOrder(RysujB4, Button1);
+    // Named for screen readers and walked with Tab down the panel, then the board on its right:
+    // from the first tool it is one Shift+Tab away, from F(r) two Tabs.
+    QWidget* const named[] = {SpeedB1, SpeedB2, SpeedB4, SpeedB5, SpeedB3, SpeedB6, RysujB1,
+                              RysujB2, RysujB5, RysujB3, RysujB4, Button1, Image1};
+    static_assert(std::size(named) == std::size(accessible_names));
+    for (std::size_t i = 0; i < std::size(named); ++i) {
+        const std::string_view name = accessible_names[i].name;
+        named[i]->setAccessibleName(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        if (i > 0) setTabOrder(named[i - 1], named[i]);
+    }
+    // The window opens with the focus on the first tool, not on the board, which would show
+    // its cursor to someone who came with the mouse.
+    SpeedB1->setFocus();
 }
 
 void DesktopWindow::build_menu() {
@@ -268,6 +268,10 @@ void DesktopWindow::connect_handlers() {
         logic_->Image1Click();
         mirror();
     };
+    Image1->on_key = [this](BoardKey key, bool shift) {
+        logic_->board_key(key, shift);
+        mirror();
+    };
 }
 
 void DesktopWindow::mirror() {
@@ -283,6 +287,19 @@ void DesktopWindow::mirror() {
         labels[i]->adjustSize();
     }
     Image1->setToolTip(logic_->board_tooltip() ? QStringLiteral("Kliknij") : QString());
+    Image1->show_cursor(QPoint(logic_->cursor()[0], logic_->cursor()[1]));
+}
+
+void DesktopWindow::keyPressEvent(QKeyEvent* event) {
+    // Buttons answer Space themselves; Enter, which they pass up, presses the focused one too.
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && button != nullptr &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->isAutoRepeat()) {
+        button->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void DesktopWindow::apply_glyphs() {

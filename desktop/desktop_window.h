@@ -83,6 +83,9 @@ class DesktopWindow : public QMainWindow, public Screen {
     void end_program() override;
     void announce(std::string_view phrase) override;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void build_layout();
     void build_menu();
