@@ -202,3 +202,12 @@ void minV_maxV() {
     if (minV > 0) minV = 0;
     if (maxV < 0) maxV = 0;
 }
+
+std::uint32_t grids_digest() {
+    std::uint32_t hash = 2166136261u;
+    for (const auto* grid : {&grid_V, &grid_Ex, &grid_Ey}) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(grid);
+        for (std::size_t i = 0; i < sizeof *grid; ++i) hash = (hash ^ bytes[i]) * 16777619u;
+    }
+    return hash;
+}

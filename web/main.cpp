@@ -1,5 +1,8 @@
 // The browser shell: the window logic in WebAssembly, mirrored into the page by page.js.
 #include "app/tform1.h"
+#include "dialogs/dialogs_json.h"
+#include "dialogs/script_metrics.h"
+#include "model/field.h"
 #include "render/board.h"
 
 #include <emscripten/emscripten.h>
@@ -113,9 +116,29 @@ EMSCRIPTEN_KEEPALIVE void ardenika_board_click() {
     mirror();
 }
 
+// The help dialogs' content as a JSON text, read once by the page.
+EMSCRIPTEN_KEEPALIVE const char* ardenika_dialogs_json() {
+    static const std::string json = help_dialogs_json();
+    return json.c_str();
+}
+
+// A description run's character height and baseline offset in twentieths of a point, from the
+// height before, in a script mode (-1, 0, 1); packed as height * 65536 + offset + 32768.
+EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
+    const CharMetrics m = script_metrics(height, static_cast<ScriptMode>(mode));
+    return m.height * 65536 + m.offset + 32768;
+}
+
+// The grids' digest, to compare the page's computation with the desktop's.
+EMSCRIPTEN_KEEPALIVE unsigned ardenika_grids_digest() {
+    return grids_digest();
+}
+
 } // extern "C"
 
 int main() {
+    // The glyphs' background is the page's button face (--face in shell.html).
+    button_face = rgb(240, 240, 240);
     form.emplace(screen);
     build_glyphs([](GlyphButton which, const Canvas& glyph) {
         to_rgba(glyph, rgba);

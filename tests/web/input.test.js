@@ -48,9 +48,10 @@ describe('messages and the end', () => {
       await page.mouse.click(p.x, p.y);
     }
     const box = await page.$eval('[role="alertdialog"]', (d) => ({
-      open: d.open, text: d.textContent.trim(), buttons: [...d.querySelectorAll('button')].map((b) => b.textContent),
+      open: d.open, text: d.querySelector('#ErrorText').textContent,
+      buttons: [...d.querySelectorAll('button')].map((b) => b.textContent), focus: document.activeElement.textContent,
     }));
-    assert.deepEqual(box, { open: true, text: 'Maksymalnie 14 ładunków!OK', buttons: ['OK'] });
+    assert.deepEqual(box, { open: true, text: 'Maksymalnie 14 ładunków!', buttons: ['OK'], focus: 'OK' });
     await page.click('[role="alertdialog"] button');
     assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), false);
   });
