@@ -16,12 +16,14 @@ std::string readout_value(double v) {
     // printf without streams keeps the WebAssembly small; the point it writes is the user's
     // locale's (a program under Qt runs in it), so it is put back to a point.
     char digits[352];
-    const int length = std::snprintf(digits, sizeof digits, "%.2f", a);
-    std::string text(v < 0 ? 1 : 0, '-');
-    text.append(digits, static_cast<std::size_t>(length));
+    std::snprintf(digits, sizeof digits, "%.2f", a);
     const char* point = std::localeconv()->decimal_point;
-    const std::size_t at = text.rfind(point);
-    if (std::strcmp(point, ".") != 0 && at != std::string::npos)
-        text.replace(at, std::strlen(point), ".");
+    const std::size_t point_length = std::strlen(point);
+    const char* at = point_length > 0 ? std::strstr(digits, point) : nullptr;
+    std::string text(v < 0 ? 1 : 0, '-');
+    if (at == nullptr) return text + digits;
+    text.append(digits, static_cast<std::size_t>(at - digits));
+    text += '.';
+    text += at + point_length;
     return text;
 }

@@ -36,19 +36,13 @@ class WebScreen final : public Screen {
     void show_error(std::string_view text) override {
         EM_ASM({ Ardenika.showError(UTF8ToString($0, $1)); }, text.data(), text.size());
     }
-    void progress_set_position(int position) override {
-        position_ = std::clamp(position, 0, max_);
-        show_progress();
-    }
+    // The page paints nothing while a handler runs, so the bar is shown once, when it ends.
+    void progress_set_position(int position) override { position_ = std::clamp(position, 0, max_); }
     void progress_set_max(int max) override {
         max_ = std::max(max, 0);
         position_ = std::min(position_, max_);
-        show_progress();
     }
-    void progress_step() override {
-        position_ = std::min(position_ + 1, max_);
-        show_progress();
-    }
+    void progress_step() override { position_ = std::min(position_ + 1, max_); }
     void open_description() override {
         EM_ASM({ Ardenika.openDialog("Opisprogramu1"); });
     }
@@ -59,11 +53,11 @@ class WebScreen final : public Screen {
         EM_ASM({ Ardenika.endProgram(); });
     }
 
-  private:
     void show_progress() const {
         EM_ASM({ Ardenika.setProgress($0, $1); }, position_, max_);
     }
 
+  private:
     bool board_changed_ = false;
     int position_ = 0;
     int max_ = 10000;
@@ -90,6 +84,7 @@ void mirror() {
         EM_ASM({ Ardenika.setLabel($0, UTF8ToString($1, $2)); }, i + 1, text.data(), text.size());
     }
     EM_ASM({ Ardenika.setBoardTooltip($0); }, form->board_tooltip());
+    screen.show_progress();
 }
 
 } // namespace
