@@ -56,14 +56,45 @@ describe('messages and the end', () => {
     assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), false);
   });
 
-  test('the help items open modal dialogs under their captions', async () => {
+  test('the help dialogs: their caption, size and content, the focus on OK and back on the menu, Enter and Escape', async () => {
     const { page } = at;
-    for (const [item, caption] of [['Opisprogramu1', 'Opis programu'], ['Oprogramie1', 'O programie']]) {
+    const dialogs = [['Opisprogramu1', 'Opis programu', [432, 329]], ['Oprogramie1', 'O programie', [403, 327]]];
+    for (const [item, caption, size] of dialogs) {
       await page.click('#Pomoc1');
       await page.click('#' + item);
-      assert.equal(await page.$eval('dialog[role="dialog"][open]', (d) => d.getAttribute('aria-label')), caption);
-      await page.keyboard.press('Escape');
+      const shown = await page.$eval('dialog[role="dialog"][open]', (d) => {
+        const body = d.querySelector('.dlgbody').getBoundingClientRect();
+        const text = d.querySelector('.text');
+        const sub = d.querySelector('[data-name="RichEdit1"] span[style*="vertical-align"]');
+        return {
+          caption: d.getAttribute('aria-label'), size: [body.width, body.height],
+          focus: document.activeElement.textContent, strip: !!d.querySelector('canvas[data-name^="Image"]'),
+          paragraphs: d.querySelectorAll('[data-name="RichEdit1"] p').length,
+          first: text.textContent.slice(0, 29),
+          subscript: sub && [sub.textContent, Math.round(parseFloat(sub.style.fontSize) * 15), Math.round(parseFloat(sub.style.verticalAlign) * 15)],
+        };
+      });
+      assert.equal(shown.caption, caption);
+      assert.deepEqual(shown.size, size);
+      assert.equal(shown.focus, 'OK');
+      assert.ok(shown.strip);
+      if (item === 'Opisprogramu1') {
+        // 13 px is 195 twentieths of a point; its subscript is 136 with the baseline 41 lower
+        assert.equal(shown.paragraphs, 11);
+        assert.equal(shown.first, 'Natężenie pola elektrycznego ');
+        assert.deepEqual(shown.subscript, ['0', 136, -41]);
+      }
+      // Tab walks into the text box, where Enter stays; Tab comes round to OK, whose Enter closes.
+      await page.keyboard.press('Tab');
+      assert.ok(await page.evaluate(() => document.activeElement.classList.contains('text')));
+      await page.keyboard.press('Enter');
+      assert.notEqual(await page.$('dialog[role="dialog"][open]'), null);
+      await page.keyboard.press('Tab');
+      assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
+      await page.keyboard.press(item === 'Opisprogramu1' ? 'Enter' : 'Escape');
       assert.equal(await page.$('dialog[role="dialog"][open]'), null);
+      // the dialog goes, and the focus comes back, on its close event
+      await page.waitForFunction(() => !document.querySelector('dialog[role="dialog"]') && document.activeElement.id === 'Pomoc1');
     }
   });
 
