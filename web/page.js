@@ -52,30 +52,39 @@ var Ardenika = (function () {
   // The board: one CSS pixel per board pixel, so the pixel under the pointer is floor(offset).
   // A press on the board captures the pointer; moves beyond the edge then read the nearest
   // edge pixel. The release over the board is the click, where the finger or the mouse left it.
-  var held = null;
+  // The second press of a double click or tap (within 400 ms and a few pixels of the last click)
+  // makes no click of its own, as on the desktop; a third press clicks again.
+  var held = null, lastClick = null;
   function pixel(e) {
     var x = Math.floor(e.offsetX), y = Math.floor(e.offsetY);
     return { x: x, y: y, inside: x >= 0 && x < board.width && y >= 0 && y < board.height };
   }
   function clamp(v, n) { return v < 0 ? 0 : v >= n ? n - 1 : v; }
   function move(p) { Module._ardenika_move(clamp(p.x, board.width), clamp(p.y, board.height)); }
+  function secondOfDouble(e) {
+    var near = e.pointerType === 'touch' ? 20 : 5;
+    return lastClick !== null && e.pointerType === lastClick.type && e.timeStamp - lastClick.time < 400 &&
+      Math.abs(e.clientX - lastClick.x) <= near && Math.abs(e.clientY - lastClick.y) <= near;
+  }
   board.addEventListener('pointerdown', function (e) {
     if (e.button !== 0) return;
-    held = e.pointerId;
+    held = { id: e.pointerId, clicks: !secondOfDouble(e) };
     board.setPointerCapture(e.pointerId);
     move(pixel(e));
   });
   board.addEventListener('pointermove', function (e) {
     var p = pixel(e);
-    if (p.inside || held === e.pointerId) move(p);
+    if (p.inside || (held && held.id === e.pointerId)) move(p);
   });
   board.addEventListener('pointerup', function (e) {
-    if (held !== e.pointerId) return;
+    if (!held || held.id !== e.pointerId) return;
+    var clicks = held.clicks;
     held = null;
     var p = pixel(e);
     if (!p.inside) return;
     move(p);
-    Module._ardenika_board_click();
+    lastClick = clicks ? { type: e.pointerType, time: e.timeStamp, x: e.clientX, y: e.clientY } : null;
+    if (clicks) Module._ardenika_board_click();
   });
   board.addEventListener('pointercancel', function () { held = null; });
   board.addEventListener('contextmenu', function (e) { e.preventDefault(); });

@@ -35,10 +35,38 @@ describe('the board under a finger on a screen of ratio 2', () => {
     assert.equal(pixels[150 * 401 + 257], 0xffffff);
     assert.deepEqual(await page.evaluate(() => [scrollX, scrollY]), [0, 0]);
   });
+
+  test('a double tap adds one charge: thirteen more fill the table, the next tap raises the error box', async () => {
+    const { page } = at;
+    await page.reload();
+    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+    await page.click('#SpeedB1');
+    await fillAndOverflow(page, async (p) => { await page.touchscreen.tap(p.x, p.y); await page.touchscreen.tap(p.x, p.y); },
+      (p) => page.touchscreen.tap(p.x, p.y));
+  });
 });
+
+// With one charge placed by `double` (a double click or tap), 13 single ones leave no error box
+// and one more raises it: the double made exactly one charge.
+async function fillAndOverflow(page, double, single) {
+  await double(await overPixel(page, 200, 300));
+  for (let i = 0; i < 13; ++i) await single(await overPixel(page, 20 + 28 * i, 40));
+  assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), false);
+  await single(await overPixel(page, 200, 360));
+  assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), true);
+  await page.click('[role="alertdialog"] button');
+}
 
 describe('messages and the end', () => {
   const at = usePage();
+
+  test('a double click adds one charge', async () => {
+    const { page } = at;
+    await page.click('#SpeedB2');
+    await fillAndOverflow(page, (p) => page.mouse.click(p.x, p.y, { count: 2 }), (p) => page.mouse.click(p.x, p.y));
+    await page.reload();
+    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+  });
 
   test('a fifteenth charge raises the error box with its text and one OK, which closes it', async () => {
     const { page } = at;
