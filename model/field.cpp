@@ -36,7 +36,9 @@ double inverse_square_term(long long a, long long b, double q = 1.0) {
 // version and a faster one for the calls after (WebAssembly in a browser) switches during the
 // build instead of after it.
 [[gnu::noinline]] void build_table_row(int adx) {
-    for (int k = 0; k < offset_span; ++k) {
+    // dy >= 0 first (k <= max_offset); -dy has the same root and reciprocal, so the same v and
+    // ex, and ey negated exactly, as the division and the product are symmetric in sign.
+    for (int k = 0; k <= max_offset; ++k) {
         const int dy = max_offset - k;
         const int d2 = adx * adx + dy * dy;
         if (d2 == 0) {
@@ -55,6 +57,12 @@ double inverse_square_term(long long a, long long b, double q = 1.0) {
         tables.v[adx][k] = 1.0 / r;
         tables.ex[adx][k] = u * (static_cast<double>(adx) / r);
         tables.ey[adx][k] = u * (static_cast<double>(dy) / r);
+    }
+    for (int k = max_offset + 1; k < offset_span; ++k) {
+        const int mirror = 2 * max_offset - k;
+        tables.v[adx][k] = tables.v[adx][mirror];
+        tables.ex[adx][k] = tables.ex[adx][mirror];
+        tables.ey[adx][k] = -tables.ey[adx][mirror];
     }
 }
 
