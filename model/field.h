@@ -2,6 +2,8 @@
 
 #include "model/charges.h"
 
+#include <cstdint>
+
 // Potential and field of the charge set at every board pixel, indexed [column][row] with each
 // column's 401 rows together; cell [c][r] is the board point (c - 200, 200 - r). Zero at start.
 alignas(64) inline double grid_V[board_size][board_size];
@@ -30,3 +32,7 @@ void minV_maxV();
 // y term there is field_term(ady, adx)); a term's sign only flips it, so a signed term is the
 // negated term, bit for bit.
 double field_term(int adx, int ady);
+
+// FNV-1a over the bytes of grid_V, grid_Ex and grid_Ey in this order: two builds computed the
+// same grids bit for bit when their digests agree.
+std::uint32_t grids_digest();

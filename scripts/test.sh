@@ -25,8 +25,12 @@ run_preset() {
 
 run_web() {
     echo "== web: build and test"
-    bash scripts/web.sh --no-serve &&
-        cmake --build build-web --target core_tests -j"$jobs" &&
+    # The desktop's boards for the page's scenarios, from the release build's window logic.
+    cmake --preset release >/dev/null &&
+        cmake --build build --target board_reference -j"$jobs" &&
+        build/tests/board_reference tests/web/scenarios.txt build-web/reference &&
+        bash scripts/web.sh --no-serve &&
+        cmake --build build-web --target core_tests app_tests dialogs_tests -j"$jobs" &&
         npm ci --prefix tests/web --no-audit --no-fund &&
         ctest --test-dir build-web -j"$jobs" --output-on-failure --no-tests=error
 }

@@ -1,5 +1,8 @@
 // The browser shell: the window logic in WebAssembly, mirrored into the page by page.js.
 #include "app/tform1.h"
+#include "dialogs/dialogs_json.h"
+#include "dialogs/script_metrics.h"
+#include "model/field.h"
 #include "render/board.h"
 
 #include <emscripten/emscripten.h>
@@ -33,19 +36,13 @@ class WebScreen final : public Screen {
     void show_error(std::string_view text) override {
         EM_ASM({ Ardenika.showError(UTF8ToString($0, $1)); }, text.data(), text.size());
     }
-    void progress_set_position(int position) override {
-        position_ = std::clamp(position, 0, max_);
-        show_progress();
-    }
+    // The page paints nothing while a handler runs, so the bar is shown once, when it ends.
+    void progress_set_position(int position) override { position_ = std::clamp(position, 0, max_); }
     void progress_set_max(int max) override {
         max_ = std::max(max, 0);
         position_ = std::min(position_, max_);
-        show_progress();
     }
-    void progress_step() override {
-        position_ = std::min(position_ + 1, max_);
-        show_progress();
-    }
+    void progress_step() override { position_ = std::min(position_ + 1, max_); }
     void open_description() override {
         EM_ASM({ Ardenika.openDialog("Opisprogramu1"); });
     }
@@ -59,11 +56,11 @@ class WebScreen final : public Screen {
         EM_ASM({ Ardenika.endProgram(); });
     }
 
-  private:
     void show_progress() const {
         EM_ASM({ Ardenika.setProgress($0, $1); }, position_, max_);
     }
 
+  private:
     bool board_changed_ = false;
     int position_ = 0;
     int max_ = 10000;
@@ -90,6 +87,7 @@ void mirror() {
         EM_ASM({ Ardenika.setLabel($0, UTF8ToString($1, $2)); }, i + 1, text.data(), text.size());
     }
     EM_ASM({ Ardenika.setBoardTooltip($0); }, form->board_tooltip());
+    screen.show_progress();
 }
 
 } // namespace
@@ -116,9 +114,29 @@ EMSCRIPTEN_KEEPALIVE void ardenika_board_click() {
     mirror();
 }
 
+// The help dialogs' content as a JSON text, read once by the page.
+EMSCRIPTEN_KEEPALIVE const char* ardenika_dialogs_json() {
+    static const std::string json = help_dialogs_json();
+    return json.c_str();
+}
+
+// A description run's character height and baseline offset in twentieths of a point, from the
+// height before, in a script mode (-1, 0, 1); packed as height * 65536 + offset + 32768.
+EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
+    const CharMetrics m = script_metrics(height, static_cast<ScriptMode>(mode));
+    return m.height * 65536 + m.offset + 32768;
+}
+
+// The grids' digest, to compare the page's computation with the desktop's.
+EMSCRIPTEN_KEEPALIVE unsigned ardenika_grids_digest() {
+    return grids_digest();
+}
+
 } // extern "C"
 
 int main() {
+    // The glyphs' background is the page's button face (--face in shell.html).
+    button_face = rgb(240, 240, 240);
     form.emplace(screen);
     build_glyphs([](GlyphButton which, const Canvas& glyph) {
         to_rgba(glyph, rgba);

@@ -52,30 +52,39 @@ var Ardenika = (function () {
   // The board: one CSS pixel per board pixel, so the pixel under the pointer is floor(offset).
   // A press on the board captures the pointer; moves beyond the edge then read the nearest
   // edge pixel. The release over the board is the click, where the finger or the mouse left it.
-  var held = null;
+  // The second press of a double click or tap (within 400 ms and a few pixels of the last click)
+  // makes no click of its own, as on the desktop; a third press clicks again.
+  var held = null, lastClick = null;
   function pixel(e) {
     var x = Math.floor(e.offsetX), y = Math.floor(e.offsetY);
     return { x: x, y: y, inside: x >= 0 && x < board.width && y >= 0 && y < board.height };
   }
   function clamp(v, n) { return v < 0 ? 0 : v >= n ? n - 1 : v; }
   function move(p) { Module._ardenika_move(clamp(p.x, board.width), clamp(p.y, board.height)); }
+  function secondOfDouble(e) {
+    var near = e.pointerType === 'touch' ? 20 : 5;
+    return lastClick !== null && e.pointerType === lastClick.type && e.timeStamp - lastClick.time < 400 &&
+      Math.abs(e.clientX - lastClick.x) <= near && Math.abs(e.clientY - lastClick.y) <= near;
+  }
   board.addEventListener('pointerdown', function (e) {
     if (e.button !== 0) return;
-    held = e.pointerId;
+    held = { id: e.pointerId, clicks: !secondOfDouble(e) };
     board.setPointerCapture(e.pointerId);
     move(pixel(e));
   });
   board.addEventListener('pointermove', function (e) {
     var p = pixel(e);
-    if (p.inside || held === e.pointerId) move(p);
+    if (p.inside || (held && held.id === e.pointerId)) move(p);
   });
   board.addEventListener('pointerup', function (e) {
-    if (held !== e.pointerId) return;
+    if (!held || held.id !== e.pointerId) return;
+    var clicks = held.clicks;
     held = null;
     var p = pixel(e);
     if (!p.inside) return;
     move(p);
-    Module._ardenika_board_click();
+    lastClick = clicks ? { type: e.pointerType, time: e.timeStamp, x: e.clientX, y: e.clientY } : null;
+    if (clicks) Module._ardenika_board_click();
   });
   board.addEventListener('pointercancel', function () { held = null; });
   board.addEventListener('contextmenu', function (e) { e.preventDefault(); });
@@ -90,6 +99,168 @@ var Ardenika = (function () {
 
   document.getElementById('restart').addEventListener('click', function () { location.reload(); });
   errorBox.querySelector('.ok').addEventListener('click', function () { errorBox.close(); });
+
+  // A modal box over the window: the focus starts on its first control, Tab walks its controls
+  // round, Escape closes it, Enter presses its default button except in a text box, and the
+  // focus goes back where it was (to the menu when the item that opened it is hidden again).
+  function showModal(dialog, removeOnClose) {
+    var back = document.activeElement;
+    var controls = function () { return Array.prototype.filter.call(dialog.querySelectorAll('[tabindex="0"], button'), function (c) { return c.tabIndex >= 0; }); };
+    function onKey(e) {
+      var list = controls();
+      if (e.key === 'Tab' && list.length) {
+        var at = list.indexOf(document.activeElement);
+        var next = (at + (e.shiftKey ? list.length - 1 : 1)) % list.length;
+        e.preventDefault();
+        list[at < 0 ? 0 : next].focus();
+      } else if (e.key === 'Enter' && !e.target.matches('.text, button')) {
+        e.preventDefault();
+        dialog.querySelector('button.default, .ok').click();
+      }
+    }
+    dialog.addEventListener('keydown', onKey);
+    dialog.addEventListener('close', function done() {
+      dialog.removeEventListener('keydown', onKey);
+      dialog.removeEventListener('close', done);
+      if (removeOnClose) dialog.remove();
+      if (back && back.closest('.submenu')) back = document.getElementById(back.closest('.submenu').getAttribute('aria-labelledby'));
+      if (back && back.focus) back.focus();
+    });
+    if (!dialog.parentNode) document.body.appendChild(dialog);
+    dialog.showModal();
+    if (controls().length) controls()[0].focus();
+  }
+
+  // The help dialogs, laid out from the one copy of their content in the program.
+  var help = null;
+  function helpContent() {
+    if (!help) help = JSON.parse(UTF8ToString(Module._ardenika_dialogs_json()));
+    return help;
+  }
+  var families = {
+    dialog: '"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans", sans-serif',
+    sans: 'Arial, "Liberation Sans", "DejaVu Sans", sans-serif',
+    serif: '"Times New Roman", "Liberation Serif", "DejaVu Serif", serif',
+    heavy: '"Arial Black", "Liberation Sans", "DejaVu Sans", sans-serif'
+  };
+  function setFont(element, font) {
+    element.style.fontFamily = families[font.role];
+    element.style.fontSize = font.pixels + 'px';
+    element.style.fontWeight = font.weight;
+    element.style.textDecoration = font.underline ? 'underline' : 'none';
+  }
+  function colour(c) { return 'rgb(' + c.join(',') + ')'; }
+
+  // The description's runs as the desktop's rich-text view writes them: the caret's height in
+  // twentieths of a point (15 to a pixel) shrinks for a subscript and is scaled back after it.
+  function fillRuns(view, runs, pixels) {
+    var height = pixels * 15, paragraph = document.createElement('p');
+    view.appendChild(paragraph);
+    runs.forEach(function (run) {
+      if (run.paragraph) view.appendChild(paragraph = document.createElement('p'));
+      var span = document.createElement('span'), offset = 0;
+      if (run.script !== 0) {
+        var m = Module._ardenika_script_metrics(height, run.script);
+        height = m >> 16;
+        offset = (m & 0xffff) - 32768;
+      }
+      span.textContent = run.text;
+      span.style.fontSize = height / 15 + 'px';
+      if (offset) span.style.verticalAlign = offset / 15 + 'px';
+      if (run.colour.some(Boolean)) span.style.color = colour(run.colour);
+      if (run.bold) span.style.fontWeight = 700;
+      if (run.italic) span.style.fontStyle = 'italic';
+      if (run.underline) span.style.textDecoration = 'underline';
+      paragraph.appendChild(span);
+      if (run.script !== 0) height = Module._ardenika_script_metrics(height, 0) >> 16;
+    });
+  }
+
+  function buildDialog(content) {
+    var body = document.createElement('div');
+    body.className = 'dlgbody';
+    body.style.width = content.width + 'px';
+    body.style.height = content.height + 'px';
+    setFont(body, content.font);
+    content.controls.forEach(function (c) {
+      var kind = c.kind, e;
+      if (kind === 'picture') {
+        e = document.createElement('canvas');
+        e.width = c.width;
+        e.height = c.height;
+        drawSideStrip(e.getContext('2d'), c.width, c.height);
+      } else if (kind === 'button') {
+        e = document.createElement('button');
+        e.type = 'button';
+        e.className = 'default';
+        e.textContent = c.text;
+        e.addEventListener('click', function () { e.closest('dialog').close(); });
+      } else {
+        e = document.createElement('div');
+        e.textContent = c.text;
+        if (kind === 'rich_text' || kind === 'memo') {
+          e.className = 'text';
+          e.tabIndex = 0;
+          e.setAttribute('role', 'document');
+        }
+      }
+      // Form names of the dialog repeat the window's (Image1, Label3), so they are not ids.
+      e.dataset.name = c.name;
+      e.classList.add('dlg-' + kind);
+      e.style.left = c.left + 'px';
+      e.style.top = c.top + 'px';
+      e.style[c.grows ? 'minWidth' : 'width'] = c.width + 'px';
+      e.style.height = c.height + 'px';
+      if (c.font) setFont(e, c.font);
+      if (c.colour) e.style.color = colour(c.colour);
+      if (c.hint) e.title = c.hint;
+      body.appendChild(e);
+      if (kind === 'rich_text') fillRuns(e, content.runs, (c.font || content.font).pixels);
+    });
+    return body;
+  }
+
+  // The decorative strip of both help dialogs, drawn as the desktop draws it: the gradient from
+  // the positive marker's red to the negative one's blue, a dipole's field lines and the charges.
+  function drawSideStrip(g, width, height) {
+    var red = 'rgb(224,28,0)', blue = 'rgb(0,28,164)';
+    var background = g.createLinearGradient(0, 0, 0, height);
+    background.addColorStop(0, red);
+    background.addColorStop(0.5, 'rgb(112,28,82)');
+    background.addColorStop(1, blue);
+    g.fillStyle = background;
+    g.fillRect(0, 0, width, height);
+    var x = width / 2, top = 62, bottom = 267;
+    g.lineWidth = 1;
+    for (var line = -3; line <= 3; ++line) {
+      var bulge = line * 15;
+      g.strokeStyle = 'rgba(255,255,255,' + (150 - 25 * Math.abs(line)) / 255 + ')';
+      g.beginPath();
+      g.moveTo(x, top);
+      g.bezierCurveTo(x + bulge, top + 60, x + bulge, bottom - 60, x, bottom);
+      g.stroke();
+    }
+    g.strokeStyle = 'rgba(255,255,255,' + 90 / 255 + ')';
+    g.beginPath();
+    g.moveTo(x, top); g.lineTo(x, 0);
+    g.moveTo(x, bottom); g.lineTo(x, height);
+    g.stroke();
+    [[top, red, true], [bottom, blue, false]].forEach(function (charge) {
+      var y = charge[0];
+      g.beginPath();
+      g.arc(x, y, 10, 0, 2 * Math.PI);
+      g.fillStyle = charge[1];
+      g.fill();
+      g.strokeStyle = '#fff';
+      g.lineWidth = 1.5;
+      g.stroke();
+      g.lineWidth = 2;
+      g.beginPath();
+      g.moveTo(x - 5, y); g.lineTo(x + 5, y);
+      if (charge[2]) { g.moveTo(x, y - 5); g.lineTo(x, y + 5); }
+      g.stroke();
+    });
+  }
 
   return {
     showBoard: function (pointer, width, height) {
@@ -128,35 +299,28 @@ var Ardenika = (function () {
     },
     showError: function (text) {
       document.getElementById('ErrorText').textContent = text;
-      if (!errorBox.open) errorBox.showModal();
-      errorBox.querySelector('.ok').focus();
+      if (!errorBox.open) showModal(errorBox, false);
     },
-    // The help dialogs' content is filled in by fillDialog(id, body), when a page provides it.
-    fillDialog: null,
     openDialog: function (id) {
-      var caption = document.getElementById(id).textContent;
+      var content = helpContent()[id === 'Opisprogramu1' ? 'description' : 'about'];
       var dialog = document.createElement('dialog');
       dialog.setAttribute('role', 'dialog');
       dialog.setAttribute('aria-modal', 'true');
-      dialog.setAttribute('aria-label', caption);
+      dialog.setAttribute('aria-label', content.caption);
       dialog.className = 'help';
       var bar = document.createElement('div');
       bar.className = 'dlgbar';
       var title = document.createElement('span');
-      title.textContent = caption;
+      title.textContent = content.caption;
       var close = document.createElement('button');
       close.type = 'button';
+      close.tabIndex = -1;
       close.setAttribute('aria-label', 'Zamknij');
       close.textContent = '\u2715';
-      bar.append(title, close);
-      var body = document.createElement('div');
-      body.className = 'dlgbody';
-      dialog.append(bar, body);
-      document.body.appendChild(dialog);
-      if (Ardenika.fillDialog) Ardenika.fillDialog(id, body, dialog);
       close.addEventListener('click', function () { dialog.close(); });
-      dialog.addEventListener('close', function () { dialog.remove(); });
-      dialog.showModal();
+      bar.append(title, close);
+      dialog.append(bar, buildDialog(content));
+      showModal(dialog, true);
     },
     endProgram: function () {
       Array.prototype.forEach.call(document.querySelectorAll('dialog[open]'), function (d) { d.close(); });
@@ -165,6 +329,7 @@ var Ardenika = (function () {
     },
     // What a picture command drew, for screen readers.
     announce: function (text) { document.getElementById('Announcer').textContent = text; },
+    gridsDigest: function () { return (Module._ardenika_grids_digest() >>> 0).toString(16).padStart(8, '0'); },
     started: function () { document.documentElement.dataset.ready = '1'; }
   };
 })();

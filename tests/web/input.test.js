@@ -35,10 +35,38 @@ describe('the board under a finger on a screen of ratio 2', () => {
     assert.equal(pixels[150 * 401 + 257], 0xffffff);
     assert.deepEqual(await page.evaluate(() => [scrollX, scrollY]), [0, 0]);
   });
+
+  test('a double tap adds one charge: thirteen more fill the table, the next tap raises the error box', async () => {
+    const { page } = at;
+    await page.reload();
+    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+    await page.click('#SpeedB1');
+    await fillAndOverflow(page, async (p) => { await page.touchscreen.tap(p.x, p.y); await page.touchscreen.tap(p.x, p.y); },
+      (p) => page.touchscreen.tap(p.x, p.y));
+  });
 });
+
+// With one charge placed by `double` (a double click or tap), 13 single ones leave no error box
+// and one more raises it: the double made exactly one charge.
+async function fillAndOverflow(page, double, single) {
+  await double(await overPixel(page, 200, 300));
+  for (let i = 0; i < 13; ++i) await single(await overPixel(page, 20 + 28 * i, 40));
+  assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), false);
+  await single(await overPixel(page, 200, 360));
+  assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), true);
+  await page.click('[role="alertdialog"] button');
+}
 
 describe('messages and the end', () => {
   const at = usePage();
+
+  test('a double click adds one charge', async () => {
+    const { page } = at;
+    await page.click('#SpeedB2');
+    await fillAndOverflow(page, (p) => page.mouse.click(p.x, p.y, { count: 2 }), (p) => page.mouse.click(p.x, p.y));
+    await page.reload();
+    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+  });
 
   test('a fifteenth charge raises the error box with its text and one OK, which closes it', async () => {
     const { page } = at;
@@ -48,21 +76,53 @@ describe('messages and the end', () => {
       await page.mouse.click(p.x, p.y);
     }
     const box = await page.$eval('[role="alertdialog"]', (d) => ({
-      open: d.open, text: d.textContent.trim(), buttons: [...d.querySelectorAll('button')].map((b) => b.textContent),
+      open: d.open, text: d.querySelector('#ErrorText').textContent,
+      buttons: [...d.querySelectorAll('button')].map((b) => b.textContent), focus: document.activeElement.textContent,
     }));
-    assert.deepEqual(box, { open: true, text: 'Maksymalnie 14 ładunków!OK', buttons: ['OK'] });
+    assert.deepEqual(box, { open: true, text: 'Maksymalnie 14 ładunków!', buttons: ['OK'], focus: 'OK' });
     await page.click('[role="alertdialog"] button');
     assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), false);
   });
 
-  test('the help items open modal dialogs under their captions', async () => {
+  test('the help dialogs: their caption, size and content, the focus on OK and back on the menu, Enter and Escape', async () => {
     const { page } = at;
-    for (const [item, caption] of [['Opisprogramu1', 'Opis programu'], ['Oprogramie1', 'O programie']]) {
+    const dialogs = [['Opisprogramu1', 'Opis programu', [432, 329]], ['Oprogramie1', 'O programie', [403, 327]]];
+    for (const [item, caption, size] of dialogs) {
       await page.click('#Pomoc1');
       await page.click('#' + item);
-      assert.equal(await page.$eval('dialog[role="dialog"][open]', (d) => d.getAttribute('aria-label')), caption);
-      await page.keyboard.press('Escape');
+      const shown = await page.$eval('dialog[role="dialog"][open]', (d) => {
+        const body = d.querySelector('.dlgbody').getBoundingClientRect();
+        const text = d.querySelector('.text');
+        const sub = d.querySelector('[data-name="RichEdit1"] span[style*="vertical-align"]');
+        return {
+          caption: d.getAttribute('aria-label'), size: [body.width, body.height],
+          focus: document.activeElement.textContent, strip: !!d.querySelector('canvas[data-name^="Image"]'),
+          paragraphs: d.querySelectorAll('[data-name="RichEdit1"] p').length,
+          first: text.textContent.slice(0, 29),
+          subscript: sub && [sub.textContent, Math.round(parseFloat(sub.style.fontSize) * 15), Math.round(parseFloat(sub.style.verticalAlign) * 15)],
+        };
+      });
+      assert.equal(shown.caption, caption);
+      assert.deepEqual(shown.size, size);
+      assert.equal(shown.focus, 'OK');
+      assert.ok(shown.strip);
+      if (item === 'Opisprogramu1') {
+        // 13 px is 195 twentieths of a point; its subscript is 136 with the baseline 41 lower
+        assert.equal(shown.paragraphs, 11);
+        assert.equal(shown.first, 'Natężenie pola elektrycznego ');
+        assert.deepEqual(shown.subscript, ['0', 136, -41]);
+      }
+      // Tab walks into the text box, where Enter stays; Tab comes round to OK, whose Enter closes.
+      await page.keyboard.press('Tab');
+      assert.ok(await page.evaluate(() => document.activeElement.classList.contains('text')));
+      await page.keyboard.press('Enter');
+      assert.notEqual(await page.$('dialog[role="dialog"][open]'), null);
+      await page.keyboard.press('Tab');
+      assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
+      await page.keyboard.press(item === 'Opisprogramu1' ? 'Enter' : 'Escape');
       assert.equal(await page.$('dialog[role="dialog"][open]'), null);
+      // the dialog goes, and the focus comes back, on its close event
+      await page.waitForFunction(() => !document.querySelector('dialog[role="dialog"]') && document.activeElement.id === 'Pomoc1');
     }
   });
 

@@ -52,6 +52,24 @@ export async function boardPixels(page) {
   });
 }
 
+// The board's pixels as the bytes R, G, B, row by row.
+export async function boardRgb(page) {
+  const text = await page.evaluate(() => {
+    const c = document.getElementById('Image1');
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    let s = '';
+    for (let i = 0; i < d.length; i += 4) s += String.fromCharCode(d[i], d[i + 1], d[i + 2]);
+    return btoa(s);
+  });
+  return Buffer.from(text, 'base64');
+}
+
+// The page loaded afresh: a program in its start state.
+export async function restart(page) {
+  await page.reload();
+  await page.waitForFunction(() => document.documentElement.dataset.ready === '1', { timeout: 20000 });
+}
+
 // Inside a describe(): one browser and one started page for its tests, closed after them.
 export function usePage(options) {
   const handle = { browser: null, page: null };

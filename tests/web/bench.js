@@ -1,0 +1,45 @@
+// The page benchmark: in headless Chromium, the 14-charge case (the capacitor with +1 at (0, 40)
+// and -1 at (0, -40)) and the three automatic picture commands clicked on the page, each from
+// stale grids, as the desktop benchmark runs them. Prints the first colour map after start-up
+// (the field's tables built on the way) and each command's median in milliseconds.
+// Usage: node bench.js [repetitions]   (ARDENIKA_HTML names the page, as for the tests)
+import { launch, openPage, pagePath } from './page.js';
+import { statSync } from 'node:fs';
+
+const repetitions = Number(process.argv[2] || 21);
+const browser = await launch();
+try {
+  const page = await openPage(browser);
+  const result = await page.evaluate((n) => {
+    const click = (id) => document.getElementById(id).click();
+    const board = document.getElementById('Image1');
+    // A board click at board point (x, y) as the pointer gives it.
+    const at = (x, y) => {
+      const r = board.getBoundingClientRect();
+      const init = { bubbles: true, isPrimary: true, button: 0, pointerId: 1,
+        clientX: r.left + x + 200 + 0.5, clientY: r.top + 200 - y + 0.5 };
+      for (const type of ['pointermove', 'pointerdown', 'pointerup']) board.dispatchEvent(new PointerEvent(type, init));
+    };
+    const timed = (id) => { const t = performance.now(); click(id); return performance.now() - t; };
+    click('SpeedB3');
+    click('SpeedB1'); at(0, 40);
+    click('SpeedB2'); at(0, -40);
+    const first = timed('RysujB1');
+    const median = (id) => {
+      const times = [];
+      for (let i = 0; i < n; ++i) {
+        click('RysujB5'); // pressed on fresh grids it only marks them stale
+        times.push(timed(id));
+      }
+      times.sort((a, b) => a - b);
+      return times[n >> 1];
+    };
+    return { first, RysujB1: median('RysujB1'), RysujB2: median('RysujB2'), RysujB3: median('RysujB3') };
+  }, repetitions);
+  const ms = (v) => v.toFixed(2) + ' ms';
+  console.log(`page ${pagePath}: ${statSync(pagePath).size} bytes`);
+  console.log(`first command/RysujB1Click/14 (tables included): ${ms(result.first)}`);
+  for (const id of ['RysujB1', 'RysujB2', 'RysujB3']) console.log(`command/${id}Click/14 median of ${repetitions}: ${ms(result[id])}`);
+} finally {
+  await browser.close();
+}

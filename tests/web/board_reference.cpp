@@ -1,0 +1,105 @@
+// Runs the page tests' scenarios on the window logic as the desktop builds it and writes, per
+// scenario, the board (<name>.rgb: 401 x 401 pixels of three bytes R, G, B, row by row) and
+// <name>.txt: the five readout texts, the pressed toggles and the grids' digest.
+// Usage: board_reference <scenarios.txt> <output folder>
+#include "app/tform1.h"
+#include "model/charges.h"
+#include "model/field.h"
+#include "support/fresh_state.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class QuietScreen final : public Screen {
+  public:
+    void show_error(std::string_view) override {}
+    void progress_set_position(int) override {}
+    void progress_set_max(int) override {}
+    void progress_step() override {}
+    void board_changed() override {}
+    void open_description() override {}
+    void open_about() override {}
+    void end_program() override {}
+};
+
+// One step of a scenario on the form; false for a step it cannot read.
+bool run_step(TForm1& form, const std::string& step) {
+    if (step[0] == '@' || step[0] == '~') {
+        int column = 0;
+        int row = 0;
+        char comma = 0;
+        std::istringstream in(step.substr(1));
+        if (!(in >> column >> comma >> row) || comma != ',') return false;
+        form.Image1MouseMove(column, row);
+        if (step[0] == '@') form.Image1Click();
+        return true;
+    }
+    return form.click(std::string_view(step));
+}
+
+bool write_scenario(const std::filesystem::path& folder, const std::string& name,
+                    const TForm1& form) {
+    const Canvas& board = form.board();
+    std::string bytes;
+    for (int row = 0; row < board.height(); ++row)
+        for (int column = 0; column < board.width(); ++column) {
+            const Rgb c = board.pixel(column, row);
+            bytes += static_cast<char>((c >> 16) & 0xff);
+            bytes += static_cast<char>((c >> 8) & 0xff);
+            bytes += static_cast<char>(c & 0xff);
+        }
+    std::ofstream(folder / (name + ".rgb"), std::ios::binary) << bytes;
+    std::ofstream text(folder / (name + ".txt"));
+    for (const std::string& label : form.labels()) text << label << '\n';
+    for (int i = 0; i < toggle_count; ++i)
+        if (form.down(static_cast<Toggle>(i))) text << toggle_names[i] << ' ';
+    char digest[9];
+    std::snprintf(digest, sizeof digest, "%08x", grids_digest());
+    text << '\n' << digest << '\n';
+    return static_cast<bool>(text);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: board_reference <scenarios.txt> <output folder>\n";
+        return 2;
+    }
+    std::ifstream scenarios(argv[1]);
+    if (!scenarios) {
+        std::cerr << "cannot read " << argv[1] << '\n';
+        return 1;
+    }
+    const std::filesystem::path folder = argv[2];
+    std::filesystem::create_directories(folder);
+    QuietScreen screen;
+    std::string line;
+    int written = 0;
+    while (std::getline(scenarios, line)) {
+        std::istringstream words(line);
+        std::string name;
+        if (!(words >> name) || name[0] == '#') continue;
+        fresh_program_state();
+        TForm1 form(screen);
+        for (std::string step; words >> step;)
+            if (!run_step(form, step)) {
+                std::cerr << name << ": cannot run step " << step << '\n';
+                return 1;
+            }
+        if (!write_scenario(folder, name, form)) {
+            std::cerr << name << ": cannot write into " << folder << '\n';
+            return 1;
+        }
+        ++written;
+    }
+    std::cout << written << " scenarios written into " << folder.string() << '\n';
+    return 0;
+}

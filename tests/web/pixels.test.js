@@ -1,0 +1,90 @@
+// The page against the desktop build: the same scenarios (scenarios.txt) give the same board
+// pixels, readout texts, pressed toggles and grids. The desktop side is written by the native
+// program board_reference into the folder ARDENIKA_REFERENCE names.
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync, existsSync } from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { boardRgb, restart, usePage } from './page.js';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const reference = process.env.ARDENIKA_REFERENCE;
+const scenarios = readFileSync(path.join(here, 'scenarios.txt'), 'utf8').split('\n')
+  .map((line) => line.trim().split(/\s+/)).filter((words) => words[0] && !words[0].startsWith('#'))
+  .map(([name, ...steps]) => ({ name, steps }));
+
+// Runs one step as a user does it: a menu item through its opened menu, a board step with the
+// pointer (mouse or finger) at the pixel's page point.
+async function runStep(page, step, finger) {
+  const kind = step[0];
+  if (kind !== '@' && kind !== '~') {
+    const menu = await page.$eval('#' + step, (e) => e.closest('.submenu')?.getAttribute('aria-labelledby') ?? null);
+    if (menu) await page.click('#' + menu);
+    await page.click('#' + step);
+    return;
+  }
+  const [column, row] = step.slice(1).split(',').map(Number);
+  const box = await page.$eval('#Image1', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top]; });
+  // a quarter pixel in: the touch screen rounds to whole pixels
+  const x = box[0] + column + 0.25, y = box[1] + row + 0.25;
+  if (kind === '~') return page.mouse.move(x, y);
+  if (finger) return page.touchscreen.tap(x, y);
+  return page.mouse.click(x, y);
+}
+
+async function state(page) {
+  return page.evaluate(() => {
+    const labels = [1, 2, 3, 4, 5].map((n) => document.getElementById('Label' + n).textContent);
+    const pressed = [...document.querySelectorAll('[aria-pressed="true"]')].map((b) => b.id);
+    return { labels, pressed, digest: Ardenika.gridsDigest() };
+  });
+}
+
+function expected(name) {
+  const [l1, l2, l3, l4, l5, pressed, digest] = readFileSync(path.join(reference, name + '.txt'), 'utf8').split('\n');
+  return {
+    board: readFileSync(path.join(reference, name + '.rgb')),
+    state: { labels: [l1, l2, l3, l4, l5], pressed: pressed.split(' ').filter(Boolean).sort(), digest },
+  };
+}
+
+function firstDifference(a, b) {
+  for (let i = 0; i < a.length; i += 3) {
+    if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) {
+      const p = i / 3;
+      return `pixel (${p % 401}, ${Math.floor(p / 401)}): page ${[...a.subarray(i, i + 3)]}, desktop ${[...b.subarray(i, i + 3)]}`;
+    }
+  }
+  return null;
+}
+
+for (const [title, options, finger] of [
+  ['by mouse at ratio 1', {}, false],
+  ['by finger at ratio 2', { deviceScaleFactor: 2, hasTouch: true }, true],
+]) {
+  describe(`the page equals the desktop, ${title}`, () => {
+    const at = usePage(options);
+
+    test('the desktop reference is there', () => {
+      assert.ok(reference && existsSync(path.join(reference, 'start.rgb')),
+        'ARDENIKA_REFERENCE must name the folder that board_reference wrote (scripts/test.sh does it)');
+    });
+
+    for (const { name, steps } of scenarios) {
+      // The finger's run takes the scenarios with board clicks; the mouse takes them all.
+      if (finger && !steps.some((s) => s.startsWith('@'))) continue;
+      test(name, { skip: !reference }, async () => {
+        const { page } = at;
+        await restart(page);
+        for (const step of steps) await runStep(page, step, finger);
+        const want = expected(name);
+        const board = await boardRgb(page);
+        assert.equal(firstDifference(board, want.board), null);
+        const got = await state(page);
+        got.pressed.sort();
+        assert.deepEqual(got, want.state);
+      });
+    }
+  });
+}
