@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Ardenika; does nothing when all are present.
 # Usage: deps.sh [desktop|all]: desktop (the default) is what the desktop program and its tests
-# need; all adds the browser build and its tests (emscripten, node, npm, chromium).
+# need; all adds what the whole test command needs: the browser build and its tests
+# (emscripten, node, npm, chromium) and the locale sources.
 set -euo pipefail
 
 scope="${1:-desktop}"
@@ -30,7 +31,8 @@ packages=(
     dpkg-dev
 )
 if [ "$scope" = all ]; then
-    packages+=(emscripten chromium)
+    # locales: the readout is tested under a locale that writes a decimal comma.
+    packages+=(emscripten chromium locales)
     # A node and an npm already on the PATH (say, a newer one) are used as they are.
     command -v node >/dev/null 2>&1 || packages+=(nodejs)
     command -v npm >/dev/null 2>&1 || packages+=(npm)
