@@ -25,6 +25,8 @@ run_preset() {
 
 run_web() {
     echo "== web: build and test"
+    # Debian's emcc finds its JavaScript tools' modules there.
+    export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
     # The desktop's boards for the page's scenarios, from the release build's window logic.
     cmake --preset release >/dev/null &&
         cmake --build build --target board_reference -j"$jobs" &&

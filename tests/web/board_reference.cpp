@@ -6,6 +6,7 @@
 #include "model/charges.h"
 #include "model/field.h"
 #include "support/fresh_state.h"
+#include "support/recording_screen.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -16,18 +17,6 @@
 #include <vector>
 
 namespace {
-
-class QuietScreen final : public Screen {
-  public:
-    void show_error(std::string_view) override {}
-    void progress_set_position(int) override {}
-    void progress_set_max(int) override {}
-    void progress_step() override {}
-    void board_changed() override {}
-    void open_description() override {}
-    void open_about() override {}
-    void end_program() override {}
-};
 
 // One step of a scenario on the form; false for a step it cannot read.
 bool run_step(TForm1& form, const std::string& step) {
@@ -80,7 +69,7 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = argv[2];
     std::filesystem::create_directories(folder);
-    QuietScreen screen;
+    RecordingScreen screen;
     std::string line;
     int written = 0;
     while (std::getline(scenarios, line)) {
