@@ -131,18 +131,15 @@ class RandomUse : public Form {
 };
 
 TEST_F(RandomUse, EveryEventKeepsTheStateSoundAndEndsInTime) {
-    const long total = env_number("ARDENIKA_RANDOM_EVENTS", 200000);
-    const auto first_seed = static_cast<unsigned>(env_number("ARDENIKA_RANDOM_SEED", 1));
     Totals totals;
-    unsigned seed = first_seed;
-    for (long left = total; left > 0 && !HasFatalFailure(); left -= session_events, ++seed)
-        run_session(seed, std::min(left, session_events), totals);
-    std::cout << "random use: " << totals.events << " events, seeds " << first_seed << ".."
-              << seed - 1 << ", " << totals.error_boxes << " error boxes, slowest event "
+    const std::string seeds =
+        run_sessions(200000, [&](unsigned seed, long count) { run_session(seed, count, totals); });
+    std::cout << "random use: " << totals.events << " events, seeds " << seeds << ", "
+              << totals.error_boxes << " error boxes, slowest event "
               << std::chrono::duration_cast<std::chrono::milliseconds>(totals.slowest).count()
               << " ms\n";
     // A run of the default length must reach the full table, or the box check proved nothing.
-    if (total >= 20000) {
+    if (totals.events >= 20000) {
         EXPECT_GT(totals.error_boxes, 0u);
     }
 }

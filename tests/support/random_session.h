@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdlib>
 #include <deque>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 
@@ -86,3 +87,15 @@ class EventLog {
     long sent_ = 0;
     std::deque<std::string> recent_;
 };
+
+// Runs sessions from seed ARDENIKA_RANDOM_SEED (default 1) on, one seed each, until
+// ARDENIKA_RANDOM_EVENTS (default given) events are sent or one fails; says which seeds ran.
+template <class Session> std::string run_sessions(long default_events, Session&& session) {
+    const long total = env_number("ARDENIKA_RANDOM_EVENTS", default_events);
+    const auto first = static_cast<unsigned>(env_number("ARDENIKA_RANDOM_SEED", 1));
+    unsigned seed = first;
+    for (long left = total; left > 0 && !testing::Test::HasFatalFailure();
+         left -= session_events, ++seed)
+        session(seed, std::min(left, session_events));
+    return std::to_string(first) + ".." + std::to_string(seed - 1);
+}
