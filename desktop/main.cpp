@@ -1,4 +1,5 @@
 #include "desktop/desktop_window.h"
+#include "desktop/polish_qt.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    install_polish_qt_texts(app);
     // Ties the window to its menu entry, for the icon and the name in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ardenika"));
     qInstallMessageHandler(qt_default_handler);

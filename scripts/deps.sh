@@ -22,6 +22,7 @@ packages=(
     libgtest-dev
     libbenchmark-dev
     fonts-liberation
+    qt6-translations-l10n
     xvfb
     xdotool
     imagemagick

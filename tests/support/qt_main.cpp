@@ -1,3 +1,5 @@
+#include "desktop/polish_qt.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -5,6 +7,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    install_polish_qt_texts(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -147,4 +148,10 @@ TEST_F(Picture, AFailedSaveSaysWhyNamesTheFileAndKeepsTheOldOne) {
     EXPECT_EQ(old.readAll(), "the old picture");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("ardenika.png")});
+}
+
+TEST(QtTexts, TheFileDialogsButtonsSpeakPolish) {
+    QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Save)->text().toStdString(), "Zachowaj");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().toStdString(), "Anuluj");
 }
