@@ -1,4 +1,5 @@
 // The browser shell: the window logic in WebAssembly, mirrored into the page by page.js.
+#include "app/picture.h"
 #include "app/tform1.h"
 #include "dialogs/dialogs_json.h"
 #include "dialogs/script_metrics.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -130,6 +132,28 @@ EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
 // The grids' digest, to compare the page's computation with the desktop's.
 EMSCRIPTEN_KEEPALIVE unsigned ardenika_grids_digest() {
     return grids_digest();
+}
+
+} // extern "C"
+
+// The board saved as a picture: page.js encodes the canvas and adds the text chunk itself.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* ardenika_picture_file_name() {
+    static const std::string name(picture_file_name);
+    return name.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* ardenika_picture_text_key() {
+    static const std::string key(picture_text_key);
+    return key.c_str();
+}
+
+// What the board shows, in UTF-8; valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* ardenika_picture_description() {
+    static std::string text;
+    text = form ? form->picture_description() : std::string();
+    return text.c_str();
 }
 
 } // extern "C"

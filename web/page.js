@@ -87,7 +87,68 @@ var Ardenika = (function () {
     if (clicks) Module._ardenika_board_click();
   });
   board.addEventListener('pointercancel', function () { held = null; });
-  board.addEventListener('contextmenu', function (e) { e.preventDefault(); });
+
+  // Saving the board: Ctrl+S (Cmd+S on a Mac) downloads "ardenika.png", the canvas's own pixels
+  // from the browser's PNG encoder with the program's description in an iTXt chunk, as the
+  // desktop saves it at 1x. The board's context menu is the browser's own, with its "Save image".
+  var crcTable = null;
+  function crc32(bytes) {
+    if (!crcTable) {
+      crcTable = new Uint32Array(256);
+      for (var n = 0; n < 256; ++n) {
+        var c = n;
+        for (var k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+        crcTable[n] = c;
+      }
+    }
+    var crc = 0xffffffff;
+    for (var i = 0; i < bytes.length; ++i) crc = crcTable[(crc ^ bytes[i]) & 0xff] ^ (crc >>> 8);
+    return (crc ^ 0xffffffff) >>> 0;
+  }
+  // An uncompressed iTXt chunk: keyword, no compression, an empty language tag (the text is
+  // Polish, but the tag is optional) and no translated keyword, then the text in UTF-8.
+  function textChunk(key, text) {
+    var utf8 = new TextEncoder();
+    var keyBytes = utf8.encode(key), textBytes = utf8.encode(text);
+    var length = keyBytes.length + 5 + textBytes.length;
+    var chunk = new Uint8Array(12 + length);
+    var view = new DataView(chunk.buffer);
+    view.setUint32(0, length);
+    chunk.set(utf8.encode('iTXt'), 4);
+    chunk.set(keyBytes, 8);
+    // the keyword's terminator, the compression flag and method, and two empty texts' terminators
+    chunk.set(textBytes, 8 + keyBytes.length + 5);
+    view.setUint32(8 + length, crc32(chunk.subarray(4, 8 + length)));
+    return chunk;
+  }
+  function savePicture() {
+    var name = UTF8ToString(Module._ardenika_picture_file_name());
+    var chunk = textChunk(UTF8ToString(Module._ardenika_picture_text_key()),
+                          UTF8ToString(Module._ardenika_picture_description()));
+    board.toBlob(function (png) {
+      if (!png) {
+        Ardenika.showError('Nie udało się zapisać obrazu do pliku\n' + name);
+        return;
+      }
+      png.arrayBuffer().then(function (buffer) {
+        // the signature (8 bytes) and IHDR (25) come first; the text goes right after them
+        var bytes = new Uint8Array(buffer), headed = 8 + 25;
+        var link = document.createElement('a');
+        link.href = URL.createObjectURL(new Blob([bytes.subarray(0, headed), chunk, bytes.subarray(headed)], { type: 'image/png' }));
+        link.download = name;
+        link.click();
+        // the download reads the blob after the click returns; a slow one still gets it
+        setTimeout(function () { URL.revokeObjectURL(link.href); }, 60000);
+      });
+    }, 'image/png');
+  }
+  document.addEventListener('keydown', function (e) {
+    // AltGr is Ctrl+Alt on Windows: AltGr+S types the Polish "ś" and saves nothing.
+    if (!(e.ctrlKey || e.metaKey) || e.altKey || e.shiftKey || (e.key !== 's' && e.key !== 'S')) return;
+    if (document.querySelector('dialog[open]') || document.documentElement.classList.contains('ended')) return;
+    e.preventDefault();
+    savePicture();
+  });
 
   // Pixels in the module's memory as an image; a copy when the page changes them.
   function imageFrom(pointer, width, height, copy) {
