@@ -52,7 +52,7 @@ var Ardenika = (function () {
   // Alt pressed and released alone puts the focus on the bar, as on the desktop.
   var bar = document.getElementById('MainMenu1');
   var titles = Array.prototype.map.call(bar.children, function (c) { return c.matches('button') ? c : c.firstElementChild; });
-  function menuOf(title) { return title.nextElementSibling; }
+  function menuOf(title) { return title.parentNode === bar ? null : title.nextElementSibling; }
   function openOn(title, last) {
     openMenu(title.parentNode);
     var items = menuOf(title).querySelectorAll('button');

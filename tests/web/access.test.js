@@ -34,14 +34,20 @@ describe('the page for screen readers and the keyboard', () => {
     await page.click('#SpeedB5');
     await page.click('#RysujB1');
     assert.deepEqual(await violations(page), []);
-    // Alt alone reaches the bar on the title last focused; Left wraps round from the first to
-    // "Pomoc"; Escape closes the dialog and gives the focus back to "Pomoc".
-    for (const [item, title] of [['Opisprogramu1', 'Pole1'], ['Oprogramie1', 'Pomoc1']]) {
+    // Alt alone reaches the bar on the title last focused. With a menu open Right goes on to the
+    // next, and stops on "Koniec", which has none; Left and Right wrap round; Up opens a menu on its last
+    // item. Escape closes the dialog and gives the focus back to "Pomoc".
+    for (const [title, keys, path] of [['Pole1', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
+      ['Rozklad', 'Liniesil1', 'Koniec1', 'Pomoc1', 'Opisprogramu1']],
+      ['Pomoc1', ['ArrowRight', 'ArrowLeft', 'ArrowUp'], ['Pole1', 'Pomoc1', 'Oprogramie1']]]) {
       await page.keyboard.press('Alt');
       assert.equal(await focused(page), title);
-      if (title === 'Pole1') await page.keyboard.press('ArrowLeft');
-      await page.keyboard.press('ArrowDown');
-      while ((await focused(page)) !== item) await page.keyboard.press('ArrowDown');
+      const went = [];
+      for (const key of keys) {
+        await page.keyboard.press(key);
+        went.push(await focused(page));
+      }
+      assert.deepEqual(went, path);
       await page.keyboard.press('Enter');
       assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
       assert.deepEqual(await violations(page), []);
