@@ -1,4 +1,5 @@
 // The browser shell: the window logic in WebAssembly, mirrored into the page by page.js.
+#include "app/accessible_names.h"
 #include "app/picture.h"
 #include "app/tform1.h"
 #include "dialogs/dialogs_json.h"
@@ -89,6 +90,7 @@ void mirror() {
         EM_ASM({ Ardenika.setLabel($0, UTF8ToString($1, $2)); }, i + 1, text.data(), text.size());
     }
     EM_ASM({ Ardenika.setBoardTooltip($0); }, form->board_tooltip());
+    EM_ASM({ Ardenika.setCursor($0, $1); }, form->cursor()[0], form->cursor()[1]);
     screen.show_progress();
 }
 
@@ -114,6 +116,26 @@ EMSCRIPTEN_KEEPALIVE void ardenika_board_click() {
     if (!form) return;
     form->Image1Click();
     mirror();
+}
+
+// A key on the focused board, as BoardKey's value (left, right, up, down, home, activate).
+EMSCRIPTEN_KEEPALIVE void ardenika_board_key(int key, bool shift) {
+    if (!form || key < 0 || key > static_cast<int>(BoardKey::activate)) return;
+    form->board_key(static_cast<BoardKey>(key), shift);
+    mirror();
+}
+
+// The controls' accessible names in Tab order, as a JSON array of [form name, name] pairs.
+EMSCRIPTEN_KEEPALIVE const char* ardenika_accessible_names_json() {
+    static const std::string json = [] {
+        std::string out = "[";
+        for (const AccessibleName& entry : accessible_names) {
+            if (out.size() > 1) out += ',';
+            out += '[' + json_string(entry.control) + ',' + json_string(entry.name) + ']';
+        }
+        return out + ']';
+    }();
+    return json.c_str();
 }
 
 // The help dialogs' content as a JSON text, read once by the page.

@@ -8,7 +8,10 @@ var Ardenika = (function () {
   var progress = document.getElementById('ProgressBar1');
 
   function run(id) {
+    // A menu item chosen: the focus goes back to its menu's title, as the menu closes.
+    var within = document.activeElement && document.activeElement.closest('.submenu');
     closeMenus();
+    if (within) document.getElementById(within.getAttribute('aria-labelledby')).focus();
     Module.ccall('ardenika_run', 'boolean', ['string'], [id]);
   }
 
@@ -40,6 +43,58 @@ var Ardenika = (function () {
       e.preventDefault();
       run('Koniec1');
     }
+  });
+
+  // The menu bar by keyboard, as the WAI-ARIA menubar: one Tab stop (the title last focused);
+  // Left and Right walk the titles round, Enter, Space or Down open a menu on its first item, Up
+  // on its last; in a menu Up and Down walk round, Enter or Space choose, Escape closes it back
+  // to its title, Left and Right go on to the next menu, Tab closes it and leaves the bar.
+  // Alt pressed and released alone puts the focus on the bar, as on the desktop.
+  var bar = document.getElementById('MainMenu1');
+  var titles = Array.prototype.map.call(bar.children, function (c) { return c.matches('button') ? c : c.firstElementChild; });
+  function menuOf(title) { return title.parentNode === bar ? null : title.nextElementSibling; }
+  function openOn(title, last) {
+    openMenu(title.parentNode);
+    var items = menuOf(title).querySelectorAll('button');
+    items[last ? items.length - 1 : 0].focus();
+  }
+  bar.addEventListener('focusin', function (e) {
+    if (titles.indexOf(e.target) >= 0) titles.forEach(function (t) { t.tabIndex = t === e.target ? 0 : -1; });
+  });
+  bar.addEventListener('focusout', function (e) { if (!bar.contains(e.relatedTarget)) closeMenus(); });
+  bar.addEventListener('keydown', function (e) {
+    var menu = e.target.closest('.submenu');
+    var title = menu ? document.getElementById(menu.getAttribute('aria-labelledby')) : e.target;
+    var at = titles.indexOf(title);
+    if (at < 0 || e.altKey || e.ctrlKey || e.metaKey) return;
+    if (e.key === 'ArrowLeft' || e.key === 'ArrowRight') {
+      var next = titles[(at + (e.key === 'ArrowLeft' ? titles.length - 1 : 1)) % titles.length];
+      closeMenus();
+      next.focus();
+      if (menu && menuOf(next)) openOn(next, false);
+    } else if (!menu && menuOf(title) && (e.key === 'ArrowDown' || e.key === 'ArrowUp')) {
+      openOn(title, e.key === 'ArrowUp');
+    } else if (menu && (e.key === 'ArrowDown' || e.key === 'ArrowUp')) {
+      var items = Array.prototype.slice.call(menu.querySelectorAll('button'));
+      var step = e.key === 'ArrowUp' ? items.length - 1 : 1;
+      items[(items.indexOf(e.target) + step) % items.length].focus();
+    } else if (menu && (e.key === 'Escape' || e.key === 'Tab')) {
+      closeMenus();
+      title.focus();
+      if (e.key === 'Tab') return;
+    } else {
+      return;
+    }
+    e.preventDefault();
+  });
+  var altAlone = false;
+  document.addEventListener('keydown', function (e) { altAlone = e.key === 'Alt' && !e.repeat; }, true);
+  document.addEventListener('keyup', function (e) {
+    if (e.key !== 'Alt' || !altAlone || document.querySelector('dialog[open]')) return;
+    e.preventDefault();
+    var title = titles.filter(function (t) { return t.tabIndex === 0; })[0];
+    if (bar.contains(document.activeElement)) { closeMenus(); document.activeElement.blur(); }
+    else title.focus();
   });
 
   Array.prototype.forEach.call(document.querySelectorAll('[data-run]'), function (control) {
@@ -150,6 +205,36 @@ var Ardenika = (function () {
     savePicture();
   });
 
+  // The board by keyboard. It takes the focus by Tab only: a press of the mouse or a finger
+  // leaves the focus where it was. The window logic keeps the cursor; the page draws it over
+  // the board (#BoardCursor) while the board has the focus. A held Enter clicks once.
+  var boardKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Home: 4, Enter: 5, ' ': 5 };
+  var activate = 5;
+  var cursorMark = document.getElementById('BoardCursor');
+  board.addEventListener('mousedown', function (e) { e.preventDefault(); });
+  board.addEventListener('keydown', function (e) {
+    var key = boardKeys[e.key];
+    if (key === undefined || e.altKey || e.ctrlKey || e.metaKey) return;
+    e.preventDefault();
+    if (key === activate && e.repeat) return;
+    if (key === activate) lastClick = null;
+    Module._ardenika_board_key(key, e.shiftKey);
+  });
+
+  // The readout for screen readers: the five labels said together in #Readout, at most twice a
+  // second; the last change of a burst is said when its half second is over.
+  var readout = document.getElementById('Readout'), readoutTimer = null, readoutSaid = 0;
+  function sayReadout() {
+    if (readoutTimer !== null) return;
+    readoutTimer = setTimeout(function () {
+      readoutTimer = null;
+      readoutSaid = Date.now();
+      readout.textContent = [1, 2, 3, 4, 5].map(function (n) {
+        return document.getElementById('Label' + n).textContent.replace(/\s+/g, ' ');
+      }).join(', ');
+    }, Math.max(0, readoutSaid + 500 - Date.now()));
+  }
+
   // Pixels in the module's memory as an image; a copy when the page changes them.
   function imageFrom(pointer, width, height, copy) {
     var size = width * height * 4;
@@ -211,6 +296,19 @@ var Ardenika = (function () {
     element.style.textDecoration = font.underline ? 'underline' : 'none';
   }
   function colour(c) { return 'rgb(' + c.join(',') + ')'; }
+  // A text colour on the button face, darkened in its own hue until it stands out at 4.5:1 or
+  // more (WCAG's contrast of relative luminances), as the page's texts must.
+  function readable(c) {
+    function luminance(rgb) {
+      return rgb.reduce(function (sum, v, i) {
+        var s = v / 255;
+        return sum + [0.2126, 0.7152, 0.0722][i] * (s <= 0.03928 ? s / 12.92 : Math.pow((s + 0.055) / 1.055, 2.4));
+      }, 0);
+    }
+    var face = luminance([240, 240, 240]);
+    while ((face + 0.05) / (luminance(c) + 0.05) < 4.5) c = c.map(function (v) { return Math.floor(v * 0.95); });
+    return c;
+  }
 
   // The description's runs as the desktop's rich-text view writes them: the caret's height in
   // twentieths of a point (15 to a pixel) shrinks for a subscript and is scaled back after it.
@@ -273,7 +371,7 @@ var Ardenika = (function () {
       e.style[c.grows ? 'minWidth' : 'width'] = c.width + 'px';
       e.style.height = c.height + 'px';
       if (c.font) setFont(e, c.font);
-      if (c.colour) e.style.color = colour(c.colour);
+      if (c.colour) e.style.color = colour(readable(c.colour));
       if (c.hint) e.title = c.hint;
       body.appendChild(e);
       if (kind === 'rich_text') fillRuns(e, content.runs, (c.font || content.font).pixels);
@@ -348,7 +446,13 @@ var Ardenika = (function () {
     },
     setLabel: function (n, text) {
       var label = document.getElementById('Label' + n);
-      if (label.textContent !== text) label.textContent = text;
+      if (label.textContent === text) return;
+      label.textContent = text;
+      sayReadout();
+    },
+    setCursor: function (x, y) {
+      cursorMark.style.left = board.offsetLeft + x + 'px';
+      cursorMark.style.top = board.offsetTop + y + 'px';
     },
     setBoardTooltip: function (on) {
       if (on) board.title = 'Kliknij';
@@ -391,6 +495,12 @@ var Ardenika = (function () {
     // What a picture command drew, for screen readers.
     announce: function (text) { document.getElementById('Announcer').textContent = text; },
     gridsDigest: function () { return (Module._ardenika_grids_digest() >>> 0).toString(16).padStart(8, '0'); },
-    started: function () { document.documentElement.dataset.ready = '1'; }
+    started: function () {
+      // Every control's accessible name from the program's one table.
+      JSON.parse(UTF8ToString(Module._ardenika_accessible_names_json())).forEach(function (entry) {
+        document.getElementById(entry[0]).setAttribute('aria-label', entry[1]);
+      });
+      document.documentElement.dataset.ready = '1';
+    }
   };
 })();
