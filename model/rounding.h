@@ -1,14 +1,11 @@
 #pragma once
 
-// Round with halves to the even neighbour, for |x| < 2^31 - 1.
-// Exact in any rounding mode and without the C library: the cast truncates, x - t only clears
-// the integer bits of x so it rounds nothing, and the fraction is then compared with 0.5.
+// Round with halves to the even neighbour, for |x| < 2^31 (the result is an int).
+// Adding 1.5 * 2^52 leaves a sum with no fraction bits, so the addition itself rounds x to the
+// nearest integer, a half to the even one, in the round-to-nearest mode that C++ starts in and
+// WebAssembly alone has (the program never changes it); subtracting it again is exact. No C
+// library call, so the desktop and the browser agree to the bit.
 constexpr int round_half_even(double x) {
-    const int t = static_cast<int>(x);
-    const double f = x - t;
-    const int odd = t & 1;
-    // Without branches: a fraction past a half is as likely as not, which no predictor guesses.
-    const int up = static_cast<int>(f > 0.5) | (static_cast<int>(f == 0.5) & odd);
-    const int down = static_cast<int>(f < -0.5) | (static_cast<int>(f == -0.5) & odd);
-    return t + up - down;
+    constexpr double shift = 6755399441055744.0;
+    return static_cast<int>((x + shift) - shift);
 }
