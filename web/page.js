@@ -211,6 +211,7 @@ var Ardenika = (function () {
   var boardKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Home: 4, Enter: 5, ' ': 5 };
   var activate = 5;
   var cursorMark = document.getElementById('BoardCursor');
+  var cursorAt = {};
   board.addEventListener('mousedown', function (e) { e.preventDefault(); });
   board.addEventListener('keydown', function (e) {
     var key = boardKeys[e.key];
@@ -450,9 +451,15 @@ var Ardenika = (function () {
       label.textContent = text;
       sayReadout();
     },
+    // The board keeps its place in the window, so its offsets are read once: reading them after
+    // each change would make the browser lay out the page again in the middle of a handler.
     setCursor: function (x, y) {
-      cursorMark.style.left = board.offsetLeft + x + 'px';
-      cursorMark.style.top = board.offsetTop + y + 'px';
+      if (cursorAt.x === x && cursorAt.y === y) return;
+      if (cursorAt.left === undefined) { cursorAt.left = board.offsetLeft; cursorAt.top = board.offsetTop; }
+      cursorAt.x = x;
+      cursorAt.y = y;
+      cursorMark.style.left = cursorAt.left + x + 'px';
+      cursorMark.style.top = cursorAt.top + y + 'px';
     },
     setBoardTooltip: function (on) {
       if (on) board.title = 'Kliknij';
