@@ -28,8 +28,8 @@ QFont pixel_font(FontRole role, int pixels, int weight) {
     return font;
 }
 
-QFont pixel_font(const FontSpec& spec) {
-    QFont font = pixel_font(spec.role, spec.pixels, spec.weight);
-    font.setUnderline(spec.underline);
+QFont pixel_font(const FontSpec& wanted) {
+    QFont font = pixel_font(wanted.role, wanted.pixels, wanted.weight);
+    font.setUnderline(wanted.underline);
     return font;
 }

@@ -11,4 +11,4 @@ QStringList font_families(FontRole role);
 
 // A font of a role at a character height in pixels.
 QFont pixel_font(FontRole role, int pixels, int weight = QFont::Normal);
-QFont pixel_font(const FontSpec& spec);
+QFont pixel_font(const FontSpec& wanted);
