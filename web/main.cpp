@@ -181,8 +181,6 @@ EMSCRIPTEN_KEEPALIVE const char* ardenika_picture_description() {
 } // extern "C"
 
 int main() {
-    // The glyphs' background is the page's button face (--face in shell.html).
-    button_face = rgb(240, 240, 240);
     form.emplace(screen);
     build_glyphs([](GlyphButton which, const Canvas& glyph) {
         to_rgba(glyph, rgba);

@@ -306,7 +306,8 @@ var Ardenika = (function () {
         return sum + [0.2126, 0.7152, 0.0722][i] * (s <= 0.03928 ? s / 12.92 : Math.pow((s + 0.055) / 1.055, 2.4));
       }, 0);
     }
-    var face = luminance([240, 240, 240]);
+    var hex = getComputedStyle(document.documentElement).getPropertyValue('--face').trim();
+    var face = luminance([1, 3, 5].map(function (i) { return parseInt(hex.substr(i, 2), 16); }));
     while ((face + 0.05) / (luminance(c) + 0.05) < 4.5) c = c.map(function (v) { return Math.floor(v * 0.95); });
     return c;
   }
