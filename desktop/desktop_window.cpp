@@ -305,29 +305,7 @@ void DesktopWindow::keyPressEvent(QKeyEvent* event) {
 void DesktopWindow::apply_glyphs() {
     const auto buttons = toggles();
     build_glyphs([&buttons](GlyphButton which, const Canvas& glyph) {
-        // The glyphs come in their own order; the buttons of Toggle are named alike.
-        Toggle target = Toggle::SpeedB1;
-        switch (which) {
-        case GlyphButton::SpeedB1:
-            target = Toggle::SpeedB1;
-            break;
-        case GlyphButton::SpeedB2:
-            target = Toggle::SpeedB2;
-            break;
-        case GlyphButton::SpeedB5:
-            target = Toggle::SpeedB5;
-            break;
-        case GlyphButton::SpeedB4:
-            target = Toggle::SpeedB4;
-            break;
-        case GlyphButton::SpeedB3:
-            target = Toggle::SpeedB3;
-            break;
-        case GlyphButton::SpeedB6:
-            target = Toggle::SpeedB6;
-            break;
-        }
-        QAbstractButton* button = buttons[static_cast<std::size_t>(target)];
+        QAbstractButton* button = buttons[static_cast<std::size_t>(glyph_button(which))];
         button->setIcon(crisp_glyph_icon(glyph_image(glyph)));
         button->setIconSize(QSize(glyph.width(), glyph.height()));
     });

@@ -19,9 +19,6 @@
 
 namespace {
 
-constexpr std::string_view glyph_ids[] = {"SpeedB1", "SpeedB2", "SpeedB5",
-                                          "SpeedB4", "SpeedB3", "SpeedB6"};
-
 // Canvas pixels are 0xffRRGGBB words; a page's ImageData wants the bytes R, G, B, A.
 void to_rgba(const Canvas& canvas, std::vector<std::uint32_t>& out) {
     out.resize(static_cast<std::size_t>(canvas.width()) *
@@ -184,7 +181,7 @@ int main() {
     form.emplace(screen);
     build_glyphs([](GlyphButton which, const Canvas& glyph) {
         to_rgba(glyph, rgba);
-        const std::string_view id = glyph_ids[static_cast<int>(which)];
+        const std::string_view id = toggle_names[static_cast<int>(glyph_button(which))];
         EM_ASM({ Ardenika.setGlyph(UTF8ToString($0, $1), $2, $3, $4); }, id.data(), id.size(),
                rgba.data(), glyph.width(), glyph.height());
     });
