@@ -1,22 +1,30 @@
 #include "app/picture.h"
 
+#include "app/words.h"
+
 std::string picture_description(std::span<const Charge> placed,
                                 std::span<const std::string> pictures) {
-    std::string text = "Ardenika\nŁadunki (x, y, znak): ";
-    if (placed.empty()) text += "brak";
+    const Words& w = words();
+    std::string charges_text;
+    if (placed.empty()) charges_text = w.no_charges;
     for (std::size_t i = 0; i < placed.size(); ++i) {
-        if (i > 0) text += "; ";
-        text += std::to_string(placed[i].x);
-        text += ", ";
-        text += std::to_string(placed[i].y);
-        text += ", ";
-        text += std::to_string(placed[i].znak);
+        if (i > 0) charges_text += "; ";
+        charges_text += std::to_string(placed[i].x);
+        charges_text += ", ";
+        charges_text += std::to_string(placed[i].y);
+        charges_text += ", ";
+        charges_text += std::to_string(placed[i].znak);
     }
-    text += "\nNarysowano: ";
-    if (pictures.empty()) text += "nic poza ładunkami";
+    std::string drawn;
+    if (pictures.empty()) drawn = w.nothing_drawn;
     for (std::size_t i = 0; i < pictures.size(); ++i) {
-        if (i > 0) text += ", ";
-        text += pictures[i];
+        if (i > 0) drawn += w.list_separator;
+        drawn += pictures[i];
     }
+    std::string text(w.program_name);
+    text += '\n';
+    text += fill(w.charges_are, {charges_text});
+    text += '\n';
+    text += fill(w.drew, {drawn});
     return text;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/words.h"
 #include "model/ports.h"
 
 // What the window logic asks of the screen that shows it, besides the error box and the progress
 // bar of WindowPort. A shell implements it; constructing it installs it as the window port.
 class Screen : public WindowPort {
   public:
+    // The fifteenth charge: the error box says why nothing was added.
+    void charge_table_full() final { show_error(words().too_many_charges); }
     // The board canvas holds a new picture: show it.
     virtual void board_changed() = 0;
     // "Opis programu" and "O programie": a modal dialog over the window.

@@ -1,12 +1,38 @@
 #include "app/tform1.h"
 
+#include "app/form.h"
 #include "app/readout.h"
+#include "app/words.h"
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "render/board.h"
+#include "render/colour_map.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// FNV-1a, 64 bits, over the bytes of each value in turn.
+class Digest {
+  public:
+    void add(const void* data, std::size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        for (std::size_t i = 0; i < size; ++i) hash_ = (hash_ ^ bytes[i]) * 1099511628211ull;
+    }
+    template <class T> void add(const T& value) { add(&value, sizeof value); }
+    void add(std::string_view text) {
+        add(text.size());
+        add(text.data(), text.size());
+    }
+    std::uint64_t value() const { return hash_; }
+
+  private:
+    std::uint64_t hash_ = 14695981039346656037ull;
+};
+
+} // namespace
 
 TForm1::TForm1(Screen& screen) : screen_(screen), board_(board_size, board_size) {
     FormCreate();
@@ -15,14 +41,21 @@ TForm1::TForm1(Screen& screen) : screen_(screen), board_(board_size, board_size)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-    charge_count = 0;
-    tool_mode = 0;
-    scene_stage = 0;
+    reset_program_state();
+    state_ = {};
+    down_ = {};
+    board_tooltip_ = false;
+    pictures_.clear();
+    cursor_ = {board_size / 2, board_size / 2};
+    held_.reset();
+    last_click_.reset();
     start();
-    labels_ = {"X = 0", "Y = 0", "V[0,0]  = 0", "Ex[0,0] = 0", "Ey[0,0] = 0"};
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        labels_[i] = form_control("Label" + std::to_string(i + 1))->caption;
 }
 
 void TForm1::click(Toggle button) {
+    pressed_elsewhere();
     if (down(button))
         raise(button);
     else
@@ -73,6 +106,7 @@ bool TForm1::click(std::string_view control) {
         }
     for (const Command& c : commands)
         if (c.name == control) {
+            pressed_elsewhere();
             (this->*c.handler)();
             return true;
         }
@@ -103,7 +137,7 @@ void TForm1::raise_all_eight() {
 
 void TForm1::start() {
     ::start(board_);
-    board_cleared();
+    pictures_.clear();
     screen_.board_changed();
 }
 
@@ -114,19 +148,23 @@ void TForm1::rysuj_lad(int slot) {
 
 void TForm1::redraw_charges() {
     ::start(board_);
-    board_cleared();
+    pictures_.clear();
     draw_charge_markers(board_);
     screen_.board_changed();
 }
 
-void TForm1::drew(std::initializer_list<std::string> phrases) {
+void TForm1::drew(const std::string& phrase) {
+    pictures_.push_back(phrase);
+    say_drawn({phrase});
+}
+
+void TForm1::say_drawn(std::initializer_list<std::string_view> phrases) {
     std::string said;
-    for (const std::string& phrase : phrases) {
-        said += said.empty() ? "Narysowano: " : ", ";
+    for (std::string_view phrase : phrases) {
+        if (!said.empty()) said += words().list_separator;
         said += phrase;
-        pictures_.push_back(phrase);
     }
-    screen_.announce(said);
+    screen_.announce(fill(words().drew, {said}));
 }
 
 void TForm1::Image1MouseMove(int X, int Y) {
@@ -134,20 +172,77 @@ void TForm1::Image1MouseMove(int X, int Y) {
     X = std::clamp(X, 0, board_size - 1);
     Y = std::clamp(Y, 0, board_size - 1);
     board_tooltip_ = down(Toggle::RysujB4) || down(Toggle::RysujB5);
-    const std::string x = std::to_string(board_x(X));
-    const std::string y = std::to_string(board_y(Y));
-    const std::string at = "[" + x + "," + y + "]";
-    labels_[0] = "X = " + x;
-    labels_[1] = "Y = " + y;
-    labels_[2] = "V" + at + "  = " + readout_value(grid_V[X][Y]);
-    labels_[3] = "Ex" + at + " = " + readout_value(grid_Ex[X][Y]);
-    labels_[4] = "Ey" + at + " = " + readout_value(grid_Ey[X][Y]);
-    mouse_x = X;
-    mouse_y = Y;
+    const std::string x = std::to_string(x_of_column(X));
+    const std::string y = std::to_string(y_of_row(Y));
+    const Words& w = words();
+    labels_[0] = fill(w.readout_x, {x});
+    labels_[1] = fill(w.readout_y, {y});
+    labels_[2] = fill(w.readout_v, {x, y, readout_value(grid_V[X][Y])});
+    labels_[3] = fill(w.readout_ex, {x, y, readout_value(grid_Ex[X][Y])});
+    labels_[4] = fill(w.readout_ey, {x, y, readout_value(grid_Ey[X][Y])});
+    state_.mouse_x = X;
+    state_.mouse_y = Y;
     cursor_ = {X, Y};
 }
 
-void TForm1::board_key(BoardKey key, bool shift) {
+namespace {
+
+bool over_board(const PointerEvent& e) {
+    return e.x >= 0.0 && e.x < board_size && e.y >= 0.0 && e.y < board_size;
+}
+
+} // namespace
+
+int board_pixel(double position) {
+    if (!(position >= 0.0)) return 0;
+    return static_cast<int>(std::min(std::floor(position), double(board_size - 1)));
+}
+
+void TForm1::move_pointer(const PointerEvent& e) {
+    Image1MouseMove(board_pixel(e.x), board_pixel(e.y));
+}
+
+void TForm1::pointer_pressed(const PointerEvent& e) {
+    // Only the primary button works the board; the others leave a click in progress alone.
+    if (e.button != PointerButton::primary) return;
+    const double near =
+        e.kind == PointerKind::touch ? double_click_.touch_distance : double_click_.mouse_distance;
+    const bool second = last_click_ && last_click_->kind == e.kind &&
+                        e.time_ms - last_click_->time_ms < double_click_.interval_ms &&
+                        std::fabs(e.x - last_click_->x) <= near &&
+                        std::fabs(e.y - last_click_->y) <= near;
+    held_ = Press{e.kind, !second};
+    // A click lands where it was pressed, even when no move came before (touch, tablets).
+    move_pointer(e);
+}
+
+void TForm1::pointer_moved(const PointerEvent& e) {
+    if (over_board(e) || held_) move_pointer(e);
+}
+
+void TForm1::pointer_released(const PointerEvent& e) {
+    if (e.button != PointerButton::primary || !held_) return;
+    const bool clicks = held_->clicks;
+    held_.reset();
+    if (!over_board(e)) return;
+    move_pointer(e);
+    // The release after a double click's second press ends the pair: a third press clicks.
+    if (clicks)
+        last_click_ = LastClick{e.kind, e.time_ms, e.x, e.y};
+    else
+        last_click_.reset();
+    if (clicks) Image1Click();
+}
+
+void TForm1::pointer_cancelled() {
+    held_.reset();
+}
+
+void TForm1::pressed_elsewhere() {
+    last_click_.reset();
+}
+
+void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
     const int step = shift ? 10 : 1;
     auto [x, y] = cursor_;
     switch (key) {
@@ -167,6 +262,9 @@ void TForm1::board_key(BoardKey key, bool shift) {
         x = y = board_size / 2;
         break;
     case BoardKey::activate:
+        // A held key clicks once, as a held mouse button does.
+        if (repeat) return;
+        pressed_elsewhere();
         Image1MouseMove(x, y);
         Image1Click();
         return;
@@ -175,43 +273,41 @@ void TForm1::board_key(BoardKey key, bool shift) {
 }
 
 void TForm1::Image1Click() {
-    switch (tool_mode) {
-    case 0:
+    switch (state_.tool_mode) {
+    case ToolMode::remove:
         if (charge_count <= 0 || !down(Toggle::SpeedB6)) return;
         raise(Toggle::RysujB4);
         raise(Toggle::RysujB5);
-        if (!remove_charges_near(mouse_x, mouse_y)) return;
+        if (!remove_charges_near(state_.mouse_x, state_.mouse_y)) return;
         redraw_charges();
-        scene_stage = 1;
-        grids_stale = 1;
+        state_.scene_stage = SceneStage::with_charges;
+        state_.grids_stale = true;
         return;
-    case 1:
-    case -1:
+    case ToolMode::positive:
+    case ToolMode::negative:
         if (!down(Toggle::SpeedB1) && !down(Toggle::SpeedB2)) return;
-        if (!add_charge(mouse_x, mouse_y, tool_mode)) return;
+        if (!add_charge(state_.mouse_x, state_.mouse_y, static_cast<int>(state_.tool_mode))) return;
         rysuj_lad(charge_count);
-        scene_stage = 1;
-        grids_stale = 1;
+        state_.scene_stage = SceneStage::with_charges;
+        state_.grids_stale = true;
         return;
-    case 2:
+    case ToolMode::equipotential:
         equipotential_command();
         return;
-    case 3:
+    case ToolMode::field_line:
         field_line_command();
-        return;
-    default:
         return;
     }
 }
 
 void TForm1::SpeedB1Click() {
-    tool_mode = 1;
+    state_.tool_mode = ToolMode::positive;
     raise(Toggle::RysujB4);
     raise(Toggle::RysujB5);
 }
 
 void TForm1::SpeedB2Click() {
-    tool_mode = -1;
+    state_.tool_mode = ToolMode::negative;
     raise(Toggle::RysujB4);
     raise(Toggle::RysujB5);
 }
@@ -219,48 +315,48 @@ void TForm1::SpeedB2Click() {
 void TForm1::SpeedB6Click() {
     raise(Toggle::RysujB4);
     raise(Toggle::RysujB5);
-    if (down(Toggle::SpeedB6)) tool_mode = 0;
+    if (down(Toggle::SpeedB6)) state_.tool_mode = ToolMode::remove;
 }
 
 void TForm1::SpeedB5Click() {
     raise(Toggle::RysujB4);
     raise(Toggle::RysujB5);
     press(Toggle::SpeedB5);
-    tool_mode = 1;
+    state_.tool_mode = ToolMode::positive;
     place_dipole();
     press(Toggle::SpeedB5);
-    scene_stage = 1;
-    grids_stale = 1;
-    tool_mode = 0;
+    state_.scene_stage = SceneStage::with_charges;
+    state_.grids_stale = true;
+    state_.tool_mode = ToolMode::remove;
 }
 
 void TForm1::SpeedB4Click() {
     raise(Toggle::RysujB4);
     raise(Toggle::RysujB5);
-    scene_stage = 1;
-    tool_mode = -1;
-    Kwadrupol();
-    grids_stale = 1;
-    tool_mode = 0;
+    state_.scene_stage = SceneStage::with_charges;
+    state_.tool_mode = ToolMode::negative;
+    Kwadrupol(static_cast<int>(state_.tool_mode));
+    state_.grids_stale = true;
+    state_.tool_mode = ToolMode::remove;
 }
 
 void TForm1::SpeedB3Click() {
     raise(Toggle::RysujB4);
     raise(Toggle::RysujB5);
-    scene_stage = 1;
-    tool_mode = 1;
+    state_.scene_stage = SceneStage::with_charges;
+    state_.tool_mode = ToolMode::positive;
     Kondensator();
-    grids_stale = 1;
-    tool_mode = 0;
+    state_.grids_stale = true;
+    state_.tool_mode = ToolMode::remove;
 }
 
 void TForm1::Button1Click() {
-    if (scene_stage == 0) return;
-    if (scene_stage == 1) {
+    if (state_.scene_stage == SceneStage::empty) return;
+    if (state_.scene_stage == SceneStage::with_charges) {
         clear_charges();
-        tool_mode = 0;
-        scene_stage = 0;
-        grids_stale = 0;
+        state_.tool_mode = ToolMode::remove;
+        state_.scene_stage = SceneStage::empty;
+        state_.grids_stale = false;
         if (down(Toggle::SpeedB1) || down(Toggle::SpeedB2) || down(Toggle::SpeedB3) ||
             down(Toggle::SpeedB4) || down(Toggle::SpeedB5))
             for (Toggle b : {Toggle::SpeedB1, Toggle::SpeedB2, Toggle::SpeedB3, Toggle::SpeedB4,
@@ -271,19 +367,47 @@ void TForm1::Button1Click() {
         start();
         return;
     }
-    scene_stage = scene_stage - 1;
+    state_.scene_stage = SceneStage::with_charges;
     raise(Toggle::RysujB4);
     raise(Toggle::RysujB5);
     if (down(Toggle::SpeedB3) || down(Toggle::SpeedB4)) {
         raise(Toggle::SpeedB3);
         raise(Toggle::SpeedB4);
-        tool_mode = 0;
+        state_.tool_mode = ToolMode::remove;
     }
-    if (down(Toggle::SpeedB1)) tool_mode = 1;
-    if (down(Toggle::SpeedB2)) tool_mode = -1;
+    if (down(Toggle::SpeedB1)) state_.tool_mode = ToolMode::positive;
+    if (down(Toggle::SpeedB2)) state_.tool_mode = ToolMode::negative;
     redraw_charges();
 }
 
 void TForm1::Koniec1Click() {
     screen_.end_program();
+}
+
+std::uint32_t TForm1::grids_digest() {
+    return ::grids_digest();
+}
+
+std::uint64_t TForm1::program_digest() const {
+    Digest d;
+    d.add(charge_count);
+    for (const Charge& c : charges) d.add(std::array<std::int32_t, 3>{c.x, c.y, c.znak});
+    d.add(::grids_digest());
+    d.add(minV);
+    d.add(maxV);
+    d.add(std::array<int, 3>{pen_rgb.red, pen_rgb.green, pen_rgb.blue});
+    d.add(scratch_bitmap.has_value());
+    d.add(std::array<int, 5>{static_cast<int>(state_.tool_mode),
+                             static_cast<int>(state_.scene_stage), state_.grids_stale,
+                             state_.mouse_x, state_.mouse_y});
+    d.add(down_);
+    for (const std::string& l : labels_) d.add(std::string_view(l));
+    d.add(board_tooltip_);
+    d.add(pictures_.size());
+    for (const std::string& p : pictures_) d.add(std::string_view(p));
+    d.add(board_.data(), static_cast<std::size_t>(board_.width() * board_.height()) * sizeof(Rgb));
+    d.add(cursor_);
+    d.add(held_.has_value());
+    d.add(last_click_.has_value());
+    return d.value();
 }

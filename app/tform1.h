@@ -1,24 +1,26 @@
 #pragma once
 
+#include "app/gestures.h"
 #include "app/picture.h"
 #include "app/screen.h"
+#include "app/state.h"
 #include "app/toggles.h"
 #include "model/charges.h"
 #include "model/ports.h"
 #include "render/canvas.h"
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The keys a focused board answers: four cursor moves, the centre, and a click at the cursor.
-enum class BoardKey { left, right, up, down, home, activate };
-
-// The main window's behaviour, free of any toolkit: every handler, the eight toggle states, the
-// readout texts, the board tooltip switch and the board canvas. A shell forwards each button
-// click, menu choice, board click and pointer move, then mirrors what changed.
+// The main window's behaviour, free of any toolkit: every handler, the interaction state, the
+// eight toggle states, the readout texts, the board tooltip switch, what a pointer or a key on
+// the board means, and the board canvas. A shell forwards raw input and control presses, then
+// mirrors what changed.
 class TForm1 final : private BoardPort {
   public:
     // Runs the start-up sequence at once; the screen must outlive the window.
@@ -34,10 +36,21 @@ class TForm1 final : private BoardPort {
     // anything else by running its handler. False, doing nothing, for a name the form lacks.
     bool click(std::string_view control);
 
+    // The pointer on the board. A primary press and its release over the board make one board
+    // click at the release, except the second press of a double click, which makes none. While
+    // a press is held, moves beyond the edges read the nearest edge pixel.
+    void pointer_pressed(const PointerEvent& e);
+    void pointer_moved(const PointerEvent& e);
+    void pointer_released(const PointerEvent& e);
+    void pointer_cancelled();
+    // A press anywhere but the board: the next press on the board starts a new pair.
+    void pressed_elsewhere();
+    void set_double_click_rule(const DoubleClickRule& rule) { double_click_ = rule; }
+
     // A key on the focused board: a move steps the cursor one pixel (ten with shift), clamped to
     // the board, home puts it on the centre pixel; each is a pointer move there. Activate is a
-    // board click at the cursor, as a mouse press there makes it.
-    void board_key(BoardKey key, bool shift);
+    // board click at the cursor; a held key (repeat) clicks once.
+    void board_key(BoardKey key, bool shift, bool repeat = false);
     // The keyboard cursor in board pixels: the last pointer position, the centre before any.
     std::array<int, 2> cursor() const { return cursor_; }
 
@@ -66,13 +79,17 @@ class TForm1 final : private BoardPort {
     void Opisprogramu1Click();
     void Oprogramie1Click();
 
+    // The interaction state; writable so that tests can set up the situations they check.
+    InteractionState& state() { return state_; }
+    const InteractionState& state() const { return state_; }
+
     bool down(Toggle button) const { return down_[index(button)]; }
     // Label1..Label5 as UTF-8, index 0..4.
     const std::array<std::string, 5>& labels() const { return labels_; }
     // Whether the board shows its tooltip "Kliknij".
     bool board_tooltip() const { return board_tooltip_; }
-    // What the board shows besides the empty board and the charges, as short Polish phrases in
-    // the order they were drawn ("mapa potencjału", "linia sił przez (50, 0)", ...).
+    // What the board shows besides the empty board and the charges, as short phrases in the
+    // order they were drawn ("mapa potencjału", "linia sił przez (50, 0)", ...).
     const std::vector<std::string>& pictures() const { return pictures_; }
     // The stored charges and the pictures, as a saved picture of the board describes them.
     std::string picture_description() const {
@@ -80,6 +97,13 @@ class TForm1 final : private BoardPort {
     }
     const Canvas& board() const { return board_; }
     Canvas& board() { return board_; }
+
+    // The grids' digest: two builds computed the same grids bit for bit when theirs agree.
+    static std::uint32_t grids_digest();
+    // A digest of every piece of program state: charges, grids, range, the drawing state,
+    // the interaction state, toggles, readout, tooltip, pictures, board pixels, cursor and the
+    // pointer's pair.
+    std::uint64_t program_digest() const;
 
   private:
     static constexpr int index(Toggle button) { return static_cast<int>(button); }
@@ -94,20 +118,46 @@ class TForm1 final : private BoardPort {
     void rysuj_lad(int slot) override;
     // The empty board with every stored charge on it.
     void redraw_charges();
-    // Records what a picture command drew and says it; a board repainted empty forgets it all.
-    void drew(std::initializer_list<std::string> phrases);
-    void board_cleared() { pictures_.clear(); }
+    // Computes the grids when they are stale, as the picture commands ask first; true when it
+    // did. The board shows a picture from then on.
+    bool compute_grids_if_stale();
+    bool compute_grids();
+    // The colour map over the whole board, recorded as its one picture; false without charges.
+    bool paint_colour_map();
+    // Records what a picture command drew and says it.
+    void drew(const std::string& phrase);
+    // Says what a command drew, in one sentence.
+    void say_drawn(std::initializer_list<std::string_view> phrases);
     void colour_map_command();
     void equipotential_family_command();
     void equipotential_command();
     void field_line_family_command();
     void field_line_command();
+    std::string at_pointer(std::string_view pattern) const;
+
+    // Pointer pixels clamped to the board.
+    void move_pointer(const PointerEvent& e);
 
     Screen& screen_;
     Canvas board_;
+    InteractionState state_;
     std::array<bool, toggle_count> down_{};
     std::array<std::string, 5> labels_;
     bool board_tooltip_ = false;
     std::vector<std::string> pictures_;
     std::array<int, 2> cursor_{board_size / 2, board_size / 2};
+
+    struct Press {
+        PointerKind kind;
+        bool clicks;
+    };
+    struct LastClick {
+        PointerKind kind;
+        double time_ms;
+        double x;
+        double y;
+    };
+    std::optional<Press> held_;
+    std::optional<LastClick> last_click_;
+    DoubleClickRule double_click_;
 };

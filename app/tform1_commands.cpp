@@ -1,41 +1,45 @@
 // The picture commands and the help menu of the main window.
 #include "app/tform1.h"
+#include "app/words.h"
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
+#include "render/board.h"
 #include "render/colour_map.h"
 #include "render/equipotentials.h"
 #include "render/field_lines.h"
 
-namespace {
-
-constexpr const char* colour_map_phrase = "mapa potencjału";
-
-// A phrase about the board point under the pointer: "<what> (x, y)". Appended piece by piece,
-// which GCC 12 does not mistake for an overlapping copy.
-std::string at_pointer(const char* what) {
-    std::string phrase = what;
-    phrase += " (";
-    phrase += std::to_string(board_x(mouse_x));
-    phrase += ", ";
-    phrase += std::to_string(board_y(mouse_y));
-    phrase += ")";
-    return phrase;
+std::string TForm1::at_pointer(std::string_view pattern) const {
+    return fill(pattern, {std::to_string(x_of_column(state_.mouse_x)),
+                          std::to_string(y_of_row(state_.mouse_y))});
 }
 
-} // namespace
+bool TForm1::compute_grids() {
+    if (!obl_rozklad_pot()) return false;
+    state_.scene_stage = SceneStage::picture;
+    return true;
+}
+
+bool TForm1::compute_grids_if_stale() {
+    return state_.grids_stale && compute_grids();
+}
+
+bool TForm1::paint_colour_map() {
+    if (!rysuj_rozklad_pot(board_)) return false;
+    state_.scene_stage = SceneStage::picture;
+    // The map covers the whole board: nothing drawn before it is left.
+    pictures_.assign(1, std::string(words().colour_map));
+    screen_.board_changed();
+    return true;
+}
 
 void TForm1::colour_map_command() {
-    if (guard_blocks()) return;
+    if (guard_blocks(state_)) return;
     raise_all_eight();
-    tool_mode = 0;
-    if (grids_stale == 1) obl_rozklad_pot();
-    rysuj_rozklad_pot(board_);
-    grids_stale = 0;
-    screen_.board_changed();
-    if (charge_count == 0) return;
-    board_cleared();
-    drew({colour_map_phrase});
+    state_.tool_mode = ToolMode::remove;
+    compute_grids_if_stale();
+    const bool painted = paint_colour_map();
+    state_.grids_stale = false;
+    if (painted) say_drawn({words().colour_map});
 }
 
 void TForm1::RysujB1Click() {
@@ -48,16 +52,18 @@ void TForm1::rozkladpotencjaluClick() {
 void TForm1::equipotential_family_command() {
     if (charge_count == 0) return;
     raise_all_eight();
-    const bool fresh_map = grids_stale == 1;
+    if (guard_blocks(state_)) return;
+    // Stale grids give a fresh map first, and the lines are drawn over it.
+    const bool fresh_map = compute_grids_if_stale() && paint_colour_map();
+    if (fresh_map) minV_maxV();
+    state_.grids_stale = false;
     linie_ekwipotencjalne(board_);
-    grids_stale = 0;
     screen_.board_changed();
-    if (fresh_map) {
-        board_cleared();
-        drew({colour_map_phrase, "linie ekwipotencjalne"});
-    } else {
-        drew({"linie ekwipotencjalne"});
-    }
+    pictures_.emplace_back(words().equipotentials);
+    if (fresh_map)
+        say_drawn({words().colour_map, words().equipotentials});
+    else
+        say_drawn({words().equipotentials});
 }
 
 void TForm1::RysujB2Click() {
@@ -69,52 +75,50 @@ void TForm1::Linieekwipotencjalne1Click() {
 
 void TForm1::RysujB5Click() {
     raise(Toggle::RysujB4);
-    if (guard_blocks()) return;
+    if (guard_blocks(state_)) return;
     raise_six();
-    scene_stage = 2;
+    state_.scene_stage = SceneStage::picture;
     if (!down(Toggle::RysujB5)) return;
-    tool_mode = 2;
-    if (grids_stale == 1) {
-        obl_rozklad_pot();
-        rysuj_rozklad_pot(board_);
-        screen_.board_changed();
-        if (charge_count > 0) {
-            board_cleared();
-            drew({colour_map_phrase});
-        }
-    }
+    state_.tool_mode = ToolMode::equipotential;
+    if (compute_grids_if_stale() && paint_colour_map()) say_drawn({words().colour_map});
     // The next picture that looks at the flag starts again from fresh grids.
-    grids_stale = 1;
+    state_.grids_stale = true;
 }
 
 void TForm1::Vconst1Click() {
     raise(Toggle::RysujB4);
     press(Toggle::RysujB5);
-    if (guard_blocks()) return;
+    if (guard_blocks(state_)) return;
     raise_six();
-    scene_stage = 2;
+    state_.scene_stage = SceneStage::picture;
     if (!down(Toggle::RysujB5)) return;
-    tool_mode = 2;
-    if (grids_stale == 1) obl_rozklad_pot();
-    grids_stale = 0;
+    state_.tool_mode = ToolMode::equipotential;
+    compute_grids_if_stale();
+    state_.grids_stale = false;
 }
 
 void TForm1::equipotential_command() {
     if (!down(Toggle::RysujB5)) return;
-    if (!equipotential_at_pointer(board_)) return;
-    scene_stage = 2;
+    if (!equipotential_at_pointer(board_, state_.mouse_x, state_.mouse_y)) return;
+    state_.scene_stage = SceneStage::picture;
     screen_.board_changed();
-    drew({at_pointer("linia ekwipotencjalna przez")});
+    drew(at_pointer(words().equipotential_at));
 }
 
 void TForm1::field_line_family_command() {
     if (charge_count == 0) return;
     raise_all_eight();
-    if (grids_stale == 1) board_cleared();
+    if (guard_blocks(state_)) return;
+    // Stale grids: the lines start from the empty board with the charges, and the grids are
+    // brought up to date for the readout.
+    if (state_.grids_stale) {
+        redraw_charges();
+        compute_grids();
+    }
+    state_.grids_stale = false;
     linie_sil(board_);
-    grids_stale = 0;
     screen_.board_changed();
-    drew({"linie sił pola"});
+    drew(std::string(words().field_lines));
 }
 
 void TForm1::RysujB3Click() {
@@ -126,27 +130,28 @@ void TForm1::Liniesil1Click() {
 
 void TForm1::RysujB4Click() {
     raise(Toggle::RysujB5);
-    if (guard_blocks()) return;
+    if (guard_blocks(state_)) return;
     raise_six();
-    scene_stage = 2;
-    if (down(Toggle::RysujB4)) tool_mode = 3;
+    state_.scene_stage = SceneStage::picture;
+    if (down(Toggle::RysujB4)) state_.tool_mode = ToolMode::field_line;
 }
 
 void TForm1::Fr1Click() {
     raise(Toggle::RysujB5);
     press(Toggle::RysujB4);
-    if (guard_blocks()) return;
+    if (guard_blocks(state_)) return;
     raise_six();
-    scene_stage = 2;
-    tool_mode = 3;
+    state_.scene_stage = SceneStage::picture;
+    state_.tool_mode = ToolMode::field_line;
 }
 
 void TForm1::field_line_command() {
     if (!down(Toggle::RysujB4)) return;
-    rysuj_linie_sil(board_, board_x(mouse_x), board_y(mouse_y));
+    // Without charges there is no field, and the pass stays on its point: nothing is drawn.
+    if (charge_count == 0) return;
+    rysuj_linie_sil(board_, x_of_column(state_.mouse_x), y_of_row(state_.mouse_y));
     screen_.board_changed();
-    // Without charges there is no field, and the pass stays on its point.
-    if (charge_count > 0) drew({at_pointer("linia sił przez")});
+    drew(at_pointer(words().field_line_at));
 }
 
 void TForm1::Opisprogramu1Click() {

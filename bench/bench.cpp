@@ -2,7 +2,6 @@
 #include "desktop/desktop_window.h"
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "render/board.h"
 #include "render/colour_map.h"
 #include "render/equipotentials.h"
@@ -17,22 +16,19 @@ namespace {
 // The capacitor with one charge of each sign added between its plates.
 void place_fourteen() {
     Kondensator();
-    add_charge(board_column(0), board_row(40), 1);
-    add_charge(board_column(0), board_row(-40), -1);
+    add_charge(column_of_x(0), row_of_y(40), 1);
+    add_charge(column_of_x(0), row_of_y(-40), -1);
 }
 
 void place(const std::string& name) {
-    reset_interaction_state();
     if (name == "dipole") place_dipole();
     if (name == "capacitor") Kondensator();
     if (name == "14") place_fourteen();
-    scene_stage = 1;
 }
 
 void fresh_grids(const std::string& name) {
     place(name);
     obl_rozklad_pot();
-    grids_stale = 0;
 }
 
 void register_all() {
@@ -80,7 +76,7 @@ void register_all() {
             DesktopWindow form;
             place("14");
             for (auto _ : state) {
-                grids_stale = 1;
+                form.logic().state().grids_stale = true;
                 (form.logic().*handler)();
                 form.Image1->repaint();
             }

@@ -2,6 +2,7 @@
 
 #include "app/picture.h"
 #include "app/tform1.h"
+#include "app/words.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -64,10 +65,10 @@ std::optional<QString> save_board_png(const Canvas& board, std::string_view desc
 std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    const QStringList types{QStringLiteral("PNG 1x, 1 piksel na piksel planszy (*.png)"),
-                            QStringLiteral("PNG 2x, 2 x 2 piksele na piksel planszy (*.png)"),
-                            QStringLiteral("PNG 4x, 4 x 4 piksele na piksel planszy (*.png)")};
-    QFileDialog dialog(parent, QStringLiteral("Zapisz obraz"));
+    const Words& w = words();
+    const QStringList types{from_utf8(w.png_scale_1), from_utf8(w.png_scale_2),
+                            from_utf8(w.png_scale_4)};
+    QFileDialog dialog(parent, from_utf8(w.save_dialog_title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(types);
@@ -82,9 +83,9 @@ std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
 
 PictureCommands::PictureCommands(const TForm1& logic, QWidget* board, WindowPort& errors)
     : QObject(board), logic_(logic), errors_(errors) {
-    copy = new QAction(QStringLiteral("Kopiuj obraz"), this);
+    copy = new QAction(from_utf8(words().copy_picture), this);
     copy->setShortcut(QKeySequence::Copy);
-    save = new QAction(QStringLiteral("Zapisz obraz…"), this);
+    save = new QAction(from_utf8(words().save_picture), this);
     save->setShortcut(QKeySequence::Save);
     connect(copy, &QAction::triggered, this, [this] { copy_picture(); });
     connect(save, &QAction::triggered, this, [this] { save_picture(); });
@@ -103,7 +104,7 @@ void PictureCommands::save_picture() const {
     const std::optional<QString> failure =
         save_board_png(logic_.board(), logic_.picture_description(), target->scale, target->path);
     if (!failure) return;
-    const QString text = QStringLiteral("Nie udało się zapisać obrazu do pliku\n%1\n\n%2")
-                             .arg(QDir::toNativeSeparators(target->path), *failure);
-    errors_.show_error(text.toStdString());
+    errors_.show_error(
+        fill(words().save_failed,
+             {QDir::toNativeSeparators(target->path).toStdString(), failure->toStdString()}));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "model/ports.h"
-#include "render/canvas.h"
+#include "app/tform1.h"
 
 #include <QImage>
 #include <QObject>
@@ -12,7 +11,6 @@
 
 class QAction;
 class QWidget;
-class TForm1;
 
 // The board's pixels as an image that shares the canvas's memory: copy it to keep it.
 QImage board_image(const Canvas& board);

@@ -1,7 +1,6 @@
 #include "desktop/board_view.h"
 
 #include "desktop/board_picture.h"
-#include "model/charges.h"
 
 #include <QAccessibleWidget>
 #include <QImage>
@@ -28,7 +27,7 @@ BoardView::BoardView(const Canvas& board, QWidget* parent) : QWidget(parent), bo
         return true;
     }();
     (void)factory_installed;
-    setFixedSize(board_size, board_size);
+    setFixedSize(board.width(), board.height());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
@@ -38,14 +37,6 @@ void BoardView::show_cursor(QPoint pixel) {
     if (pixel == cursor_) return;
     cursor_ = pixel;
     if (hasFocus()) update();
-}
-
-QPoint BoardView::board_pixel(QPointF position) {
-    auto clamp = [](double v) {
-        if (!(v >= 0.0)) return 0; // also NaN
-        return static_cast<int>(std::min(std::floor(v), double(board_size - 1)));
-    };
-    return {clamp(position.x()), clamp(position.y())};
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
@@ -132,14 +123,12 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        // A held key clicks once, as a held mouse button does.
-        if (event->isAutoRepeat()) return;
         break;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
-    if (on_key) on_key(key, shift);
+    if (on_key) on_key(key, shift, event->isAutoRepeat());
 }
 
 void BoardView::focusInEvent(QFocusEvent* event) {
@@ -152,40 +141,39 @@ void BoardView::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
-void BoardView::report_move(QPointF position) {
-    if (on_move) {
-        const QPoint p = board_pixel(position);
-        on_move(p.x(), p.y());
+void BoardView::report(PointerPhase phase, const QMouseEvent& event) {
+    if (!on_pointer) return;
+    PointerEvent e;
+    e.x = event.position().x();
+    e.y = event.position().y();
+    e.button = event.button() == Qt::LeftButton    ? PointerButton::primary
+               : event.button() == Qt::RightButton ? PointerButton::secondary
+                                                   : PointerButton::middle;
+    switch (event.pointerType()) {
+    case QPointingDevice::PointerType::Finger:
+        e.kind = PointerKind::touch;
+        break;
+    case QPointingDevice::PointerType::Pen:
+    case QPointingDevice::PointerType::Eraser:
+        e.kind = PointerKind::pen;
+        break;
+    default:
+        e.kind = PointerKind::mouse;
     }
+    e.time_ms = static_cast<double>(event.timestamp());
+    on_pointer(phase, e);
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event) {
-    report_move(event->position());
+    report(PointerPhase::moved, *event);
 }
 
+// A second press in quick succession arrives as a double click; the window logic tells the
+// pairs apart itself, so it is a press like any other.
 void BoardView::mousePressEvent(QMouseEvent* event) {
-    // Only the left button works the board, even when another is pressed during its click; the
-    // right one opens the context menu.
-    if (event->button() != Qt::LeftButton) return;
-    // A click lands where it was pressed, even when no move preceded it (touch, tablets).
-    report_move(event->position());
-    pressed_ = true;
+    report(PointerPhase::pressed, *event);
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    const bool was_pressed = pressed_;
-    pressed_ = false;
-    // Over the board by the same pixels as the moves: position 400.7 is on pixel 400, not off it.
-    const QPointF at = event->position();
-    const bool over = at.x() >= 0.0 && at.x() < width() && at.y() >= 0.0 && at.y() < height();
-    if (was_pressed && over && on_click) on_click();
-}
-
-void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    // The first press and release of a double click were one click already; the second press
-    // arrives as this event, and its release must not make a second one.
-    report_move(event->position());
-    pressed_ = false;
+    report(PointerPhase::released, *event);
 }

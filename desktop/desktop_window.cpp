@@ -1,14 +1,13 @@
 #include "desktop/desktop_window.h"
 
-#include "app/accessible_names.h"
+#include "app/form.h"
+#include "app/glyphs.h"
+#include "app/words.h"
 #include "desktop/board_picture.h"
 #include "desktop/board_view.h"
 #include "desktop/fonts.h"
 #include "desktop/glyph_icon.h"
 #include "desktop/help_dialogs.h"
-#include "model/charges.h"
-#include "model/field.h"
-#include "render/board.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -25,27 +24,20 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleHints>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int client_width = 632;
-constexpr int client_height = 434;
+QString from_utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-QImage glyph_image(const Canvas& glyph) {
-    QImage image(glyph.width(), glyph.height(), QImage::Format_ARGB32);
-    // The bottom-left pixel's colour is see-through, so the glyph sits on the button's face.
-    const Rgb key = glyph.pixel(0, glyph.height() - 1);
-    for (int y = 0; y < glyph.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < glyph.width(); ++x) {
-            const Rgb c = glyph.pixel(x, y);
-            line[x] = c == key ? 0u : c;
-        }
-    }
-    return image;
+QFont control_font(ControlFont font) {
+    return pixel_font(font == ControlFont::panel ? FontRole::sans : FontRole::dialog,
+                      form_font_pixels);
 }
 
 // A group box whose caption is set into the top edge of its frame, as the panel is laid out for.
@@ -73,15 +65,21 @@ class PanelGroup final : public QGroupBox {
 } // namespace
 
 DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Ardenika"));
+    const FormControl& form = form_controls().front();
+    setWindowTitle(from_utf8(form.caption));
     // Fixed size: it can be minimised but neither resized nor maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(pixel_font(FontRole::dialog, 11));
+    setFont(control_font(form.font));
     logic_ = std::make_unique<TForm1>(*this);
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    logic_->set_double_click_rule({static_cast<double>(hints->mouseDoubleClickInterval()),
+                                   static_cast<double>(hints->mouseDoubleClickDistance()),
+                                   static_cast<double>(hints->touchDoubleTapDistance())});
     build_layout();
     build_menu();
+    bind_members();
     connect_handlers();
     picture_commands = new PictureCommands(*logic_, Image1, *this);
     // The menu bar's height is known only now: the whole window takes one size, and a window
@@ -91,131 +89,156 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     show();
     // Shown, the window knows its frame, which may move the centre by a pixel or two.
     centre_on_screen();
-    button_face = palette().color(QPalette::Button).rgb();
     apply_glyphs();
     mirror();
     Image1->update();
+    qApp->installEventFilter(this);
 }
 
-DesktopWindow::~DesktopWindow() = default;
+DesktopWindow::~DesktopWindow() {
+    qApp->removeEventFilter(this);
+}
 
 void DesktopWindow::build_layout() {
-    auto* client = new QWidget(this);
-    client->setFixedSize(client_width, client_height);
-    QPalette face = client->palette();
-    face.setColor(QPalette::Window, face.color(QPalette::Button));
-    client->setPalette(face);
-    client->setAutoFillBackground(true);
-    setCentralWidget(client);
-
-    const QFont arial = pixel_font(FontRole::sans, 11);
-    auto group = [&](const QString& title, int x, int y, int w, int h) {
-        auto* box = new PanelGroup(title, client);
-        box->setGeometry(x, y, w, h);
-        box->setFont(arial);
-        box->setAccessibleName(title.trimmed());
-        return box;
-    };
-    auto label = [](QGroupBox* parent, const QString& text, int x, int y) {
-        auto* l = new QLabel(text, parent);
-        l->move(x, y);
-        l->setMinimumWidth(145);
-        l->adjustSize();
-        return l;
-    };
-    auto tool = [](QGroupBox* parent, int x, int y, int w, int h, const QString& hint) {
-        auto* b = new QToolButton(parent);
-        b->setGeometry(x, y, w, h);
-        b->setCheckable(true);
-        b->setAutoRaise(false);
-        b->setToolTip(hint);
-        b->setIconSize(QSize(w - 4, h - 4));
-        return b;
-    };
-    auto button = [](QWidget* parent, const QString& caption, int x, int y, int w, int h,
-                     const QString& hint) {
-        auto* b = new QPushButton(caption, parent);
-        b->setGeometry(x, y, w, h);
-        b->setToolTip(hint);
-        b->setAutoDefault(false);
-        return b;
-    };
-
-    Image1 = new BoardView(logic_->board(), client);
-    Image1->move(204, 0);
-
-    GroupBox1 = group(QStringLiteral(" Parametry "), 8, 8, 161, 98);
-    Label1 = label(GroupBox1, QStringLiteral("X = 0"), 8, 16);
-    Label2 = label(GroupBox1, QStringLiteral("Y = 0"), 8, 28);
-    Label3 = label(GroupBox1, QStringLiteral("V[0,0]  = 0"), 8, 45);
-    Label4 = label(GroupBox1, QStringLiteral("Ex[0,0] = 0"), 8, 64);
-    Label5 = label(GroupBox1, QStringLiteral("Ey[0,0] = 0"), 8, 78);
-
-    GroupBox2 = group(QStringLiteral(" Zaawansowanie obliczeń "), 8, 120, 161, 40);
-    ProgressBar1 = new QProgressBar(GroupBox2);
-    ProgressBar1->setGeometry(8, 16, 145, 18);
-    ProgressBar1->setRange(0, 10000);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    // The bar has no caption of its own; a screen reader names it after its group.
-    ProgressBar1->setAccessibleName(GroupBox2->accessibleName());
-
-    GroupBox3 = group(QStringLiteral("Ładunki - Dodaj/Usuń"), 8, 168, 161, 113);
-    SpeedB1 = tool(GroupBox3, 8, 18, 27, 27, QStringLiteral("Dodaj "));
-    SpeedB2 = tool(GroupBox3, 8, 48, 27, 27, QStringLiteral("Dodaj "));
-    SpeedB4 = tool(GroupBox3, 41, 19, 52, 52, QStringLiteral("Umieść kwadrupol"));
-    SpeedB5 = tool(GroupBox3, 41, 78, 52, 27, QStringLiteral("Umieść dipol"));
-    SpeedB3 = tool(GroupBox3, 100, 19, 52, 52, QStringLiteral("Umieść"));
-    SpeedB6 = tool(GroupBox3, 112, 80, 27, 27, QStringLiteral("Usuń ładunek"));
-
-    GroupBox4 = group(QStringLiteral("Rozkład potencjału"), 8, 288, 161, 57);
-    RysujB1 = button(GroupBox4, QStringLiteral("V(r)"), 8, 20, 46, 25,
-                     QStringLiteral("Rozklad potencjalu"));
-    RysujB2 = button(GroupBox4, QStringLiteral("Auto"), 58, 20, 46, 25,
-                     QStringLiteral("L. ekwipotencjalne - AUTO"));
-    RysujB5 = button(GroupBox4, QStringLiteral("V=const"), 108, 20, 46, 25,
-                     QStringLiteral("Linie ekwipotencjalne"));
-    RysujB5->setCheckable(true);
-
-    GroupBox6 = group(QStringLiteral("Linie sił pola"), 8, 352, 105, 49);
-    RysujB3 = button(GroupBox6, QStringLiteral("Auto"), 10, 16, 37, 25,
-                     QStringLiteral("Linie sił - AUTO"));
-    RysujB4 =
-        button(GroupBox6, QStringLiteral("F(r)"), 56, 16, 37, 25, QStringLiteral("Linie sił"));
-    RysujB4->setCheckable(true);
-
-    Button1 = button(client, QStringLiteral("Czyść"), 127, 368, 50, 33, QString());
-    Button1->setFont(arial);
-
-    // Named for screen readers and walked with Tab down the panel, then the board on its right:
-    // from the first tool it is one Shift+Tab away, from F(r) two Tabs.
-    QWidget* const named[] = {SpeedB1, SpeedB2, SpeedB4, SpeedB5, SpeedB3, SpeedB6, RysujB1,
-                              RysujB2, RysujB5, RysujB3, RysujB4, Button1, Image1};
-    static_assert(std::size(named) == std::size(accessible_names));
-    for (std::size_t i = 0; i < std::size(named); ++i) {
-        const std::string_view name = accessible_names[i].name;
-        named[i]->setAccessibleName(
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-        if (i > 0) setTabOrder(named[i - 1], named[i]);
+    // Every control from the form's table, each in its parent at its place, named by its form
+    // name; those a user reaches with Tab in the table's order.
+    QWidget* previous_stop = nullptr;
+    for (const FormControl& c : form_controls()) {
+        const QString caption = from_utf8(c.caption);
+        QWidget* parent = c.parent.empty() ? nullptr : qobject_cast<QWidget*>(control(c.parent));
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case FormControlKind::window: {
+            auto* client = new QWidget(this);
+            client->setFixedSize(c.width, c.height);
+            QPalette face = client->palette();
+            face.setColor(QPalette::Window, face.color(QPalette::Button));
+            client->setPalette(face);
+            client->setAutoFillBackground(true);
+            setCentralWidget(client);
+            controls_.emplace(std::string(c.name), client);
+            continue;
+        }
+        case FormControlKind::group_box:
+            w = new PanelGroup(caption, parent);
+            w->setAccessibleName(caption.trimmed());
+            break;
+        case FormControlKind::label: {
+            auto* l = new QLabel(caption, parent);
+            l->move(c.left, c.top);
+            l->setMinimumWidth(c.width);
+            w = l;
+            break;
+        }
+        case FormControlKind::progress_bar: {
+            auto* bar = new QProgressBar(parent);
+            bar->setRange(0, progress_start_max);
+            bar->setValue(0);
+            bar->setTextVisible(false);
+            w = bar;
+            break;
+        }
+        case FormControlKind::tool_button: {
+            auto* b = new QToolButton(parent);
+            b->setCheckable(true);
+            b->setAutoRaise(false);
+            b->setIconSize(QSize(c.width - 4, c.height - 4));
+            w = b;
+            break;
+        }
+        case FormControlKind::push_button:
+        case FormControlKind::toggle_button: {
+            auto* b = new QPushButton(caption, parent);
+            b->setAutoDefault(false);
+            b->setCheckable(c.kind == FormControlKind::toggle_button);
+            w = b;
+            break;
+        }
+        case FormControlKind::board:
+            w = new BoardView(logic_->board(), parent);
+            break;
+        }
+        w->setObjectName(from_utf8(c.name));
+        w->setFont(control_font(c.font));
+        if (c.kind == FormControlKind::label)
+            w->adjustSize();
+        else if (c.kind == FormControlKind::board)
+            w->move(c.left, c.top);
+        else
+            w->setGeometry(c.left, c.top, c.width, c.height);
+        if (!c.hint.empty()) w->setToolTip(from_utf8(c.hint));
+        if (!c.accessible_name.empty()) w->setAccessibleName(from_utf8(c.accessible_name));
+        if (w->focusPolicy() & Qt::TabFocus) {
+            if (previous_stop) setTabOrder(previous_stop, w);
+            previous_stop = w;
+        }
+        controls_.emplace(std::string(c.name), w);
     }
-    // The window opens with the focus on the first tool, not on the board, which would show
-    // its cursor to someone who came with the mouse.
-    SpeedB1->setFocus();
 }
 
 void DesktopWindow::build_menu() {
-    QMenuBar* MainMenu1 = menuBar();
-    Pole1 = MainMenu1->addMenu(QStringLiteral("Potencjal"));
-    Rozklad = Pole1->addAction(QStringLiteral("Rozklad V(r)"));
-    Linieekwipotencjale1 = Pole1->addAction(QStringLiteral("Auto"));
-    Vconst1 = Pole1->addAction(QStringLiteral("V=const"));
-    Pole = MainMenu1->addMenu(QStringLiteral("Pole"));
-    Liniesil1 = Pole->addAction(QStringLiteral("Auto"));
-    Fr1 = Pole->addAction(QStringLiteral("F(r)"));
-    Koniec1 = MainMenu1->addAction(QStringLiteral("&Koniec"));
-    Pomoc1 = MainMenu1->addMenu(QStringLiteral("Pomoc"));
-    Opisprogramu1 = Pomoc1->addAction(QStringLiteral("Opis programu"));
-    Oprogramie1 = Pomoc1->addAction(QStringLiteral("O programie"));
+    for (const MenuItem& item : menu_items()) {
+        const QString caption = from_utf8(item.caption);
+        QObject* made = nullptr;
+        if (item.submenu) {
+            made = menuBar()->addMenu(caption);
+        } else if (item.parent.empty()) {
+            made = menuBar()->addAction(caption);
+        } else {
+            made = static_cast<QMenu*>(control(item.parent))->addAction(caption);
+        }
+        made->setObjectName(from_utf8(item.name));
+        controls_.emplace(std::string(item.name), made);
+    }
+}
+
+QObject* DesktopWindow::control(std::string_view name) const {
+    const auto at = controls_.find(name);
+    return at == controls_.end() ? nullptr : at->second;
+}
+
+void DesktopWindow::bind_members() {
+    auto find = [this]<class T>(T*& member, const char* name) {
+        member = qobject_cast<T*>(control(name));
+    };
+    find(GroupBox1, "GroupBox1");
+    find(Label1, "Label1");
+    find(Label2, "Label2");
+    find(Label3, "Label3");
+    find(Label4, "Label4");
+    find(Label5, "Label5");
+    find(GroupBox2, "GroupBox2");
+    find(ProgressBar1, "ProgressBar1");
+    find(GroupBox3, "GroupBox3");
+    find(SpeedB1, "SpeedB1");
+    find(SpeedB2, "SpeedB2");
+    find(SpeedB3, "SpeedB3");
+    find(SpeedB4, "SpeedB4");
+    find(SpeedB5, "SpeedB5");
+    find(SpeedB6, "SpeedB6");
+    find(GroupBox4, "GroupBox4");
+    find(RysujB1, "RysujB1");
+    find(RysujB2, "RysujB2");
+    find(RysujB5, "RysujB5");
+    find(GroupBox6, "GroupBox6");
+    find(RysujB3, "RysujB3");
+    find(RysujB4, "RysujB4");
+    find(Button1, "Button1");
+    find(Pole1, "Pole1");
+    find(Rozklad, "Rozklad");
+    find(Linieekwipotencjale1, "Linieekwipotencjale1");
+    find(Vconst1, "Vconst1");
+    find(Pole, "Pole");
+    find(Liniesil1, "Liniesil1");
+    find(Fr1, "Fr1");
+    find(Koniec1, "Koniec1");
+    find(Pomoc1, "Pomoc1");
+    find(Opisprogramu1, "Opisprogramu1");
+    find(Oprogramie1, "Oprogramie1");
+    Image1 = static_cast<BoardView*>(control("Image1"));
+    // The window opens with the focus on the first tool, not on the board, which would show
+    // its cursor to someone who came with the mouse.
+    SpeedB1->setFocus();
 }
 
 void DesktopWindow::centre_on_screen() {
@@ -227,51 +250,52 @@ void DesktopWindow::centre_on_screen() {
 }
 
 std::array<QAbstractButton*, toggle_count> DesktopWindow::toggles() const {
-    return {SpeedB1, SpeedB2, SpeedB3, SpeedB4, SpeedB5, SpeedB6, RysujB4, RysujB5};
+    std::array<QAbstractButton*, toggle_count> buttons{};
+    for (int i = 0; i < toggle_count; ++i)
+        buttons[static_cast<std::size_t>(i)] =
+            qobject_cast<QAbstractButton*>(control(toggle_names[i]));
+    return buttons;
 }
 
 void DesktopWindow::connect_handlers() {
     // Every control goes to the logic by its form name; the window then shows what the logic
     // made of it.
-    auto forward = [this](const char* name) {
-        return [this, name] {
+    for (const auto& [name, object] : controls_) {
+        auto forward = [this, name = name] {
             logic_->click(name);
             mirror();
         };
-    };
-    const std::pair<QAbstractButton*, const char*> buttons[] = {
-        {SpeedB1, "SpeedB1"}, {SpeedB2, "SpeedB2"}, {SpeedB3, "SpeedB3"}, {SpeedB4, "SpeedB4"},
-        {SpeedB5, "SpeedB5"}, {SpeedB6, "SpeedB6"}, {RysujB1, "RysujB1"}, {RysujB2, "RysujB2"},
-        {RysujB3, "RysujB3"}, {RysujB4, "RysujB4"}, {RysujB5, "RysujB5"}, {Button1, "Button1"}};
-    for (const auto& [button, name] : buttons) {
-        button->setObjectName(QLatin1String(name));
-        connect(button, &QAbstractButton::clicked, this, forward(name));
+        if (auto* button = qobject_cast<QAbstractButton*>(object))
+            connect(button, &QAbstractButton::clicked, this, forward);
+        else if (auto* item = qobject_cast<QAction*>(object))
+            connect(item, &QAction::triggered, this, forward);
     }
-    const std::pair<QAction*, const char*> items[] = {
-        {Rozklad, "Rozklad"},
-        {Linieekwipotencjale1, "Linieekwipotencjale1"},
-        {Vconst1, "Vconst1"},
-        {Liniesil1, "Liniesil1"},
-        {Fr1, "Fr1"},
-        {Koniec1, "Koniec1"},
-        {Opisprogramu1, "Opisprogramu1"},
-        {Oprogramie1, "Oprogramie1"}};
-    for (const auto& [item, name] : items) {
-        item->setObjectName(QLatin1String(name));
-        connect(item, &QAction::triggered, this, forward(name));
-    }
-    Image1->on_move = [this](int column, int row) {
-        logic_->Image1MouseMove(column, row);
+    Image1->on_pointer = [this](BoardView::PointerPhase phase, const PointerEvent& e) {
+        switch (phase) {
+        case BoardView::PointerPhase::pressed:
+            logic_->pointer_pressed(e);
+            break;
+        case BoardView::PointerPhase::moved:
+            logic_->pointer_moved(e);
+            break;
+        case BoardView::PointerPhase::released:
+            logic_->pointer_released(e);
+            break;
+        }
         mirror();
     };
-    Image1->on_click = [this] {
-        logic_->Image1Click();
+    Image1->on_key = [this](BoardKey key, bool shift, bool repeat) {
+        logic_->board_key(key, shift, repeat);
         mirror();
     };
-    Image1->on_key = [this](BoardKey key, bool shift) {
-        logic_->board_key(key, shift);
-        mirror();
-    };
+}
+
+bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::TouchBegin) && watched != Image1 &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+        logic_->pressed_elsewhere();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void DesktopWindow::mirror() {
@@ -286,7 +310,7 @@ void DesktopWindow::mirror() {
         labels[i]->setText(text);
         labels[i]->adjustSize();
     }
-    Image1->setToolTip(logic_->board_tooltip() ? QStringLiteral("Kliknij") : QString());
+    Image1->setToolTip(logic_->board_tooltip() ? from_utf8(words().board_hint) : QString());
     Image1->show_cursor(QPoint(logic_->cursor()[0], logic_->cursor()[1]));
 }
 
@@ -304,11 +328,13 @@ void DesktopWindow::keyPressEvent(QKeyEvent* event) {
 
 void DesktopWindow::apply_glyphs() {
     const auto buttons = toggles();
-    build_glyphs([&buttons](GlyphButton which, const Canvas& glyph) {
-        QAbstractButton* button = buttons[static_cast<std::size_t>(glyph_button(which))];
-        button->setIcon(crisp_glyph_icon(glyph_image(glyph)));
-        button->setIconSize(QSize(glyph.width(), glyph.height()));
-    });
+    for (const GlyphImage& glyph : glyph_images(palette().color(QPalette::Button).rgb())) {
+        QAbstractButton* button = buttons[static_cast<std::size_t>(glyph.button)];
+        const QImage image(reinterpret_cast<const uchar*>(glyph.argb.data()), glyph.width,
+                           glyph.height, glyph.width * 4, QImage::Format_ARGB32);
+        button->setIcon(crisp_glyph_icon(image.copy()));
+        button->setIconSize(QSize(glyph.width, glyph.height));
+    }
 }
 
 void DesktopWindow::board_changed() {

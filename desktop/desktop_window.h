@@ -6,7 +6,9 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
+#include <map>
 #include <memory>
+#include <string>
 
 class BoardView;
 class PictureCommands;
@@ -71,6 +73,8 @@ class DesktopWindow : public QMainWindow, public Screen {
 
     // The eight toggle buttons in the order of Toggle.
     std::array<QAbstractButton*, toggle_count> toggles() const;
+    // The control or menu item of this form name, or nullptr.
+    QObject* control(std::string_view name) const;
 
     // Screen: the error box, the progress bar, the board, the dialogs and the end.
     void show_error(std::string_view text) override;
@@ -85,10 +89,13 @@ class DesktopWindow : public QMainWindow, public Screen {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A press anywhere off the board ends a double click's pair.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void build_layout();
     void build_menu();
+    void bind_members();
     void connect_handlers();
     void apply_glyphs();
     void centre_on_screen();
@@ -97,6 +104,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     void repaint_progress_when_due();
 
     std::unique_ptr<TForm1> logic_;
+    std::map<std::string, QObject*, std::less<>> controls_;
     QElapsedTimer progress_clock_;
     qint64 progress_painted_at_ = 0;
 };

@@ -1,27 +1,15 @@
 #include "desktop/fonts.h"
 
-QStringList font_families(FontRole role) {
-    switch (role) {
-    case FontRole::dialog:
-        return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    case FontRole::sans:
-        return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                QStringLiteral("DejaVu Sans")};
-    case FontRole::serif:
-        return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                QStringLiteral("DejaVu Serif")};
-    case FontRole::heavy:
-        // A single heavy face; asked for bold, a fallback family gives its bold face.
-        return {QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"),
-                QStringLiteral("DejaVu Sans")};
-    }
-    return {};
+QStringList font_families_of(FontRole role) {
+    QStringList faces;
+    for (std::string_view face : font_families(role))
+        faces << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    return faces;
 }
 
 QFont pixel_font(FontRole role, int pixels, int weight) {
     QFont font;
-    font.setFamilies(font_families(role));
+    font.setFamilies(font_families_of(role));
     font.setStyleHint(role == FontRole::serif ? QFont::Serif : QFont::SansSerif);
     font.setPixelSize(pixels);
     font.setWeight(static_cast<QFont::Weight>(weight));

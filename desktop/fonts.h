@@ -5,9 +5,8 @@
 #include <QFont>
 #include <QStringList>
 
-// The program's faces, tried in order: the face it was laid out for first, then its metric twin,
-// then a plain face of the same kind, so the window and the dialogs resolve the same fonts.
-QStringList font_families(FontRole role);
+// The program's faces of a role, in the order they are tried.
+QStringList font_families_of(FontRole role);
 
 // A font of a role at a character height in pixels.
 QFont pixel_font(FontRole role, int pixels, int weight = QFont::Normal);

@@ -1,3 +1,4 @@
+#include "app/words.h"
 #include "desktop/desktop_window.h"
 #include "desktop/polish_qt.h"
 
@@ -11,11 +12,12 @@ namespace {
 // The command as it was started, for the hint that runs it again under a virtual display.
 std::string started_as;
 
+void say(const std::string& line) {
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 void print_no_display_help() {
-    std::fprintf(stderr,
-                 "Uruchom go w sesji graficznej albo bez niej, na wirtualnym ekranie:\n"
-                 "xvfb-run -a %s\n",
-                 started_as.c_str());
+    say(fill(words().run_virtually, {started_as}));
 }
 
 // Qt aborts with a raw message when no display can be reached; say plainly what to do instead.
@@ -34,8 +36,7 @@ void explain_fatal_start(QtMsgType type, const QMessageLogContext& context, cons
     if (type == QtFatalMsg && (text.contains(QLatin1String("display")) ||
                                text.contains(QLatin1String("platform plugin")))) {
         const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "Ardenika nie może otworzyć ekranu graficznego %s.\n",
-                     display ? display : "");
+        say(fill(words().display_unreachable, {display ? display : ""}));
         print_no_display_help();
         std::_Exit(1);
     }
@@ -47,8 +48,7 @@ void explain_fatal_start(QtMsgType type, const QMessageLogContext& context, cons
 int main(int argc, char** argv) {
     started_as = argc > 0 && argv[0] && *argv[0] ? argv[0] : "ardenika";
     if (!display_named()) {
-        std::fprintf(stderr, "Ardenika potrzebuje ekranu graficznego, a żadnego nie znaleziono "
-                             "(DISPLAY i WAYLAND_DISPLAY nie są ustawione).\n");
+        say(std::string(words().no_display));
         print_no_display_help();
         return 1;
     }

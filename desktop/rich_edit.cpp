@@ -1,7 +1,5 @@
 #include "desktop/rich_edit.h"
 
-#include "model/rounding.h"
-
 #include <QFontMetricsF>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -15,7 +13,8 @@ RichEdit::RichEdit(QWidget* parent) : QTextEdit(parent) {
 int RichEdit::base_height() const {
     const QFont& base = font();
     if (base.pixelSize() > 0) return twentieths_from_pixels(base.pixelSize());
-    return round_half_even(base.pointSizeF() * 20.0);
+    // Only a font given in points gets here; the default rounding takes a half to even.
+    return static_cast<int>(std::nearbyint(base.pointSizeF() * 20.0));
 }
 
 CharMetrics RichEdit::caret_metrics() const {
@@ -37,7 +36,7 @@ void RichEdit::set_text_attributes(const QColor& colour, int style) {
     mergeCurrentCharFormat(change);
 }
 
-void RichEdit::append_text(const QString& text) {
+void RichEdit::insert_text(const QString& text) {
     QTextCursor caret = textCursor();
     caret.insertText(text, currentCharFormat());
     setTextCursor(caret);

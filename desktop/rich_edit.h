@@ -28,7 +28,7 @@ class RichEdit : public QTextEdit {
     // Colour and style (bits of TextStyle) for the text that follows.
     void set_text_attributes(const QColor& colour, int style);
     // Inserts the text at the caret with the attributes in effect; the caret moves past it.
-    void append_text(const QString& text);
+    void insert_text(const QString& text);
     // Shrinks to a subscript or superscript, or grows back to normal, for the text that follows.
     void set_script_offset(ScriptMode mode);
     // Starts a new paragraph at the end holding the text; the caret ends behind it.

@@ -4,19 +4,9 @@
 #include "desktop/rich_edit.h"
 #include "dialogs/dialog_content.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 Tform3::Tform3(QWidget* owner) : QDialog(owner) {
     build_dialog(this, description_dialog());
-    Image2 = findChild<QLabel*>(QStringLiteral("Image2"));
-    Label3 = findChild<QLabel*>(QStringLiteral("Label3"));
-    Label4 = findChild<QLabel*>(QStringLiteral("Label4"));
-    Bevel1 = findChild<BottomLineBevel*>(QStringLiteral("Bevel1"));
-    StaticText1 = findChild<QLabel*>(QStringLiteral("StaticText1"));
-    StaticText8 = findChild<QLabel*>(QStringLiteral("StaticText8"));
     RichEdit1 = findChild<RichEdit*>(QStringLiteral("RichEdit1"));
-    OKButton = findChild<QPushButton*>(QStringLiteral("OKButton"));
     FormCreate();
 }
 
@@ -32,7 +22,7 @@ void Tform3::FormCreate() {
         if (run.starts_paragraph)
             RichEdit1->add_paragraph(qt_text(run.text));
         else
-            RichEdit1->append_text(qt_text(run.text));
+            RichEdit1->insert_text(qt_text(run.text));
         if (styled) RichEdit1->set_text_attributes(plain_colour, 0);
         if (scripted) RichEdit1->set_script_offset(ScriptMode::normal);
     }

@@ -2,9 +2,6 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-class BottomLineBevel;
 class RichEdit;
 
 // "Opis programu": a formatted description of the electric field and of how to use the program.
@@ -19,12 +16,5 @@ class Tform3 : public QDialog {
     // Fills RichEdit1 with the description, run by run.
     void FormCreate();
 
-    QLabel* Image2;
-    QLabel* Label3;
-    QLabel* Label4;
-    BottomLineBevel* Bevel1;
-    QLabel* StaticText1;
-    QLabel* StaticText8;
     RichEdit* RichEdit1;
-    QPushButton* OKButton;
 };

@@ -217,3 +217,24 @@ const std::vector<DescriptionRun>& description_runs() {
     };
     return runs;
 }
+
+std::span<const std::string_view> font_families(FontRole role) {
+    static constexpr std::string_view dialog[] = {"MS Sans Serif", "Microsoft Sans Serif",
+                                                  "Liberation Sans", "DejaVu Sans"};
+    static constexpr std::string_view sans[] = {"Arial", "Liberation Sans", "DejaVu Sans"};
+    static constexpr std::string_view serif[] = {"Times New Roman", "Liberation Serif",
+                                                 "DejaVu Serif"};
+    // A single heavy face; asked for bold, a fallback family gives its bold face.
+    static constexpr std::string_view heavy[] = {"Arial Black", "Liberation Sans", "DejaVu Sans"};
+    switch (role) {
+    case FontRole::dialog:
+        return dialog;
+    case FontRole::sans:
+        return sans;
+    case FontRole::serif:
+        return serif;
+    case FontRole::heavy:
+        return heavy;
+    }
+    return {};
+}

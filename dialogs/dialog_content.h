@@ -3,6 +3,7 @@
 #include "dialogs/script_metrics.h"
 
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,10 @@ enum class FontRole {
     serif,  // Times New Roman
     heavy,  // Arial Black
 };
+
+// The faces of a role, tried in order: the face it was laid out for first, then its metric
+// twin, then a plain face of the same kind, so every screen resolves the same fonts.
+std::span<const std::string_view> font_families(FontRole role);
 
 // Weights on the common 100..900 scale.
 inline constexpr int weight_normal = 400;

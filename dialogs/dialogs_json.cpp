@@ -121,6 +121,16 @@ std::string help_dialogs_json() {
         if (i > 0) json.raw(",");
         json.run(runs[i]);
     }
-    json.raw(R"(]},"about":)").dialog(about_dialog()).raw("}}");
+    json.raw(R"(]},"about":)").dialog(about_dialog()).raw("}");
+    // Each role's faces in order, for the page's font stacks.
+    json.raw(R"(,"families":{)");
+    for (int role = 0; role < 4; ++role) {
+        const auto r = static_cast<FontRole>(role);
+        json.raw(role > 0 ? "," : "").string(role_name(r)).raw(":[");
+        const auto faces = font_families(r);
+        for (std::size_t i = 0; i < faces.size(); ++i) json.raw(i > 0 ? "," : "").string(faces[i]);
+        json.raw("]");
+    }
+    json.raw("}}");
     return json.text();
 }

@@ -1,7 +1,6 @@
 #include "model/charges.h"
 
 #include "model/ports.h"
-#include "model/state.h"
 
 #include <initializer_list>
 
@@ -13,18 +12,18 @@ void clear_charges() {
 bool add_charge(int column, int row, int sign) {
     if (!on_board(column, row)) return false;
     if (charge_count >= max_charges) {
-        window_port().show_error("Maksymalnie 14 ładunków!");
+        window_port().charge_table_full();
         return false;
     }
     ++charge_count;
-    charges[static_cast<std::size_t>(charge_count)] = {board_x(column), board_y(row), sign};
+    charges[static_cast<std::size_t>(charge_count)] = {x_of_column(column), y_of_row(row), sign};
     return true;
 }
 
 bool remove_charges_near(int column, int row) {
     if (!on_board(column, row)) return false;
-    const long long px = board_x(column);
-    const long long py = board_y(row);
+    const long long px = x_of_column(column);
+    const long long py = y_of_row(row);
     int kept = 0;
     // Slot kept never passes the slot being read, and c is a copy.
     for (const Charge c : stored_charges()) {
@@ -53,8 +52,8 @@ void place_dipole() {
     place({{80, 0, 1}, {-80, 0, -1}});
 }
 
-void Kwadrupol() {
-    place({{80, 80, 1}, {-80, -80, 1}, {80, -80, tool_mode}, {-80, 80, tool_mode}});
+void Kwadrupol(int second_pair_sign) {
+    place({{80, 80, 1}, {-80, -80, 1}, {80, -80, second_pair_sign}, {-80, 80, second_pair_sign}});
 }
 
 void Kondensator() {

@@ -27,16 +27,18 @@ inline std::span<const Charge> stored_charges() {
     return {charges.data() + 1, static_cast<std::size_t>(std::clamp(charge_count, 0, max_charges))};
 }
 
-constexpr int board_x(int column) {
+// Pixel columns and rows (0..400 from the top-left) against board coordinates (-200..200, origin
+// at the centre pixel, y upwards).
+constexpr int x_of_column(int column) {
     return column - board_centre;
 }
-constexpr int board_y(int row) {
+constexpr int y_of_row(int row) {
     return board_centre - row;
 }
-constexpr int board_column(int x) {
+constexpr int column_of_x(int x) {
     return x + board_centre;
 }
-constexpr int board_row(int y) {
+constexpr int row_of_y(int y) {
     return board_centre - y;
 }
 constexpr bool on_board(int column, int row) {
@@ -44,12 +46,13 @@ constexpr bool on_board(int column, int row) {
 }
 
 void clear_charges();
-// Appends a charge at the board point of the pixel; refuses with the error box when full.
-// A pixel off the board is refused silently, as by every operation here.
+// Appends a charge at the board point of the pixel; refuses, asking the window port to say that
+// the table is full, when 14 are stored. A pixel off the board is refused silently, as by every
+// operation here.
 bool add_charge(int column, int row, int sign);
 // Drops every charge within 10 units of the pixel's board point, keeping the others in order.
 bool remove_charges_near(int column, int row);
 void place_dipole();
-// Slots 3 and 4 take the sign in tool_mode.
-void Kwadrupol();
+// Slots 3 and 4 take the sign given: the window passes its tool mode.
+void Kwadrupol(int second_pair_sign);
 void Kondensator();

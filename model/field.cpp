@@ -1,8 +1,8 @@
 #include "model/field.h"
 
 #include "model/ports.h"
-#include "model/state.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -113,7 +113,7 @@ void fill_column_from_tables(const TermTables& t, int column) {
         Ex[j] = 0.0;
         Ey[j] = 0.0;
     }
-    const int q = board_x(column);
+    const int q = x_of_column(column);
     for (const Charge& c : stored_charges()) {
         const int dx = q - c.x;
         const int adx = magnitude(dx);
@@ -130,9 +130,9 @@ void fill_column_from_tables(const TermTables& t, int column) {
 }
 
 void fill_column_directly(int column) {
-    const int q = board_x(column);
+    const int q = x_of_column(column);
     for (int row = 0; row < board_size; ++row) {
-        const int w = board_y(row);
+        const int w = y_of_row(row);
         grid_V[column][row] = potencjal(q, w);
         grid_Ex[column][row] = skladowaEx(q, w);
         grid_Ey[column][row] = skladowaEy(q, w);
@@ -187,9 +187,8 @@ double field_term(int adx, int ady) {
     return term_tables().ex[adx][static_cast<std::size_t>(max_offset - ady)];
 }
 
-void obl_rozklad_pot() {
-    if (charge_count == 0) return;
-    scene_stage = 2;
+bool obl_rozklad_pot() {
+    if (charge_count == 0) return false;
     WindowPort& bar = window_port();
     bar.progress_set_position(0);
     bar.progress_set_max(400);
@@ -204,14 +203,22 @@ void obl_rozklad_pot() {
     }
     minV_maxV();
     bar.progress_set_position(0);
+    return true;
+}
+
+void clear_grids() {
+    for (auto* grid : {&grid_V, &grid_Ex, &grid_Ey})
+        for (auto& column : *grid) std::fill(std::begin(column), std::end(column), 0.0);
+    minV = 0.0;
+    maxV = 0.0;
 }
 
 void minV_maxV() {
     minV = grid_V[0][0];
     maxV = grid_V[0][0];
     for (const Charge& c : stored_charges()) {
-        const int pc = board_column(c.x);
-        const int pr = board_row(c.y);
+        const int pc = column_of_x(c.x);
+        const int pr = row_of_y(c.y);
         take_sample_at(pc, pr - 9);
         take_sample_at(pc - 9, pr);
         take_sample_at(pc, pr + 9);

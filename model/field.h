@@ -21,8 +21,10 @@ double skladowaEx(int q, int w);
 double skladowaEy(int q, int w);
 
 // Fills the three grids and the range for the current charges, stepping the progress bar once
-// per column; does nothing at all when there are no charges.
-void obl_rozklad_pot();
+// per column; does nothing at all, and says so, when there are no charges.
+bool obl_rozklad_pot();
+// Zero grids and range, as when the program starts.
+void clear_grids();
 // The range from the corner value and the samples 9 pixels from each charge, widened to 0.
 void minV_maxV();
 

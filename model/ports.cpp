@@ -6,6 +6,7 @@ class SilentWindow final : public WindowPort {
   public:
     SilentWindow() : WindowPort(NotInstalled{}) {}
     void show_error(std::string_view) override {}
+    void charge_table_full() override {}
     void progress_set_position(int) override {}
     void progress_set_max(int) override {}
     void progress_step() override {}

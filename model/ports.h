@@ -12,6 +12,8 @@ class WindowPort {
     WindowPort& operator=(const WindowPort&) = delete;
 
     virtual void show_error(std::string_view text) = 0;
+    // A fifteenth charge was asked for: the error box says that the table holds 14 at most.
+    virtual void charge_table_full() = 0;
     virtual void progress_set_position(int position) = 0;
     virtual void progress_set_max(int max) = 0;
     // Advances by one and stops at the maximum.

@@ -1,8 +1,17 @@
 #include "render/board.h"
 
 #include "model/charges.h"
+#include "model/field.h"
 #include "model/ports.h"
 #include "model/rounding.h"
+#include "render/colour_map.h"
+
+void reset_program_state() {
+    clear_charges();
+    clear_grids();
+    pen_rgb = {};
+    scratch_bitmap.reset();
+}
 
 void start(Canvas& board) {
     scratch_bitmap.emplace(board.width(), board.height());
@@ -23,8 +32,8 @@ void start(Canvas& board) {
 namespace {
 
 void draw_marker(Canvas& board, const Charge& c) {
-    const int cx = board_column(c.x);
-    const int cy = board_row(c.y);
+    const int cx = column_of_x(c.x);
+    const int cy = row_of_y(c.y);
     const Rgb colour = c.znak > 0 ? positive_colour : negative_colour;
     board.set_pen_color(colour);
     board.set_brush_color(colour);

@@ -13,6 +13,10 @@ inline Rgb button_face = rgb(240, 240, 240);
 // The one off-screen bitmap; it exists only inside one drawing operation.
 inline std::optional<Canvas> scratch_bitmap;
 
+// Everything below the window back at the program's start: the charges, the grids and their
+// range, the map's pen and the scratch bitmap.
+void reset_program_state();
+
 // Paints the empty board: white, a black frame and the axes through the centre pixel.
 void start(Canvas& board);
 // Draws the marker of the charge in slot i; a slot outside 1..14 draws nothing.

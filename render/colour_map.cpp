@@ -4,7 +4,6 @@
 #include "model/field.h"
 #include "model/ports.h"
 #include "model/rounding.h"
-#include "model/state.h"
 #include "render/board.h"
 
 #include <cstddef>
@@ -34,9 +33,8 @@ struct Ramp {
 
 } // namespace
 
-void rysuj_rozklad_pot(Canvas& board) {
-    if (charge_count == 0) return;
-    scene_stage = 2;
+bool rysuj_rozklad_pot(Canvas& board) {
+    if (charge_count == 0) return false;
     WindowPort& bar = window_port();
     bar.progress_set_position(0);
     bar.progress_set_max(400);
@@ -70,4 +68,5 @@ void rysuj_rozklad_pot(Canvas& board) {
 
     draw_charge_markers(board);
     bar.progress_set_position(0);
+    return true;
 }

@@ -18,5 +18,6 @@ constexpr PenRgb to_pen(Rgb c) {
 }
 
 // Paints grid_V on the board through the two-sided ramp (red at maxV, white near 0, blue at
-// minV), with the axes over it and the charge markers on top; nothing without charges.
-void rysuj_rozklad_pot(Canvas& board);
+// minV), with the axes over it and the charge markers on top; nothing, and says so, without
+// charges.
+bool rysuj_rozklad_pot(Canvas& board);

@@ -4,7 +4,6 @@
 #include "model/field.h"
 #include "model/ports.h"
 #include "model/rounding.h"
-#include "model/state.h"
 #include "render/board.h"
 #include "render/colour_map.h"
 
@@ -111,13 +110,6 @@ void rysuj_linie_potencjalu(Canvas& board, double v) {
 }
 
 void linie_ekwipotencjalne(Canvas& board) {
-    if (guard_blocks()) return;
-    if (grids_stale == 1) {
-        obl_rozklad_pot();
-        rysuj_rozklad_pot(board);
-        minV_maxV();
-    }
-    grids_stale = 0;
     WindowPort& bar = window_port();
     bar.progress_set_position(0);
     bar.progress_set_max(50);
@@ -138,16 +130,16 @@ void linie_ekwipotencjalne(Canvas& board) {
     bar.progress_set_position(0);
 }
 
-bool equipotential_at_pointer(Canvas& board) {
-    if (!on_board(mouse_x, mouse_y)) return false;
-    const int px = board_x(mouse_x);
-    const int py = board_y(mouse_y);
+bool equipotential_at_pointer(Canvas& board, int column, int row) {
+    if (!on_board(column, row)) return false;
+    const int px = x_of_column(column);
+    const int py = y_of_row(row);
     for (const Charge& c : stored_charges()) {
         const double dx = static_cast<double>(c.x) - px;
         const double dy = static_cast<double>(c.y) - py;
         if (std::sqrt(dx * dx + dy * dy) < 10.0) return false;
     }
-    const double v = grid_V[mouse_x][mouse_y];
+    const double v = grid_V[column][row];
     // An exact zero is where charges of both signs cancel; the automatic family draws that
     // level blue whenever both signs occur.
     pen_rgb = v > 0 ? orange_pen : blue_pen;

@@ -2,7 +2,6 @@
 
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "render/board.h"
 
 #include <cmath>
@@ -94,12 +93,12 @@ FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap
     BoardPoint current{x0, y0};
     BoardPoint previous = current;
     StepRemainders rem;
-    board.move_to(board_column(x0), board_row(y0));
+    board.move_to(column_of_x(x0), row_of_y(y0));
     int steps = 0;
     for (;;) {
         const Field f = field_at(sources, count, current);
         const BoardPoint next = field_step(current, f.ex, f.ey, rem);
-        board.line_to(board_column(next.x), board_row(next.y));
+        board.line_to(column_of_x(next.x), row_of_y(next.y));
         ++steps;
         const bool near = near_a_charge(sources, count, next);
         // Beyond the board a line can only wander further off or come back to its edge, where
@@ -128,13 +127,6 @@ BoardPoint field_line_start(int x, int y, int j) {
 }
 
 void linie_sil(Canvas& board) {
-    if (guard_blocks()) return;
-    if (grids_stale == 1) {
-        start(board);
-        draw_charge_markers(board);
-        obl_rozklad_pot();
-    }
-    grids_stale = 0;
     board.set_brush_color(white);
     board.set_pen_color(field_line_colour);
     for (const Charge& c : stored_charges()) {

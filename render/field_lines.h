@@ -29,7 +29,7 @@ FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d,
                               int step_cap = field_pass_step_cap);
 // The field line through a board point, in both directions.
 void rysuj_linie_sil(Canvas& board, int x, int y);
-// Ten lines leaving every charge.
+// Ten lines leaving every charge, drawn over the board as it is.
 void linie_sil(Canvas& board);
 
 // The minor-axis fractions a pass carries from step to step; each changes only in steps whose

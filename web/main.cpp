@@ -1,11 +1,11 @@
 // The browser shell: the window logic in WebAssembly, mirrored into the page by page.js.
-#include "app/accessible_names.h"
+#include "app/form.h"
+#include "app/glyphs.h"
 #include "app/picture.h"
 #include "app/tform1.h"
+#include "app/words.h"
 #include "dialogs/dialogs_json.h"
 #include "dialogs/script_metrics.h"
-#include "model/field.h"
-#include "render/board.h"
 
 #include <emscripten/emscripten.h>
 
@@ -19,11 +19,10 @@
 
 namespace {
 
-// Canvas pixels are 0xffRRGGBB words; a page's ImageData wants the bytes R, G, B, A.
-void to_rgba(const Canvas& canvas, std::vector<std::uint32_t>& out) {
-    out.resize(static_cast<std::size_t>(canvas.width()) *
-               static_cast<std::size_t>(canvas.height()));
-    std::transform(canvas.data(), canvas.data() + out.size(), out.begin(), [](Rgb c) {
+// Canvas pixels are 0xAARRGGBB words; a page's ImageData wants the bytes R, G, B, A.
+void to_rgba(const std::uint32_t* pixels, std::size_t count, std::vector<std::uint32_t>& out) {
+    out.resize(count);
+    std::transform(pixels, pixels + count, out.begin(), [](std::uint32_t c) {
         return (c & 0xff00ff00u) | ((c >> 16) & 0xffu) | ((c & 0xffu) << 16);
     });
 }
@@ -63,7 +62,7 @@ class WebScreen final : public Screen {
   private:
     bool board_changed_ = false;
     int position_ = 0;
-    int max_ = 10000;
+    int max_ = progress_start_max;
 };
 
 WebScreen screen;
@@ -73,9 +72,9 @@ std::vector<std::uint32_t> rgba;
 // Copies into the page whatever a handler may have changed.
 void mirror() {
     if (screen.take_board_change()) {
-        to_rgba(form->board(), rgba);
-        EM_ASM({ Ardenika.showBoard($0, $1, $2); }, rgba.data(), form->board().width(),
-               form->board().height());
+        const Canvas& board = form->board();
+        to_rgba(board.data(), static_cast<std::size_t>(board.width() * board.height()), rgba);
+        EM_ASM({ Ardenika.showBoard($0, $1, $2); }, rgba.data(), board.width(), board.height());
     }
     for (int i = 0; i < toggle_count; ++i) {
         const std::string_view id = toggle_names[i];
@@ -91,6 +90,73 @@ void mirror() {
     screen.show_progress();
 }
 
+const char* kind_name(FormControlKind kind) {
+    switch (kind) {
+    case FormControlKind::window:
+        return "window";
+    case FormControlKind::group_box:
+        return "group_box";
+    case FormControlKind::label:
+        return "label";
+    case FormControlKind::progress_bar:
+        return "progress_bar";
+    case FormControlKind::tool_button:
+        return "tool_button";
+    case FormControlKind::push_button:
+        return "push_button";
+    case FormControlKind::toggle_button:
+        return "toggle_button";
+    case FormControlKind::board:
+        return "board";
+    }
+    return "";
+}
+
+// The form's controls and menus, and the words the page writes itself, as one JSON object.
+std::string form_json() {
+    std::string out = R"({"controls":[)";
+    for (const FormControl& c : form_controls()) {
+        if (out.back() != '[') out += ',';
+        out += R"({"name":)" + json_string(c.name) + R"(,"kind":")" + kind_name(c.kind) +
+               R"(","parent":)" + json_string(c.parent) + R"(,"left":)" + std::to_string(c.left) +
+               R"(,"top":)" + std::to_string(c.top) + R"(,"width":)" + std::to_string(c.width) +
+               R"(,"height":)" + std::to_string(c.height) + R"(,"caption":)" +
+               json_string(c.caption) + R"(,"hint":)" + json_string(c.hint) + R"(,"spoken":)" +
+               json_string(c.accessible_name) + R"(,"group":)" + std::to_string(c.group) +
+               R"(,"font":")" + (c.font == ControlFont::panel ? "sans" : "dialog") + "\"}";
+    }
+    out += R"(],"menu":[)";
+    for (const MenuItem& m : menu_items()) {
+        if (out.back() != '[') out += ',';
+        out += R"({"name":)" + json_string(m.name) + R"(,"parent":)" + json_string(m.parent) +
+               R"(,"caption":)" + json_string(m.caption) + R"(,"submenu":)" +
+               (m.submenu ? "true" : "false") + "}";
+    }
+    const Words& w = words();
+    out += R"(],"fontPixels":)" + std::to_string(form_font_pixels) + R"(,"progressMax":)" +
+           std::to_string(progress_start_max) + R"(,"words":{)";
+    const std::pair<const char*, std::string_view> texts[] = {{"programName", w.program_name},
+                                                              {"boardHint", w.board_hint},
+                                                              {"ok", w.ok},
+                                                              {"close", w.close},
+                                                              {"menuBar", w.menu_bar},
+                                                              {"programEnded", w.program_ended},
+                                                              {"startAgain", w.start_again},
+                                                              {"saveFailed", w.save_failed_here},
+                                                              {"pictureFile", picture_file_name},
+                                                              {"pictureKey", picture_text_key}};
+    for (const auto& [key, text] : texts) {
+        if (out.back() != '{') out += ',';
+        out += json_string(key) + ':' + json_string(text);
+    }
+    return out + "}}";
+}
+
+PointerEvent pointer(double x, double y, int button, int kind, double time_ms) {
+    return {x, y, static_cast<PointerButton>(std::clamp(button, 0, 2)),
+            static_cast<PointerKind>(std::clamp(kind, 0, 2)), time_ms};
+}
+
 } // namespace
 
 extern "C" {
@@ -102,36 +168,43 @@ EMSCRIPTEN_KEEPALIVE bool ardenika_run(const char* id) {
     return true;
 }
 
-// The pointer over the board at pixel (x, y), already within the board.
-EMSCRIPTEN_KEEPALIVE void ardenika_move(int x, int y) {
+// The pointer on the board: phase 0 pressed, 1 moved, 2 released, 3 cancelled; (x, y) in board
+// pixels; button 0 primary, 1 secondary, 2 middle; kind 0 mouse, 1 touch, 2 pen.
+EMSCRIPTEN_KEEPALIVE void ardenika_pointer(int phase, double x, double y, int button, int kind,
+                                           double time_ms) {
     if (!form) return;
-    form->Image1MouseMove(x, y);
+    const PointerEvent e = pointer(x, y, button, kind, time_ms);
+    switch (phase) {
+    case 0:
+        form->pointer_pressed(e);
+        break;
+    case 1:
+        form->pointer_moved(e);
+        break;
+    case 2:
+        form->pointer_released(e);
+        break;
+    default:
+        form->pointer_cancelled();
+    }
     mirror();
 }
 
-EMSCRIPTEN_KEEPALIVE void ardenika_board_click() {
-    if (!form) return;
-    form->Image1Click();
-    mirror();
+// A press anywhere on the page but the board.
+EMSCRIPTEN_KEEPALIVE void ardenika_pressed_elsewhere() {
+    if (form) form->pressed_elsewhere();
 }
 
 // A key on the focused board, as BoardKey's value (left, right, up, down, home, activate).
-EMSCRIPTEN_KEEPALIVE void ardenika_board_key(int key, bool shift) {
+EMSCRIPTEN_KEEPALIVE void ardenika_board_key(int key, bool shift, bool repeat) {
     if (!form || key < 0 || key > static_cast<int>(BoardKey::activate)) return;
-    form->board_key(static_cast<BoardKey>(key), shift);
+    form->board_key(static_cast<BoardKey>(key), shift, repeat);
     mirror();
 }
 
-// The controls' accessible names in Tab order, as a JSON array of [form name, name] pairs.
-EMSCRIPTEN_KEEPALIVE const char* ardenika_accessible_names_json() {
-    static const std::string json = [] {
-        std::string out = "[";
-        for (const AccessibleName& entry : accessible_names) {
-            if (out.size() > 1) out += ',';
-            out += '[' + json_string(entry.control) + ',' + json_string(entry.name) + ']';
-        }
-        return out + ']';
-    }();
+// The window's form and the page's words, as JSON, read once by the page.
+EMSCRIPTEN_KEEPALIVE const char* ardenika_form_json() {
+    static const std::string json = form_json();
     return json.c_str();
 }
 
@@ -150,22 +223,7 @@ EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
 
 // The grids' digest, to compare the page's computation with the desktop's.
 EMSCRIPTEN_KEEPALIVE unsigned ardenika_grids_digest() {
-    return grids_digest();
-}
-
-} // extern "C"
-
-// The board saved as a picture: page.js encodes the canvas and adds the text chunk itself.
-extern "C" {
-
-EMSCRIPTEN_KEEPALIVE const char* ardenika_picture_file_name() {
-    static const std::string name(picture_file_name);
-    return name.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* ardenika_picture_text_key() {
-    static const std::string key(picture_text_key);
-    return key.c_str();
+    return TForm1::grids_digest();
 }
 
 // What the board shows, in UTF-8; valid until the next call.
@@ -178,13 +236,16 @@ EMSCRIPTEN_KEEPALIVE const char* ardenika_picture_description() {
 } // extern "C"
 
 int main() {
+    EM_ASM({ Ardenika.build(JSON.parse(UTF8ToString($0))); }, ardenika_form_json());
     form.emplace(screen);
-    build_glyphs([](GlyphButton which, const Canvas& glyph) {
-        to_rgba(glyph, rgba);
-        const std::string_view id = toggle_names[static_cast<int>(glyph_button(which))];
+    // The page's button face, as the window's buttons show it.
+    const Rgb face = static_cast<Rgb>(EM_ASM_INT({ return Ardenika.buttonFace(); }));
+    for (const GlyphImage& glyph : glyph_images(face)) {
+        to_rgba(glyph.argb.data(), glyph.argb.size(), rgba);
+        const std::string_view id = toggle_names[static_cast<int>(glyph.button)];
         EM_ASM({ Ardenika.setGlyph(UTF8ToString($0, $1), $2, $3, $4); }, id.data(), id.size(),
-               rgba.data(), glyph.width(), glyph.height());
-    });
+               rgba.data(), glyph.width, glyph.height);
+    }
     mirror();
     EM_ASM({ Ardenika.started(); });
     return 0;

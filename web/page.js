@@ -2,10 +2,10 @@
 // asks for. Every control's id is its form name; main.cpp calls back into Ardenika below.
 var Ardenika = (function () {
   'use strict';
-  var board = document.getElementById('Image1');
-  var boardContext = board.getContext('2d', { alpha: false });
+  var board = null, boardContext = null, progress = null, cursorMark = null;
   var errorBox = document.getElementById('ErrorBox');
-  var progress = document.getElementById('ProgressBar1');
+  var words = null;
+  var faces = null;
 
   function run(id) {
     // A menu item chosen: the focus goes back to its menu's title, as the menu closes.
@@ -15,9 +15,135 @@ var Ardenika = (function () {
     Module.ccall('ardenika_run', 'boolean', ['string'], [id]);
   }
 
+  function fontOf(role) {
+    return faces[role].map(function (f) { return /\s/.test(f) ? '"' + f + '"' : f; }).join(', ') +
+      (role === 'serif' ? ', serif' : ', sans-serif');
+  }
+  function place(e, c) {
+    e.style.left = c.left + 'px';
+    e.style.top = c.top + 'px';
+    if (c.kind === 'label') {
+      e.style.minWidth = c.width + 'px';
+      e.style.lineHeight = c.height + 'px';
+    } else {
+      e.style.width = c.width + 'px';
+      e.style.height = c.height + 'px';
+    }
+  }
+
+  // The window from the program's form table: each control an element whose id is its form
+  // name, placed in its parent; the menu bar from the menu table.
+  function buildForm(form) {
+    words = form.words;
+    faces = JSON.parse(UTF8ToString(Module._ardenika_dialogs_json())).families;
+    document.title = words.programName;
+    document.getElementById('titlebar').textContent = words.programName;
+    document.body.style.font = form.fontPixels + 'px ' + fontOf('sans');
+    document.querySelector('#end p').textContent = words.programEnded;
+    document.getElementById('restart').textContent = words.startAgain;
+    errorBox.setAttribute('aria-label', words.programName);
+    errorBox.querySelector('.ok').textContent = words.ok;
+    var nav = document.getElementById('MainMenu1');
+    nav.setAttribute('aria-label', words.menuBar);
+    form.controls.forEach(function (c) {
+      var e;
+      if (c.kind === 'window') {
+        e = document.getElementById(c.name);
+        e.style.width = c.width + 'px';
+        e.style.height = c.height + 'px';
+        return;
+      }
+      var parent = document.getElementById(c.parent);
+      if (c.kind === 'group_box') {
+        e = document.createElement('div');
+        e.className = 'group';
+        e.setAttribute('role', 'group');
+        var caption = document.createElement('span');
+        caption.id = c.name + 'c';
+        caption.className = 'caption';
+        caption.textContent = c.caption;
+        e.setAttribute('aria-labelledby', caption.id);
+        e.appendChild(caption);
+      } else if (c.kind === 'label') {
+        e = document.createElement('span');
+        e.className = 'label';
+        e.textContent = c.caption;
+      } else if (c.kind === 'progress_bar') {
+        e = document.createElement('progress');
+        e.max = form.progressMax;
+        e.value = 0;
+        e.setAttribute('aria-labelledby', c.parent + 'c');
+      } else if (c.kind === 'board') {
+        e = document.createElement('canvas');
+        e.className = 'board';
+        e.width = c.width;
+        e.height = c.height;
+        e.tabIndex = 0;
+        e.setAttribute('role', 'application');
+      } else {
+        e = document.createElement('button');
+        e.className = 'b';
+        e.dataset.run = '';
+        if (c.kind !== 'push_button') e.setAttribute('aria-pressed', 'false');
+        e.textContent = c.caption;
+      }
+      e.id = c.name;
+      place(e, c);
+      if (c.font !== 'dialog') e.style.fontFamily = fontOf(c.font);
+      if (c.hint) e.title = c.hint;
+      if (c.spoken && c.kind !== 'progress_bar') e.setAttribute('aria-label', c.spoken);
+      parent.appendChild(e);
+    });
+    var cursor = document.createElement('div');
+    cursor.id = 'BoardCursor';
+    cursor.setAttribute('aria-hidden', 'true');
+    document.getElementById('Image1').after(cursor);
+
+    form.menu.forEach(function (m) {
+      var item = document.createElement('button');
+      item.id = m.name;
+      item.setAttribute('role', 'menuitem');
+      item.tabIndex = -1;
+      var amp = m.caption.indexOf('&');
+      if (amp >= 0) {
+        var key = m.caption.charAt(amp + 1);
+        item.append(m.caption.slice(0, amp));
+        var u = document.createElement('u');
+        u.textContent = key;
+        item.append(u, m.caption.slice(amp + 2));
+        item.setAttribute('aria-keyshortcuts', 'Alt+' + key.toUpperCase());
+      } else {
+        item.textContent = m.caption;
+      }
+      if (m.submenu) {
+        item.setAttribute('aria-haspopup', 'true');
+        item.setAttribute('aria-expanded', 'false');
+        var holder = document.createElement('div');
+        holder.className = 'menu';
+        var list = document.createElement('div');
+        list.className = 'submenu';
+        list.setAttribute('role', 'menu');
+        list.setAttribute('aria-labelledby', m.name);
+        holder.append(item, list);
+        nav.appendChild(holder);
+      } else {
+        item.dataset.run = '';
+        (m.parent ? document.getElementById(m.name === m.parent ? '' : m.parent).nextElementSibling : nav).appendChild(item);
+      }
+    });
+    nav.querySelector('[role="menuitem"]').tabIndex = 0;
+    board = document.getElementById('Image1');
+    boardContext = board.getContext('2d', { alpha: false });
+    progress = document.querySelector('progress');
+    cursorMark = document.getElementById('BoardCursor');
+    bindMenus();
+    bindControls();
+    bindBoard();
+  }
+
   // Menus: a click on a top-level item opens its submenu; while one is open, pointing at
   // another top-level item opens that one instead.
-  var menus = Array.prototype.slice.call(document.querySelectorAll('#MainMenu1 > .menu'));
+  var menus = [];
   function openMenu(menu) {
     menus.forEach(function (m) {
       var open = m === menu;
@@ -27,22 +153,17 @@ var Ardenika = (function () {
   }
   function closeMenus() { openMenu(null); }
   function anyMenuOpen() { return menus.some(function (m) { return m.querySelector('.submenu.open'); }); }
-  menus.forEach(function (m) {
-    var top = m.firstElementChild;
-    top.addEventListener('click', function (e) {
-      e.stopPropagation();
-      openMenu(top.getAttribute('aria-expanded') === 'true' ? null : m);
-      if (top.getAttribute('aria-expanded') === 'true') m.querySelector('.submenu button').focus();
-    });
-    top.addEventListener('pointerenter', function () { if (anyMenuOpen()) openMenu(m); });
-  });
   document.addEventListener('click', closeMenus);
   document.addEventListener('keydown', function (e) {
     if (e.key === 'Escape') closeMenus();
-    if (e.altKey && !e.ctrlKey && (e.key === 'k' || e.key === 'K') && !document.querySelector('dialog[open]')) {
-      e.preventDefault();
-      run('Koniec1');
-    }
+    if (!e.altKey || e.ctrlKey || document.querySelector('dialog[open]')) return;
+    // Alt with a menu bar entry's underlined letter chooses it.
+    var chosen = Array.prototype.filter.call(document.querySelectorAll('#MainMenu1 [aria-keyshortcuts]'), function (item) {
+      return item.getAttribute('aria-keyshortcuts') === 'Alt+' + e.key.toUpperCase();
+    })[0];
+    if (!chosen) return;
+    e.preventDefault();
+    run(chosen.id);
   });
 
   // The menu bar by keyboard, as the WAI-ARIA menubar: one Tab stop (the title last focused);
@@ -51,12 +172,25 @@ var Ardenika = (function () {
   // to its title, Left and Right go on to the next menu, Tab closes it and leaves the bar.
   // Alt pressed and released alone puts the focus on the bar, as on the desktop.
   var bar = document.getElementById('MainMenu1');
-  var titles = Array.prototype.map.call(bar.children, function (c) { return c.matches('button') ? c : c.firstElementChild; });
+  var titles = [];
   function menuOf(title) { return title.parentNode === bar ? null : title.nextElementSibling; }
   function openOn(title, last) {
     openMenu(title.parentNode);
     var items = menuOf(title).querySelectorAll('button');
     items[last ? items.length - 1 : 0].focus();
+  }
+  function bindMenus() {
+    menus = Array.prototype.slice.call(document.querySelectorAll('#MainMenu1 > .menu'));
+    titles = Array.prototype.map.call(bar.children, function (c) { return c.matches('button') ? c : c.firstElementChild; });
+    menus.forEach(function (m) {
+      var top = m.firstElementChild;
+      top.addEventListener('click', function (e) {
+        e.stopPropagation();
+        openMenu(top.getAttribute('aria-expanded') === 'true' ? null : m);
+        if (top.getAttribute('aria-expanded') === 'true') m.querySelector('.submenu button').focus();
+      });
+      top.addEventListener('pointerenter', function () { if (anyMenuOpen()) openMenu(m); });
+    });
   }
   bar.addEventListener('focusin', function (e) {
     if (titles.indexOf(e.target) >= 0) titles.forEach(function (t) { t.tabIndex = t === e.target ? 0 : -1; });
@@ -97,51 +231,49 @@ var Ardenika = (function () {
     else title.focus();
   });
 
-  Array.prototype.forEach.call(document.querySelectorAll('[data-run]'), function (control) {
-    control.addEventListener('click', function (e) {
-      e.stopPropagation();
-      run(control.id);
+  function bindControls() {
+    Array.prototype.forEach.call(document.querySelectorAll('[data-run]'), function (control) {
+      control.addEventListener('click', function (e) {
+        e.stopPropagation();
+        run(control.id);
+      });
     });
-  });
+  }
 
-  // The board: one CSS pixel per board pixel, so the pixel under the pointer is floor(offset).
-  // A press on the board captures the pointer; moves beyond the edge then read the nearest
-  // edge pixel. The release over the board is the click, where the finger or the mouse left it.
-  // The second press of a double click or tap (within 400 ms and a few pixels of the last click)
-  // makes no click of its own, as on the desktop; a third press clicks again.
-  var held = null, lastClick = null;
+  // The board: raw pointer input goes to the window logic, which tells a click, a double
+  // click's second press and a drag apart. A press on the board captures the pointer, so moves
+  // beyond the edge keep coming; any press elsewhere on the page ends a double click's pair.
+  var kinds = { mouse: 0, touch: 1, pen: 2 };
+  // The board pixel under a pointer, with fractions: through the box the browser reports, so
+  // any scale, zoom or transform of the page maps right.
   function pixel(e) {
-    var x = Math.floor(e.offsetX), y = Math.floor(e.offsetY);
-    return { x: x, y: y, inside: x >= 0 && x < board.width && y >= 0 && y < board.height };
+    var box = board.getBoundingClientRect();
+    return { x: (e.clientX - box.left) * board.width / box.width, y: (e.clientY - box.top) * board.height / box.height };
   }
-  function clamp(v, n) { return v < 0 ? 0 : v >= n ? n - 1 : v; }
-  function move(p) { Module._ardenika_move(clamp(p.x, board.width), clamp(p.y, board.height)); }
-  function secondOfDouble(e) {
-    var near = e.pointerType === 'touch' ? 20 : 5;
-    return lastClick !== null && e.pointerType === lastClick.type && e.timeStamp - lastClick.time < 400 &&
-      Math.abs(e.clientX - lastClick.x) <= near && Math.abs(e.clientY - lastClick.y) <= near;
+  function send(phase, e) {
+    var p = pixel(e);
+    Module._ardenika_pointer(phase, p.x, p.y, e.button === 2 ? 1 : e.button === 1 ? 2 : 0,
+                             kinds[e.pointerType] || 0, e.timeStamp);
   }
-  board.addEventListener('pointerdown', function (e) {
-    if (e.button !== 0) return;
-    held = { id: e.pointerId, clicks: !secondOfDouble(e) };
-    board.setPointerCapture(e.pointerId);
-    move(pixel(e));
-  });
-  board.addEventListener('pointermove', function (e) {
-    var p = pixel(e);
-    if (p.inside || (held && held.id === e.pointerId)) move(p);
-  });
-  board.addEventListener('pointerup', function (e) {
-    if (!held || held.id !== e.pointerId) return;
-    var clicks = held.clicks;
-    held = null;
-    var p = pixel(e);
-    if (!p.inside) return;
-    move(p);
-    lastClick = clicks ? { type: e.pointerType, time: e.timeStamp, x: e.clientX, y: e.clientY } : null;
-    if (clicks) Module._ardenika_board_click();
-  });
-  board.addEventListener('pointercancel', function () { held = null; });
+  function bindBoard() {
+    board.addEventListener('pointerdown', function (e) {
+      if (e.button === 0) board.setPointerCapture(e.pointerId);
+      send(0, e);
+    });
+    board.addEventListener('pointermove', function (e) { send(1, e); });
+    board.addEventListener('pointerup', function (e) { send(2, e); });
+    board.addEventListener('pointercancel', function () { Module._ardenika_pointer(3, 0, 0, 0, 0, 0); });
+    board.addEventListener('mousedown', function (e) { e.preventDefault(); });
+    board.addEventListener('keydown', function (e) {
+      var key = boardKeys[e.key];
+      if (key === undefined || e.altKey || e.ctrlKey || e.metaKey) return;
+      e.preventDefault();
+      Module._ardenika_board_key(key, e.shiftKey, e.repeat);
+    });
+  }
+  document.addEventListener('pointerdown', function (e) {
+    if (board && e.target !== board) Module._ardenika_pressed_elsewhere();
+  }, true);
 
   // Saving the board: Ctrl+S (Cmd+S on a Mac) downloads "ardenika.png", the canvas's own pixels
   // from the browser's PNG encoder with the program's description in an iTXt chunk, as the
@@ -177,12 +309,11 @@ var Ardenika = (function () {
     return chunk;
   }
   function savePicture() {
-    var name = UTF8ToString(Module._ardenika_picture_file_name());
-    var chunk = textChunk(UTF8ToString(Module._ardenika_picture_text_key()),
-                          UTF8ToString(Module._ardenika_picture_description()));
+    var name = words.pictureFile;
+    var chunk = textChunk(words.pictureKey, UTF8ToString(Module._ardenika_picture_description()));
     board.toBlob(function (png) {
       if (!png) {
-        Ardenika.showError('Nie udało się zapisać obrazu do pliku\n' + name);
+        Ardenika.showError(words.saveFailed.replace('%1', name));
         return;
       }
       png.arrayBuffer().then(function (buffer) {
@@ -207,20 +338,9 @@ var Ardenika = (function () {
 
   // The board by keyboard. It takes the focus by Tab only: a press of the mouse or a finger
   // leaves the focus where it was. The window logic keeps the cursor; the page draws it over
-  // the board (#BoardCursor) while the board has the focus. A held Enter clicks once.
+  // the board (#BoardCursor) while the board has the focus.
   var boardKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Home: 4, Enter: 5, ' ': 5 };
-  var activate = 5;
-  var cursorMark = document.getElementById('BoardCursor');
   var cursorAt = {};
-  board.addEventListener('mousedown', function (e) { e.preventDefault(); });
-  board.addEventListener('keydown', function (e) {
-    var key = boardKeys[e.key];
-    if (key === undefined || e.altKey || e.ctrlKey || e.metaKey) return;
-    e.preventDefault();
-    if (key === activate && e.repeat) return;
-    if (key === activate) lastClick = null;
-    Module._ardenika_board_key(key, e.shiftKey);
-  });
 
   // The readout for screen readers: the five labels said together in #Readout, at most twice a
   // second; the last change of a burst is said when its half second is over.
@@ -284,14 +404,8 @@ var Ardenika = (function () {
     if (!help) help = JSON.parse(UTF8ToString(Module._ardenika_dialogs_json()));
     return help;
   }
-  var families = {
-    dialog: '"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans", sans-serif',
-    sans: 'Arial, "Liberation Sans", "DejaVu Sans", sans-serif',
-    serif: '"Times New Roman", "Liberation Serif", "DejaVu Serif", serif',
-    heavy: '"Arial Black", "Liberation Sans", "DejaVu Sans", sans-serif'
-  };
   function setFont(element, font) {
-    element.style.fontFamily = families[font.role];
+    element.style.fontFamily = fontOf(font.role);
     element.style.fontSize = font.pixels + 'px';
     element.style.fontWeight = font.weight;
     element.style.textDecoration = font.underline ? 'underline' : 'none';
@@ -427,12 +541,15 @@ var Ardenika = (function () {
     showBoard: function (pointer, width, height) {
       boardContext.putImageData(imageFrom(pointer, width, height, false), 0, 0);
     },
-    // A glyph with its bottom-left pixel's colour made see-through, drawn pixel for pixel.
+    build: buildForm,
+    // The face of the page's buttons as 0xffRRGGBB.
+    buttonFace: function () {
+      var hex = getComputedStyle(document.documentElement).getPropertyValue('--face').trim();
+      return (0xff000000 | parseInt(hex.substr(1, 6), 16)) >>> 0;
+    },
+    // A button's picture, its see-through pixels already clear, drawn pixel for pixel.
     setGlyph: function (id, pointer, width, height) {
       var image = imageFrom(pointer, width, height, true);
-      var words = new Uint32Array(image.data.buffer);
-      var key = words[(height - 1) * width];
-      for (var i = 0; i < words.length; ++i) if (words[i] === key) words[i] = 0;
       var canvas = document.createElement('canvas');
       canvas.width = width;
       canvas.height = height;
@@ -463,7 +580,7 @@ var Ardenika = (function () {
       cursorMark.style.top = cursorAt.top + y + 'px';
     },
     setBoardTooltip: function (on) {
-      if (on) board.title = 'Kliknij';
+      if (on) board.title = words.boardHint;
       else board.removeAttribute('title');
     },
     setProgress: function (position, max) {
@@ -488,7 +605,7 @@ var Ardenika = (function () {
       var close = document.createElement('button');
       close.type = 'button';
       close.tabIndex = -1;
-      close.setAttribute('aria-label', 'Zamknij');
+      close.setAttribute('aria-label', words.close);
       close.textContent = '\u2715';
       close.addEventListener('click', function () { dialog.close(); });
       bar.append(title, close);
@@ -504,10 +621,6 @@ var Ardenika = (function () {
     announce: function (text) { document.getElementById('Announcer').textContent = text; },
     gridsDigest: function () { return (Module._ardenika_grids_digest() >>> 0).toString(16).padStart(8, '0'); },
     started: function () {
-      // Every control's accessible name from the program's one table.
-      JSON.parse(UTF8ToString(Module._ardenika_accessible_names_json())).forEach(function (entry) {
-        document.getElementById(entry[0]).setAttribute('aria-label', entry[1]);
-      });
       document.documentElement.dataset.ready = '1';
     }
   };

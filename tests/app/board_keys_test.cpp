@@ -10,8 +10,8 @@ TEST_F(Form, CursorStartsCentredStepsAndStopsAtTheEdges) {
     form->board_key(BoardKey::left, false);
     form->board_key(BoardKey::down, true);
     EXPECT_EQ(form->cursor(), (std::array<int, 2>{199, 210}));
-    EXPECT_EQ(mouse_x, 199);
-    EXPECT_EQ(mouse_y, 210);
+    EXPECT_EQ(mouse_x(), 199);
+    EXPECT_EQ(mouse_y(), 210);
     EXPECT_EQ(label(3), "V[-1,-10]  = 2.50");
 
     // Ten-pixel steps stop on the edge pixel, not short of it and not beyond it.

@@ -44,11 +44,11 @@ class EdgeCases : public Form {
 TEST_F(EdgeCases, VconstOnUntouchedGridsFillsTheBoardFromEveryPairOfZeroSamples) {
     click(Toggle::SpeedB1); // an add tool lets the menu item past the guard with no charges
     form->Vconst1Click();
-    ASSERT_EQ(tool_mode, 2);
-    ASSERT_EQ(grids_stale, 0); // nothing computed: every sample and the level are 0
+    ASSERT_EQ(tool_mode(), 2);
+    ASSERT_EQ(grids_stale(), 0); // nothing computed: every sample and the level are 0
     const auto before = board_copy();
     timed_click_board(150, 250);
-    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(scene_stage(), 2);
     // Both samples of every pair equal the level: each pair plots its base pixel, in blue.
     for (int p = 0; p < board_size; ++p)
         for (int q = 0; q < board_size; ++q) {
@@ -64,7 +64,7 @@ TEST_F(EdgeCases, VconstClickWhereTheDipoleCancelsExactlyDrawsTheZeroLevelInBlue
     click_board(300, 100);            // a positive level leaves the pen orange
     const auto before = board_copy();
     timed_click_board(200, 100);
-    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(scene_stage(), 2);
     for (int q = 0; q < 399; ++q) EXPECT_EQ(pixel(200, q), blue) << q;
     // Elsewhere the level is crossed only beside the charges, whose own pixels read the other
     // charge alone.
@@ -81,7 +81,7 @@ TEST_F(EdgeCases, FieldLineClickOnTheOutermostRowOrColumnEndsOutwardAtOnce) {
     click(Toggle::SpeedB1);
     click_board(200, 200); // one positive charge at the centre, in line with both clicks
     form->Fr1Click();
-    ASSERT_EQ(tool_mode, 3);
+    ASSERT_EQ(tool_mode(), 3);
 
     // Straight above the charge: outward the field points off the board along column 200, and
     // inward the line runs down to 10 from the charge.

@@ -3,10 +3,8 @@
 #include "app/tform1.h"
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "render/board.h"
 #include "render/colour_map.h"
-#include "support/fresh_state.h"
 #include "support/recording_screen.h"
 
 #include <algorithm>
@@ -22,12 +20,19 @@ class Form : public testing::Test {
     void SetUp() override { fresh(); }
     void fresh() {
         form.reset();
-        fresh_program_state();
         screen = std::make_unique<RecordingScreen>();
         form = std::make_unique<TForm1>(*screen);
     }
 
     void click(Toggle button) { form->click(button); }
+    // The interaction state as the window's codes.
+    int tool_mode() const { return static_cast<int>(form->state().tool_mode); }
+    int scene_stage() const { return static_cast<int>(form->state().scene_stage); }
+    int grids_stale() const { return form->state().grids_stale ? 1 : 0; }
+    int mouse_x() const { return form->state().mouse_x; }
+    int mouse_y() const { return form->state().mouse_y; }
+    void set_scene_stage(int stage) { form->state().scene_stage = static_cast<SceneStage>(stage); }
+    void set_grids_stale(int stale) { form->state().grids_stale = stale != 0; }
     void move_to(int column, int row) { form->Image1MouseMove(column, row); }
     void click_board(int column, int row) {
         move_to(column, row);

@@ -28,16 +28,16 @@ TEST_F(Pictures, ColourMapAtStartUpChangesNothing) {
     form->rozkladpotencjaluClick();
     EXPECT_TRUE(form->down(Toggle::RysujB4));
     EXPECT_TRUE(board_is(before));
-    EXPECT_EQ(scene_stage, 0);
-    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(scene_stage(), 0);
+    EXPECT_EQ(tool_mode(), 0);
 }
 
 TEST_F(Pictures, ColourMapComputesTheGridsShowsThemAndRaisesEveryButton) {
     single_charge_at_centre();
     form->RysujB1Click();
-    EXPECT_EQ(grids_stale, 0);
-    EXPECT_EQ(scene_stage, 2);
-    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(grids_stale(), 0);
+    EXPECT_EQ(scene_stage(), 2);
+    EXPECT_EQ(tool_mode(), 0);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
     EXPECT_EQ(screen->position, 0);
     EXPECT_EQ(screen->maximum, 400);
@@ -82,8 +82,8 @@ TEST_F(Pictures, AutomaticEquipotentialsDrawBothColoursOverAFreshMap) {
     click(Toggle::SpeedB6);
     form->RysujB2Click();
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
-    EXPECT_EQ(grids_stale, 0);
-    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(grids_stale(), 0);
+    EXPECT_EQ(scene_stage(), 2);
     EXPECT_GT(count_pixels(orange), 0);
     EXPECT_GT(count_pixels(negative_colour), 314); // more than the marker
     EXPECT_EQ(pixel(272, 200), positive_colour);   // markers drawn again on top
@@ -93,7 +93,7 @@ TEST_F(Pictures, AutomaticEquipotentialsDrawBothColoursOverAFreshMap) {
 TEST_F(Pictures, VconstAtStartUpStaysDownAndBoardClicksDoNothing) {
     click(Toggle::RysujB5);
     EXPECT_TRUE(form->down(Toggle::RysujB5));
-    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(tool_mode(), 0);
     const auto before = board_copy();
     click_board(100, 100);
     EXPECT_TRUE(board_is(before));
@@ -107,9 +107,9 @@ TEST_F(Pictures, VconstAtStartUpStaysDownAndBoardClicksDoNothing) {
 TEST_F(Pictures, VconstButtonShowsTheMapAndLeavesTheGridsStale) {
     single_charge_at_centre();
     click(Toggle::RysujB5);
-    EXPECT_EQ(tool_mode, 2);
-    EXPECT_EQ(scene_stage, 2);
-    EXPECT_EQ(grids_stale, 1);
+    EXPECT_EQ(tool_mode(), 2);
+    EXPECT_EQ(scene_stage(), 2);
+    EXPECT_EQ(grids_stale(), 1);
     EXPECT_FALSE(form->down(Toggle::SpeedB1));
     EXPECT_NE(pixel(300, 300), white); // the colour map
 
@@ -128,8 +128,8 @@ TEST_F(Pictures, VconstMenuItemComputesSilentlyAndLeavesTheGridsFresh) {
     const auto before = board_copy();
     form->Vconst1Click();
     EXPECT_TRUE(form->down(Toggle::RysujB5));
-    EXPECT_EQ(tool_mode, 2);
-    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(tool_mode(), 2);
+    EXPECT_EQ(grids_stale(), 0);
     EXPECT_TRUE(board_is(before)); // no colour map
     EXPECT_EQ(grid_V[210][200], 100.0);
 
@@ -142,13 +142,13 @@ TEST_F(Pictures, VconstMenuItemComputesSilentlyAndLeavesTheGridsFresh) {
 TEST_F(Pictures, VconstClickTooNearAChargeDrawsNothing) {
     single_charge_at_centre();
     form->Vconst1Click();
-    scene_stage = 1;
+    set_scene_stage(1);
     const auto before = board_copy();
     click_board(207, 193); // about 9.9 from the charge
     EXPECT_TRUE(board_is(before));
-    EXPECT_EQ(scene_stage, 1);
+    EXPECT_EQ(scene_stage(), 1);
     click_board(210, 200);
-    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(scene_stage(), 2);
     EXPECT_FALSE(board_is(before));
 }
 
@@ -157,8 +157,8 @@ TEST_F(Pictures, FieldLineClickDrawsBothWaysFromThePoint) {
     form->Fr1Click();
     EXPECT_TRUE(form->down(Toggle::RysujB4));
     EXPECT_FALSE(form->down(Toggle::SpeedB1));
-    EXPECT_EQ(tool_mode, 3);
-    EXPECT_EQ(scene_stage, 2);
+    EXPECT_EQ(tool_mode(), 3);
+    EXPECT_EQ(scene_stage(), 2);
     click_board(250, 200);            // the board point (50, 0)
     EXPECT_EQ(pixel(399, 200), teal); // out to the edge
     EXPECT_EQ(pixel(211, 200), teal); // in to 10 from the charge
@@ -168,7 +168,7 @@ TEST_F(Pictures, FieldLineClickDrawsBothWaysFromThePoint) {
 TEST_F(Pictures, FieldLineClickWithoutChargesDrawsNothingVisible) {
     click(Toggle::SpeedB1);
     click(Toggle::RysujB4);
-    EXPECT_EQ(tool_mode, 3);
+    EXPECT_EQ(tool_mode(), 3);
     const auto before = board_copy();
     click_board(120, 120);
     EXPECT_TRUE(board_is(before));
@@ -182,7 +182,7 @@ TEST_F(Pictures, AutomaticFieldLinesGoOverTheMapWithoutClearingIt) {
     EXPECT_EQ(pixel(300, 300), map_pixel);
     EXPECT_GT(count_pixels(teal), 100);
     EXPECT_EQ(pixel(399, 1), teal); // the first line runs into the top-right corner
-    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(grids_stale(), 0);
 }
 
 TEST_F(Pictures, AutomaticFieldLinesAfterTheVconstButtonStartFromTheBareBoard) {
@@ -191,7 +191,7 @@ TEST_F(Pictures, AutomaticFieldLinesAfterTheVconstButtonStartFromTheBareBoard) {
     form->RysujB3Click();
     EXPECT_EQ(pixel(300, 300), white);
     EXPECT_TRUE(count_pixels(teal) > 0);
-    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(grids_stale(), 0);
 }
 
 TEST_F(Pictures, EachPictureIsRecordedAndSaidAndARepaintedBoardForgetsThem) {
@@ -218,9 +218,13 @@ TEST_F(Pictures, EachPictureIsRecordedAndSaidAndARepaintedBoardForgetsThem) {
     EXPECT_EQ(form->pictures(), Phrases{"mapa potencjału"});
     form->RysujB3Click(); // stale grids: the lines start from the bare board
     EXPECT_EQ(form->pictures(), Phrases{"linie sił pola"});
+    click(Toggle::SpeedB1);
+    click_board(390, 10);
+    form->RysujB2Click(); // stale again: the fresh map covers the field lines
+    EXPECT_EQ(form->pictures(), (Phrases{"mapa potencjału", "linie ekwipotencjalne"}));
     click(Toggle::SpeedB4);
     EXPECT_EQ(form->pictures(), Phrases{});
-    EXPECT_EQ(screen->announcements.size(), 6u);
+    EXPECT_EQ(screen->announcements.size(), 7u);
 }
 
 TEST_F(Pictures, TheSavedPictureDescribesTheChargesInSlotOrderAndWhatWasDrawn) {

@@ -92,19 +92,20 @@ class RandomUse : public Form {
         // The readout and the hint follow the pointer, read at the nearest board pixel.
         ASSERT_EQ(form->board_tooltip(), form->down(Toggle::RysujB4) || form->down(Toggle::RysujB5))
             << log_.context("hint");
-        ASSERT_EQ(label(1), "X = " + std::to_string(mouse_x - 200)) << log_.context("X");
-        ASSERT_EQ(label(2), "Y = " + std::to_string(200 - mouse_y)) << log_.context("Y");
+        ASSERT_EQ(label(1), "X = " + std::to_string(mouse_x() - 200)) << log_.context("X");
+        ASSERT_EQ(label(2), "Y = " + std::to_string(200 - mouse_y())) << log_.context("Y");
     }
     void board_click() {
         const bool adding = form->down(Toggle::SpeedB1) || form->down(Toggle::SpeedB2);
-        const bool fifteenth = adding && (tool_mode == 1 || tool_mode == -1) && charge_count == 14;
+        const bool fifteenth =
+            adding && (tool_mode() == 1 || tool_mode() == -1) && charge_count == 14;
         event("board click", fifteenth, [&] { form->Image1Click(); });
     }
 
     // Runs one event, timed, and checks every invariant after it.
     void event(const std::string& what, bool fifteenth, const std::function<void()>& action) {
         log_.add(what);
-        const ProgramState before;
+        const ProgramState before(form->state());
         const std::size_t boxes_before = screen->errors.size();
 
         const auto began = std::chrono::steady_clock::now();
@@ -113,15 +114,16 @@ class RandomUse : public Form {
         slowest_ = std::max(slowest_, took);
         ASSERT_LT(took, event_bound) << log_.context("too slow");
 
-        const std::string broken =
-            broken_invariant(six_down(), form->down(Toggle::RysujB4), form->down(Toggle::RysujB5));
+        const std::string broken = broken_invariant(
+            form->state(), six_down(), form->down(Toggle::RysujB4), form->down(Toggle::RysujB5));
         ASSERT_EQ(broken, "") << log_.context(broken);
         const bool shown = screen->errors.size() != boxes_before;
         ASSERT_EQ(shown, fifteenth) << log_.context("error box");
         if (shown) {
             ASSERT_EQ(screen->errors.size(), boxes_before + 1) << log_.context("one box");
             ASSERT_EQ(screen->errors.back(), "Maksymalnie 14 ładunków!");
-            ASSERT_TRUE(ProgramState() == before) << log_.context("state after the box");
+            ASSERT_TRUE(ProgramState(form->state()) == before)
+                << log_.context("state after the box");
         }
     }
 

@@ -21,12 +21,12 @@ TEST_F(Form, StartsWithZeroReadoutAnEmptyBoardAndEveryButtonUp) {
 TEST_F(Form, ReadoutClampsPositionsBeyondTheBoardToTheNearestEdge) {
     grid_V[400][0] = 7.0;
     move_to(650, -80);
-    EXPECT_EQ(mouse_x, 400);
-    EXPECT_EQ(mouse_y, 0);
+    EXPECT_EQ(mouse_x(), 400);
+    EXPECT_EQ(mouse_y(), 0);
     EXPECT_EQ(label(3), "V[200,200]  = 7.00");
     move_to(-5000, 99999);
-    EXPECT_EQ(mouse_x, 0);
-    EXPECT_EQ(mouse_y, 400);
+    EXPECT_EQ(mouse_x(), 0);
+    EXPECT_EQ(mouse_y(), 400);
 }
 
 TEST_F(Form, ReadoutShowsCornersAndCentreWithTwoDecimals) {
@@ -43,8 +43,8 @@ TEST_F(Form, ReadoutShowsCornersAndCentreWithTwoDecimals) {
     EXPECT_EQ(label(2), "Y = -200");
     move_to(200, 200);
     EXPECT_EQ(label(5), "Ey[0,0] = 1234567.89");
-    EXPECT_EQ(mouse_x, 200);
-    EXPECT_EQ(mouse_y, 200);
+    EXPECT_EQ(mouse_x(), 200);
+    EXPECT_EQ(mouse_y(), 200);
 }
 
 TEST_F(Form, SmallNegativeValueKeepsItsMinusSign) {
@@ -58,13 +58,13 @@ TEST_F(Form, SmallNegativeValueKeepsItsMinusSign) {
 TEST_F(Form, AtMostOneOfTheSixIsDownAndTheDownOneRaisesOnClick) {
     click(Toggle::SpeedB1);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{true, false, false, false, false, false}));
-    EXPECT_EQ(tool_mode, 1);
+    EXPECT_EQ(tool_mode(), 1);
     click(Toggle::SpeedB2);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, true, false, false, false, false}));
-    EXPECT_EQ(tool_mode, -1);
+    EXPECT_EQ(tool_mode(), -1);
     click(Toggle::SpeedB6);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
-    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(tool_mode(), 0);
     click(Toggle::SpeedB6);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
 }
@@ -77,8 +77,8 @@ TEST_F(Form, AddAndRemoveChargesByClickingTheBoard) {
     EXPECT_EQ(charges[1].y, 50);
     EXPECT_EQ(charges[1].znak, 1);
     EXPECT_EQ(pixel(250 - 8, 150), positive_colour);
-    EXPECT_EQ(scene_stage, 1);
-    EXPECT_EQ(grids_stale, 1);
+    EXPECT_EQ(scene_stage(), 1);
+    EXPECT_EQ(grids_stale(), 1);
 
     click(Toggle::SpeedB2);
     click_board(100, 300);
@@ -87,19 +87,19 @@ TEST_F(Form, AddAndRemoveChargesByClickingTheBoard) {
     EXPECT_EQ(pixel(100 - 8, 300), negative_colour);
 
     click(Toggle::SpeedB6);
-    grids_stale = 0;
+    set_grids_stale(0);
     click_board(256, 158); // 6 right and 8 down of the first: exactly 10 away
     ASSERT_EQ(charge_count, 1);
     EXPECT_EQ(charges[1].x, -100);
     EXPECT_EQ(pixel(250 - 8, 150), white);
     EXPECT_EQ(pixel(100 - 8, 300), negative_colour);
-    EXPECT_EQ(grids_stale, 1);
+    EXPECT_EQ(grids_stale(), 1);
 }
 
 TEST_F(Form, AddClickAfterRaisingTheAddToolDoesNothing) {
     click(Toggle::SpeedB1);
     click(Toggle::SpeedB1);
-    EXPECT_EQ(tool_mode, 1);
+    EXPECT_EQ(tool_mode(), 1);
     click_board(200, 100);
     EXPECT_EQ(charge_count, 0);
     EXPECT_EQ(pixel(195, 100), white);
@@ -110,13 +110,13 @@ TEST_F(Form, RemoveClickNearNothingLeavesTheBoardAlone) {
     click_board(300, 300);
     click(Toggle::SpeedB6);
     plant(50, 50, rgb(1, 2, 3));
-    scene_stage = 2;
-    grids_stale = 0;
+    set_scene_stage(2);
+    set_grids_stale(0);
     click_board(100, 100);
     EXPECT_EQ(charge_count, 1);
     EXPECT_EQ(pixel(50, 50), rgb(1, 2, 3));
-    EXPECT_EQ(scene_stage, 2);
-    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(scene_stage(), 2);
+    EXPECT_EQ(grids_stale(), 0);
 }
 
 TEST_F(Form, FifteenthChargeShowsTheBoxAndChangesNothing) {
@@ -127,15 +127,15 @@ TEST_F(Form, FifteenthChargeShowsTheBoxAndChangesNothing) {
     ASSERT_EQ(charge_count, 14);
     const auto before = charges;
     const auto board = board_copy();
-    scene_stage = 2;
-    grids_stale = 0;
+    set_scene_stage(2);
+    set_grids_stale(0);
     click_board(30, 30);
     EXPECT_EQ(screen->errors, std::vector<std::string>{"Maksymalnie 14 ładunków!"});
     EXPECT_EQ(charge_count, 14);
     EXPECT_EQ(charges[14].x, before[14].x);
     EXPECT_TRUE(board_is(board));
-    EXPECT_EQ(scene_stage, 2);
-    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(scene_stage(), 2);
+    EXPECT_EQ(grids_stale(), 0);
     EXPECT_TRUE(form->down(Toggle::SpeedB1));
 }
 
@@ -147,9 +147,9 @@ TEST_F(Form, DipoleButtonAlwaysEndsDown) {
     EXPECT_EQ(pixel(120 - 8, 200), negative_colour);
     click(Toggle::SpeedB5);
     EXPECT_TRUE(form->down(Toggle::SpeedB5));
-    EXPECT_EQ(tool_mode, 0);
-    EXPECT_EQ(scene_stage, 1);
-    EXPECT_EQ(grids_stale, 1);
+    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(scene_stage(), 1);
+    EXPECT_EQ(grids_stale(), 1);
 }
 
 TEST_F(Form, QuadrupoleClickedWhileDownPlacesAgainAndEndsUp) {
@@ -166,29 +166,29 @@ TEST_F(Form, QuadrupoleClickedWhileDownPlacesAgainAndEndsUp) {
     EXPECT_FALSE(form->down(Toggle::SpeedB4));
     EXPECT_EQ(charge_count, 4);
     EXPECT_EQ(pixel(10, 10), white);
-    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(tool_mode(), 0);
 }
 
 TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
     click(Toggle::SpeedB1);
     click_board(250, 150);
-    scene_stage = 2; // as after a picture
+    set_scene_stage(2); // as after a picture
     plant(30, 30, rgb(9, 9, 9));
     form->Button1Click();
-    EXPECT_EQ(scene_stage, 1);
+    EXPECT_EQ(scene_stage(), 1);
     EXPECT_EQ(pixel(30, 30), white);
     EXPECT_EQ(pixel(250 - 8, 150), positive_colour);
     EXPECT_EQ(charge_count, 1);
-    EXPECT_EQ(tool_mode, 1); // the add tool is still down
-    EXPECT_EQ(grids_stale, 1);
+    EXPECT_EQ(tool_mode(), 1); // the add tool is still down
+    EXPECT_EQ(grids_stale(), 1);
 
     form->Button1Click();
-    EXPECT_EQ(scene_stage, 0);
+    EXPECT_EQ(scene_stage(), 0);
     EXPECT_EQ(charge_count, 0);
     EXPECT_EQ(pixel(250 - 8, 150), white);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
-    EXPECT_EQ(tool_mode, 0);
-    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(grids_stale(), 0);
 
     plant(30, 30, rgb(9, 9, 9));
     form->Button1Click();
@@ -197,11 +197,23 @@ TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
 
 TEST_F(Form, PictureClearRaisesThePresetButtons) {
     click(Toggle::SpeedB3);
-    scene_stage = 2;
+    set_scene_stage(2);
     form->Button1Click();
     EXPECT_FALSE(form->down(Toggle::SpeedB3));
-    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(tool_mode(), 0);
     EXPECT_EQ(charge_count, 12);
+}
+
+TEST_F(Form, FullClearAfterAnyToolOrArrangementRaisesTheFirstFive) {
+    for (Toggle tool :
+         {Toggle::SpeedB1, Toggle::SpeedB2, Toggle::SpeedB3, Toggle::SpeedB4, Toggle::SpeedB5}) {
+        fresh();
+        click(Toggle::SpeedB5); // charges on the board, so Clear takes them
+        click(tool);
+        form->Button1Click();
+        ASSERT_EQ(scene_stage(), 0) << toggle_names[static_cast<int>(tool)];
+        EXPECT_EQ(six_down(), (std::array<bool, 6>{})) << toggle_names[static_cast<int>(tool)];
+    }
 }
 
 TEST_F(Form, FullClearWithTheRemoveToolDownKeepsItDown) {
@@ -209,7 +221,7 @@ TEST_F(Form, FullClearWithTheRemoveToolDownKeepsItDown) {
     click(Toggle::SpeedB6);
     form->Button1Click();
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
-    EXPECT_EQ(tool_mode, 0);
+    EXPECT_EQ(tool_mode(), 0);
     EXPECT_EQ(charge_count, 0);
 }
 

@@ -2,7 +2,6 @@
 #include "lines_reference.h"
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "render/equipotentials.h"
 #include "render/field_lines.h"
 
@@ -22,11 +21,9 @@ TEST(Allocation, GridsAndAutomaticLinesAllocateNothing) {
     lines_reference::reset_all_state();
     Canvas board(board_size, board_size);
     Kondensator();
-    add_charge(board_column(0), board_row(40), 1);
-    add_charge(board_column(0), board_row(-40), -1);
-    scene_stage = 1;
+    add_charge(column_of_x(0), row_of_y(40), 1);
+    add_charge(column_of_x(0), row_of_y(-40), -1);
     obl_rozklad_pot(); // the first run builds the term tables, once for the program's life
-    grids_stale = 0;
     linie_ekwipotencjalne(board);
     linie_sil(board);
 

@@ -1,5 +1,4 @@
 #include "model/charges.h"
-#include "model/state.h"
 #include "recording_port.h"
 #include "render/board.h"
 
@@ -58,14 +57,8 @@ std::vector<std::string> drawing_of(const std::vector<Charge>& set) {
 
 class ChargeSet : public testing::Test {
   protected:
-    void SetUp() override {
-        clear_charges();
-        tool_mode = 0;
-    }
-    void TearDown() override {
-        clear_charges();
-        tool_mode = 0;
-    }
+    void SetUp() override { clear_charges(); }
+    void TearDown() override { clear_charges(); }
     RecordingWindowPort window;
     RecordingBoard board;
 };
@@ -95,8 +88,7 @@ TEST_F(AddCharge, StoresTheFourteenthAndRefusesTheFifteenthWithTheErrorBox) {
     const std::string table = whole_table();
     EXPECT_FALSE(add_charge(100, 100, 1));
     EXPECT_FALSE(add_charge(5, 5, -1));
-    EXPECT_EQ(window.errors,
-              (std::vector<std::string>{"Maksymalnie 14 ładunków!", "Maksymalnie 14 ładunków!"}));
+    EXPECT_EQ(window.errors, (std::vector<std::string>{"table full", "table full"}));
     EXPECT_EQ(whole_table(), table);
     EXPECT_TRUE(board.calls.empty());
 }
@@ -161,19 +153,16 @@ TEST_F(Presets, DipoleReplacesTheSetAndDrawsItOnAFreshBoard) {
         EXPECT_EQ(describe({charges[static_cast<std::size_t>(i)]}), "(0,0,0)") << i;
 }
 
-TEST_F(Presets, QuadrupoleTakesTheSignOfItsSecondPairFromTheToolMode) {
-    tool_mode = -1;
-    Kwadrupol();
+TEST_F(Presets, QuadrupoleTakesTheSignOfItsSecondPairFromTheWindow) {
+    Kwadrupol(-1);
     const std::vector<Charge> want = {{80, 80, 1}, {-80, -80, 1}, {80, -80, -1}, {-80, 80, -1}};
     EXPECT_EQ(describe(stored()), describe(want));
     EXPECT_EQ(board.calls, drawing_of(want));
 
     board.calls.clear();
-    tool_mode = 1;
-    Kwadrupol();
+    Kwadrupol(1);
     EXPECT_EQ(describe(stored()), "(80,80,1)(-80,-80,1)(80,-80,1)(-80,80,1)");
     EXPECT_EQ(board.calls.size(), 5u);
-    EXPECT_EQ(tool_mode, 1);
 }
 
 TEST_F(Presets, CapacitorIsANegativeRightPlateThenAPositiveLeftPlateTopToBottom) {

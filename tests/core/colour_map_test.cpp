@@ -1,6 +1,5 @@
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "recording_port.h"
 #include "reference.h"
 #include "render/board.h"
@@ -18,15 +17,7 @@ namespace {
 constexpr int cells = board_size * board_size;
 
 void reset_map_state() {
-    clear_charges();
-    reset_interaction_state();
-    std::fill_n(&grid_V[0][0], cells, 0.0);
-    std::fill_n(&grid_Ex[0][0], cells, 0.0);
-    std::fill_n(&grid_Ey[0][0], cells, 0.0);
-    minV = 0.0;
-    maxV = 0.0;
-    pen_rgb = {};
-    scratch_bitmap.reset();
+    reset_program_state();
 }
 
 void put(int x, int y, int znak) {
@@ -70,12 +61,10 @@ TEST_F(ColourMap, NoChargesLeavesBoardAndStateUntouched) {
     start(board);
     board.set_pixel(7, 9, rgb(1, 2, 3));
     const Canvas before = board;
-    scene_stage = 1;
     pen_rgb = {4, 5, 6};
     RecordingWindowPort bar;
-    rysuj_rozklad_pot(board);
+    EXPECT_FALSE(rysuj_rozklad_pot(board));
     EXPECT_TRUE(same_pixels(board, before));
-    EXPECT_EQ(scene_stage, 1);
     EXPECT_EQ(pen(), rgb(4, 5, 6));
     EXPECT_TRUE(bar.events.empty());
 }
@@ -157,15 +146,13 @@ TEST_F(ColourMap, ProgressBarStepsOncePerColumnAndTheBitmapIsReleased) {
     using Call = RecordingWindowPort::Call;
     put(-20, 35, -1);
     obl_rozklad_pot();
-    scene_stage = 1;
     RecordingWindowPort bar;
-    rysuj_rozklad_pot(board);
+    EXPECT_TRUE(rysuj_rozklad_pot(board));
     std::vector<RecordingWindowPort::Event> calls{{Call::set_position, 0}, {Call::set_max, 400}};
     calls.insert(calls.end(), board_size, {Call::step, 0});
     calls.push_back({Call::set_position, 0});
     EXPECT_EQ(bar.events, calls);
     EXPECT_EQ(bar.highest_position, 400);
-    EXPECT_EQ(scene_stage, 2);
     EXPECT_FALSE(scratch_bitmap.has_value());
 }
 
@@ -179,8 +166,7 @@ TEST_F(ColourMap, MatchesPixelByPixelPaintingForArrangementsAndRandomSets) {
         } else if (set == 1) {
             place_dipole();
         } else if (set == 2) {
-            tool_mode = -1;
-            Kwadrupol();
+            Kwadrupol(-1);
         } else {
             const int n = pick(1, max_charges);
             for (int i = 0; i < n; ++i) put(pick(-200, 200), pick(-200, 200), pick(0, 1) ? 1 : -1);

@@ -2,7 +2,6 @@
 
 #include "lines_reference.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "recording_port.h"
 #include "render/board.h"
 #include "render/colour_map.h"
@@ -28,9 +27,9 @@ class Equipotentials : public ::testing::Test {
         for (int p = 0; p < board_size; ++p)
             for (int q = 0; q < board_size; ++q) grid_V[p][q] = value(p, q);
     }
-    // The board point x has the potential x, so a level L lies on column board_column(L).
+    // The board point x has the potential x, so a level L lies on column column_of_x(L).
     static void fill_ramp_along_x() {
-        fill_grid([](int p, int) { return static_cast<double>(board_x(p)); });
+        fill_grid([](int p, int) { return static_cast<double>(x_of_column(p)); });
     }
     // Colour of every column in the rows a line reaches, or white for an untouched column;
     // fails when a column is painted unevenly.
@@ -48,16 +47,15 @@ class Equipotentials : public ::testing::Test {
                                       bool with_blue) {
         std::vector<Rgb> expected(board_size, white);
         for (int k = 0; k < 12 && with_orange; ++k)
-            expected[static_cast<std::size_t>(board_column(k * step))] = orange;
+            expected[static_cast<std::size_t>(column_of_x(k * step))] = orange;
         for (int k = 0; k < 12 && with_blue; ++k)
-            expected[static_cast<std::size_t>(board_column(-k * step))] = blue;
+            expected[static_cast<std::size_t>(column_of_x(-k * step))] = blue;
         EXPECT_EQ(column_colours(board), expected);
     }
     void run_family_over_ramp(double lowest, double highest) {
         fill_ramp_along_x();
         minV = lowest;
         maxV = highest;
-        scene_stage = 1;
         linie_ekwipotencjalne(board);
     }
 
@@ -153,19 +151,6 @@ TEST_F(Equipotentials, FamilyCountsOneProgressStepPerLevelAndEmptiesTheBar) {
     EXPECT_EQ(positive_only.count(RecordingWindowPort::Call::step), 12u);
 }
 
-TEST_F(Equipotentials, FamilyIsRefusedByTheCommonGuard) {
-    RecordingWindowPort bar;
-    fill_ramp_along_x();
-    minV = -100;
-    maxV = 100;
-    grids_stale = 1;
-    put_charges({{0, 0, 1}});
-    linie_ekwipotencjalne(board);
-    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
-    EXPECT_TRUE(bar.events.empty());
-    EXPECT_EQ(grids_stale, 1);
-}
-
 // The family in one sweep against twenty-four level-by-level scans, on real potentials.
 class FamilyMatchesLevelByLevel : public Equipotentials {
   protected:
@@ -178,20 +163,11 @@ class FamilyMatchesLevelByLevel : public Equipotentials {
     }
 };
 
-TEST_F(FamilyMatchesLevelByLevel, SingleChargeAfterStaleGridsGetsStepFiveInOrangeOnly) {
+TEST_F(FamilyMatchesLevelByLevel, SingleChargeGetsStepFiveInOrangeOnly) {
     put_charges({{0, 0, 1}});
-    tool_mode = 1;
-    grids_stale = 1;
-    linie_ekwipotencjalne(board); // computes, paints the map, then the lines
-    EXPECT_EQ(grids_stale, 0);
-    EXPECT_EQ(scene_stage, 2);
+    obl_rozklad_pot();
+    expect_same_as_reference(5);
     EXPECT_EQ(to_rgb(pen_rgb), orange);
-    Canvas reference(board_size, board_size);
-    pen_rgb = {};
-    rysuj_rozklad_pot(reference);
-    equipotential_family(reference, 5, true, false);
-    for (int i = 1; i <= charge_count; ++i) rysuj_lad(reference, i);
-    EXPECT_EQ(differing_pixels(board, reference), 0);
 }
 
 TEST_F(FamilyMatchesLevelByLevel, DipoleGetsStepFourAndLevelZeroEndsBlue) {
@@ -203,8 +179,7 @@ TEST_F(FamilyMatchesLevelByLevel, DipoleGetsStepFourAndLevelZeroEndsBlue) {
 }
 
 TEST_F(FamilyMatchesLevelByLevel, QuadrupoleAndCapacitor) {
-    tool_mode = -1;
-    Kwadrupol();
+    Kwadrupol(-1);
     obl_rozklad_pot();
     expect_same_as_reference(4); // range about -103.251..103.251
 
@@ -218,7 +193,6 @@ TEST_F(FamilyMatchesLevelByLevel, RandomChargeSetsWithWideDenseAndZeroSpacing) {
     for (unsigned seed = 1; seed <= 6; ++seed) {
         put_charges(random_charges(seed, seed % 2 == 0 ? 14 : 5));
         obl_rozklad_pot();
-        scene_stage = 1;
         board = Canvas(board_size, board_size);
         expect_same_as_reference(static_cast<int>(std::nearbyint(std::max(-minV, maxV) / 24)));
         // A narrow range crowds small whole-number levels through the samples.
@@ -244,16 +218,14 @@ class LineThroughPointer : public Equipotentials {
 };
 
 TEST_F(LineThroughPointer, ClickTenPixelsFromAChargeDrawsAndCloserDoesNot) {
-    mouse_x = 207; // 7 right of and 7 above the charge: about 9.9 away
-    mouse_y = 193;
+    // 7 right of and 7 above the charge: about 9.9 away
     pen_rgb = {1, 2, 3};
-    EXPECT_FALSE(equipotential_at_pointer(board));
+    EXPECT_FALSE(equipotential_at_pointer(board, 207, 193));
     EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
     EXPECT_EQ(to_rgb(pen_rgb), rgb(1, 2, 3));
 
-    mouse_x = 200; // straight above, exactly 10 away: the level 0 of column 200
-    mouse_y = 190;
-    EXPECT_TRUE(equipotential_at_pointer(board));
+    // straight above, exactly 10 away: the level 0 of column 200
+    EXPECT_TRUE(equipotential_at_pointer(board, 200, 190));
     std::vector<Rgb> expected(board_size, white);
     expected[200] = blue;
     EXPECT_EQ(column_colours(board), expected);
@@ -261,11 +233,8 @@ TEST_F(LineThroughPointer, ClickTenPixelsFromAChargeDrawsAndCloserDoesNot) {
 
 TEST_F(LineThroughPointer, PositiveClickIsOrangeAfterABlueFamilyAndNegativeIsBlue) {
     pen_rgb = {0, 28, 164};
-    mouse_x = 260;
-    mouse_y = 0;
-    EXPECT_TRUE(equipotential_at_pointer(board));
-    mouse_x = 50;
-    EXPECT_TRUE(equipotential_at_pointer(board));
+    EXPECT_TRUE(equipotential_at_pointer(board, 260, 0));
+    EXPECT_TRUE(equipotential_at_pointer(board, 50, 0));
     std::vector<Rgb> expected(board_size, white);
     expected[260] = orange;
     expected[50] = blue;
@@ -275,19 +244,13 @@ TEST_F(LineThroughPointer, PositiveClickIsOrangeAfterABlueFamilyAndNegativeIsBlu
 
 TEST_F(LineThroughPointer, ZeroLevelIsBlueWhateverTheLastColour) {
     pen_rgb = {255, 125, 0};
-    mouse_x = 200;
-    mouse_y = 0;
-    EXPECT_TRUE(equipotential_at_pointer(board));
+    EXPECT_TRUE(equipotential_at_pointer(board, 200, 0));
     EXPECT_EQ(board.pixel(200, 5), blue);
 }
 
 TEST_F(LineThroughPointer, PointerOffTheBoardDrawsNothing) {
-    mouse_x = 401;
-    mouse_y = 0;
-    EXPECT_FALSE(equipotential_at_pointer(board));
-    mouse_x = 0;
-    mouse_y = -1;
-    EXPECT_FALSE(equipotential_at_pointer(board));
+    EXPECT_FALSE(equipotential_at_pointer(board, 401, 0));
+    EXPECT_FALSE(equipotential_at_pointer(board, 0, -1));
     EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
 }
 

@@ -2,7 +2,6 @@
 
 #include "lines_reference.h"
 #include "model/field.h"
-#include "model/state.h"
 #include "render/board.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +27,7 @@ class FieldLines : public ::testing::Test {
     // A blank board with the given board points painted in the field-line colour.
     static Canvas board_with(const std::vector<BoardPoint>& points) {
         Canvas c(board_size, board_size);
-        for (const BoardPoint& p : points) c.set_pixel(board_column(p.x), board_row(p.y), teal);
+        for (const BoardPoint& p : points) c.set_pixel(column_of_x(p.x), row_of_y(p.y), teal);
         return c;
     }
     static std::vector<BoardPoint> run(int x0, int x1, int y) {
@@ -132,7 +131,6 @@ TEST_F(FieldLines, WithoutChargesNothingVisibleIsDrawn) {
 
 TEST_F(FieldLines, AutomaticLinesOfOneChargeLeaveItWhateverItsSign) {
     put_charges({{0, 0, 1}});
-    scene_stage = 1;
     const FieldPassEnd first = trace_field_pass(board, 7, 7, +1);
     EXPECT_EQ((BoardPoint{first.x, first.y}), (BoardPoint{200, 200}));
     for (int j = 1; j <= 10; ++j) {
@@ -154,7 +152,6 @@ TEST_F(FieldLines, AutomaticLinesOfOneChargeLeaveItWhateverItsSign) {
 
 TEST_F(FieldLines, AutomaticLinesDrawOverThePictureWhenGridsAreFresh) {
     put_charges({{30, -20, 1}, {-60, 50, -1}});
-    scene_stage = 2;
     board.set_pen_color(rgb(200, 0, 0));
     board.set_brush_color(rgb(200, 0, 0));
     board.rectangle(0, 0, board_size, board_size);
@@ -163,31 +160,6 @@ TEST_F(FieldLines, AutomaticLinesDrawOverThePictureWhenGridsAreFresh) {
     field_lines(reference);
     EXPECT_EQ(differing_pixels(board, reference), 0);
     EXPECT_EQ(board.pixel(0, 0), rgb(200, 0, 0));
-}
-
-TEST_F(FieldLines, StaleGridsStartFromTheBareBoardWithMarkersAndAreRecomputed) {
-    put_charges({{30, -20, 1}, {-60, 50, -1}});
-    tool_mode = 3;
-    grids_stale = 1;
-    board.set_brush_color(rgb(200, 0, 0));
-    board.rectangle(0, 0, board_size, board_size);
-    linie_sil(board);
-    EXPECT_EQ(grids_stale, 0);
-    EXPECT_EQ(scene_stage, 2);
-    EXPECT_NE(grid_V[230][220], 0.0);
-    Canvas reference(board_size, board_size);
-    start(reference);
-    for (int i = 1; i <= charge_count; ++i) rysuj_lad(reference, i);
-    field_lines(reference);
-    EXPECT_EQ(differing_pixels(board, reference), 0);
-}
-
-TEST_F(FieldLines, AutomaticLinesAreRefusedByTheCommonGuard) {
-    put_charges({{0, 0, 1}});
-    grids_stale = 1;
-    linie_sil(board);
-    EXPECT_EQ(grids_stale, 1);
-    EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
 }
 
 // Passes that the edge, charge and reversal tests alone would never end.
@@ -206,7 +178,6 @@ TEST_F(FieldLines, PassFromTheOutermostColumnOrRowEndsOnceItLeavesTheBoard) {
 
 TEST_F(FieldLines, LinesOfAChargeNearTheBorderAllEnd) {
     put_charges({{195, 0, 1}, {200, 200, -1}});
-    scene_stage = 1;
     for (int i = 1; i <= charge_count; ++i)
         for (int j = 1; j <= 10; ++j) {
             const BoardPoint s = field_line_start(charges[i].x, charges[i].y, j);
@@ -241,7 +212,6 @@ TEST_F(FieldLines, TableTermsDrawTheSameLinesAsDirectEvaluation) {
     for (unsigned seed = 11; seed <= 14; ++seed) sets.push_back(random_charges(seed, 14));
     Kondensator();
     sets.push_back({charges.begin() + 1, charges.begin() + 1 + charge_count});
-    scene_stage = 1;
     for (const std::vector<Charge>& set : sets) {
         put_charges(set);
         Canvas fast(board_size, board_size);

@@ -2,11 +2,9 @@
 
 #include "model/field.h"
 #include "model/ports.h"
-#include "model/state.h"
 #include "render/board.h"
 #include "render/colour_map.h"
 #include "render/equipotentials.h"
-#include "support/fresh_state.h"
 
 #include <cmath>
 #include <random>
@@ -16,8 +14,7 @@
 namespace lines_reference {
 
 void reset_all_state() {
-    fresh_program_state();
-    scratch_bitmap.reset();
+    reset_program_state();
 }
 
 void put_charges(std::initializer_list<Charge> set) {
@@ -68,7 +65,7 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
     int px = x0;
     int py = y0;
     StepRemainders rem;
-    board.move_to(board_column(x0), board_row(y0));
+    board.move_to(column_of_x(x0), row_of_y(y0));
     for (int steps = 1;; ++steps) {
         double ex = 0;
         double ey = 0;
@@ -83,7 +80,7 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
             ey = ey + c.znak * w * (dy / r);
         }
         const BoardPoint n = field_step({cx, cy}, ex, ey, rem);
-        board.line_to(board_column(n.x), board_row(n.y));
+        board.line_to(column_of_x(n.x), row_of_y(n.y));
         bool near = false;
         for (const Charge& c : stored_charges()) {
             if ((c.x - n.x) * (c.x - n.x) + (c.y - n.y) * (c.y - n.y) <= 100) near = true;

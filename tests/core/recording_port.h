@@ -12,7 +12,7 @@
 // models the progress bar: a maximum, a position, and a step that stops at the maximum.
 class RecordingWindowPort final : public WindowPort {
   public:
-    enum class Call { show_error, set_position, set_max, step };
+    enum class Call { show_error, table_full, set_position, set_max, step };
     struct Event {
         Call call;
         int value; // the position or maximum set; 0 for the others
@@ -22,6 +22,10 @@ class RecordingWindowPort final : public WindowPort {
     void show_error(std::string_view text) override {
         events.push_back({Call::show_error, 0});
         errors.emplace_back(text);
+    }
+    void charge_table_full() override {
+        events.push_back({Call::table_full, 0});
+        errors.emplace_back("table full");
     }
     void progress_set_position(int p) override {
         events.push_back({Call::set_position, p});

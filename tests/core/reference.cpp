@@ -2,7 +2,6 @@
 
 #include "model/field.h"
 #include "model/ports.h"
-#include "model/state.h"
 #include "render/board.h"
 #include "render/colour_map.h"
 
@@ -54,8 +53,8 @@ double skladowaEy(int q, int w) {
 void compute_grids(Grids& out) {
     for (int column = 0; column <= 400; ++column) {
         for (int row = 0; row <= 400; ++row) {
-            const int q = board_x(column);
-            const int w = board_y(row);
+            const int q = x_of_column(column);
+            const int w = y_of_row(row);
             out.V[column][row] = potencjal(q, w);
             out.Ex[column][row] = skladowaEx(q, w);
             out.Ey[column][row] = skladowaEy(q, w);
@@ -73,7 +72,6 @@ int Round(double q) {
 
 void rysuj_rozklad_pot(Canvas& board) {
     if (charge_count == 0) return;
-    scene_stage = 2;
     window_port().progress_set_position(0);
     window_port().progress_set_max(400);
     const double ePos = maxV / 2 / 255;

@@ -2,8 +2,8 @@
 
 // What the two random-use tests share: their settings, the program's invariants, and the
 // account of the last events that a failure prints.
+#include "app/state.h"
 #include "model/charges.h"
-#include "model/state.h"
 
 #include <algorithm>
 #include <array>
@@ -26,10 +26,12 @@ inline long env_number(const char* name, long fallback) {
 
 // The charge table and the flags that an error box must leave as they were.
 struct ProgramState {
-    std::array<Charge, max_charges + 1> table = charges;
-    int count = charge_count;
-    int stage = scene_stage;
-    int stale = grids_stale;
+    explicit ProgramState(const InteractionState& s)
+        : table(charges), count(charge_count), stage(s.scene_stage), stale(s.grids_stale) {}
+    std::array<Charge, max_charges + 1> table;
+    int count;
+    SceneStage stage;
+    bool stale;
 
     bool operator==(const ProgramState& o) const {
         for (int i = 1; i <= max_charges; ++i)
@@ -41,8 +43,8 @@ struct ProgramState {
 };
 
 // The first invariant the program state breaks, or "" when it keeps them all.
-inline std::string broken_invariant(const std::array<bool, 6>& six, bool f_r_down,
-                                    bool v_const_down) {
+inline std::string broken_invariant(const InteractionState& s, const std::array<bool, 6>& six,
+                                    bool f_r_down, bool v_const_down) {
     if (charge_count < 0 || charge_count > max_charges) return "charge_count";
     for (int i = 1; i <= charge_count; ++i) {
         const Charge c = charges[i];
@@ -50,10 +52,11 @@ inline std::string broken_invariant(const std::array<bool, 6>& six, bool f_r_dow
         if (c.x < -200 || c.x > 200 || c.y < -200 || c.y > 200)
             return "position of slot " + std::to_string(i);
     }
-    if (tool_mode < -1 || tool_mode > 3) return "tool_mode";
-    if (scene_stage < 0 || scene_stage > 2) return "scene_stage";
-    if (grids_stale != 0 && grids_stale != 1) return "grids_stale";
-    if (!on_board(mouse_x, mouse_y)) return "pointer";
+    const int mode = static_cast<int>(s.tool_mode);
+    const int stage = static_cast<int>(s.scene_stage);
+    if (mode < -1 || mode > 3) return "tool_mode";
+    if (stage < 0 || stage > 2) return "scene_stage";
+    if (!on_board(s.mouse_x, s.mouse_y)) return "pointer";
     if (std::count(six.begin(), six.end(), true) > 1) return "more than one of the six down";
     if (f_r_down && v_const_down) return "F(r) and V=const both down";
     return "";

@@ -5,7 +5,6 @@
 #include "app/tform1.h"
 #include "model/charges.h"
 #include "model/field.h"
-#include "support/fresh_state.h"
 #include "support/recording_screen.h"
 
 #include <cstdio>
@@ -76,7 +75,6 @@ int main(int argc, char** argv) {
         std::istringstream words(line);
         std::string name;
         if (!(words >> name) || name[0] == '#') continue;
-        fresh_program_state();
         TForm1 form(screen);
         for (std::string step; words >> step;)
             if (!run_step(form, step)) {

@@ -12,14 +12,14 @@ TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEd
     EXPECT_EQ(form->Label2->text(), "Y = 200");
     send(QEvent::MouseButtonRelease, QPointF(650.0, -80.0), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(charge_count, 0);
-    EXPECT_EQ(mouse_x, 400);
-    EXPECT_EQ(mouse_y, 0);
+    EXPECT_EQ(state().mouse_x, 400);
+    EXPECT_EQ(state().mouse_y, 0);
 
     // Out past the bottom-left corner and back in: the charge goes where the pointer came back.
     send(QEvent::MouseButtonPress, QPointF(5.5, 395.5), Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseMove, QPointF(-40.0, 460.0), Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(mouse_x, 0);
-    EXPECT_EQ(mouse_y, 400);
+    EXPECT_EQ(state().mouse_x, 0);
+    EXPECT_EQ(state().mouse_y, 400);
     send(QEvent::MouseMove, QPointF(3.5, 398.5), Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, QPointF(3.5, 398.5), Qt::LeftButton, Qt::NoButton);
     ASSERT_EQ(charge_count, 1);

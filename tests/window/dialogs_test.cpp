@@ -122,17 +122,17 @@ TEST(RichEdit, OperationsActAtTheCaret) {
     view.setFont(base);
     EXPECT_EQ(view.caret_metrics().height, 195);
 
-    view.append_text(QStringLiteral("q"));
+    view.insert_text(QStringLiteral("q"));
     view.set_script_offset(ScriptMode::subscript);
     EXPECT_EQ(view.caret_metrics().height, 136);
     EXPECT_EQ(view.caret_metrics().offset, -41);
-    view.append_text(QStringLiteral("0"));
+    view.insert_text(QStringLiteral("0"));
     view.set_script_offset(ScriptMode::normal);
     view.set_text_attributes(blue, style_bold | style_underline);
-    view.append_text(QStringLiteral("x"));
+    view.insert_text(QStringLiteral("x"));
     view.set_text_attributes(black, 0);
     view.add_paragraph(QStringLiteral("next"));
-    view.append_text(QStringLiteral("!"));
+    view.insert_text(QStringLiteral("!"));
 
     const QTextDocument* document = view.document();
     EXPECT_EQ(document->toPlainText(), QStringLiteral("q0x\nnext!"));

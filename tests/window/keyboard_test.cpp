@@ -134,7 +134,6 @@ TEST_F(Keyboard, KeysAloneMakeTheBoardOfTheSameStepsByMouse) {
     EXPECT_EQ(by_keys[6].pictures.back(), "linia sił przez (47, 50)");
 
     form.reset();
-    fresh_program_state();
     form = std::make_unique<DesktopWindow>();
     for (std::size_t i = 0; i < steps.size(); ++i) {
         steps[i].by_mouse();

@@ -161,12 +161,17 @@ class RandomUse : public Window {
         event((held_ ? "drag to " : "move to ") + where(at), false,
               [&] { send(QEvent::MouseMove, at, Qt::NoButton, buttons); });
         if (HasFatalFailure()) return;
+        // Off the board, with no button held, a pointer is not the board's to read.
+        const bool over = at.x() >= 0 && at.x() < 401 && at.y() >= 0 && at.y() < 401;
+        if (!held_ && !over) return;
         // The readout and the hint follow the pointer, read at the nearest board pixel.
         const QString hint =
             form->RysujB4->isChecked() || form->RysujB5->isChecked() ? "Kliknij" : "";
         ASSERT_EQ(form->Image1->toolTip(), hint) << log_.context("hint");
-        ASSERT_EQ(form->Label1->text(), QString("X = %1").arg(mouse_x - 200)) << log_.context("X");
-        ASSERT_EQ(form->Label2->text(), QString("Y = %1").arg(200 - mouse_y)) << log_.context("Y");
+        ASSERT_EQ(form->Label1->text(), QString("X = %1").arg(state().mouse_x - 200))
+            << log_.context("X");
+        ASSERT_EQ(form->Label2->text(), QString("Y = %1").arg(200 - state().mouse_y))
+            << log_.context("Y");
     }
     void press(QPointF at) {
         event("press at " + where(at), false,
@@ -178,7 +183,9 @@ class RandomUse : public Window {
             held_ && at.x() >= 0.0 && at.x() < 401.0 && at.y() >= 0.0 && at.y() < 401.0;
         const bool adding = form->SpeedB1->isChecked() || form->SpeedB2->isChecked();
         const bool fifteenth =
-            click_lands && adding && (tool_mode == 1 || tool_mode == -1) && charge_count == 14;
+            click_lands && adding &&
+            (state().tool_mode == ToolMode::positive || state().tool_mode == ToolMode::negative) &&
+            charge_count == 14;
         event("release at " + where(at), fifteenth,
               [&] { send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); });
         held_ = false;
@@ -187,7 +194,7 @@ class RandomUse : public Window {
     // Runs one event, timed, and checks every invariant after it.
     template <class Action> void event(const std::string& what, bool fifteenth, Action action) {
         log_.add(what);
-        const ProgramState before;
+        const ProgramState before(state());
         const int boxes_before = closer_->error_boxes;
 
         QElapsedTimer clock;
@@ -197,15 +204,15 @@ class RandomUse : public Window {
         slowest_ms_ = std::max(slowest_ms_, took);
         ASSERT_LT(took, event_bound_ms) << log_.context("too slow");
 
-        const std::string broken =
-            broken_invariant(six_down(), form->RysujB4->isChecked(), form->RysujB5->isChecked());
+        const std::string broken = broken_invariant(state(), six_down(), form->RysujB4->isChecked(),
+                                                    form->RysujB5->isChecked());
         ASSERT_EQ(broken, "") << log_.context(broken);
         const bool shown = closer_->error_boxes != boxes_before;
         ASSERT_EQ(shown, fifteenth) << log_.context("error box");
         if (shown) {
             ASSERT_EQ(closer_->error_boxes, boxes_before + 1) << log_.context("one box");
             ASSERT_EQ(closer_->last_error, QStringLiteral("Maksymalnie 14 ładunków!"));
-            ASSERT_TRUE(ProgramState() == before) << log_.context("state after the box");
+            ASSERT_TRUE(ProgramState(state()) == before) << log_.context("state after the box");
         }
     }
 

@@ -4,8 +4,6 @@
 #include "desktop/desktop_window.h"
 #include "model/charges.h"
 #include "model/field.h"
-#include "model/state.h"
-#include "support/fresh_state.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,10 +20,8 @@
 // A fresh main window on a fresh program state, driven by real input events.
 class Window : public testing::Test {
   protected:
-    void SetUp() override {
-        fresh_program_state();
-        form = std::make_unique<DesktopWindow>();
-    }
+    void SetUp() override { form = std::make_unique<DesktopWindow>(); }
+    const InteractionState& state() const { return form->logic().state(); }
     void TearDown() override { form.reset(); }
 
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }

@@ -2,11 +2,13 @@
 // modal error box, the progress bar, and its size and place on the screen.
 #include "window_fixture.h"
 
+#include "app/form.h"
 #include "render/board.h"
 
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressBar>
@@ -39,11 +41,68 @@ TEST_F(Window, StartsWithZeroReadoutEmptyBoardAndSixGlyphs) {
     }
     EXPECT_EQ(form->SpeedB4->iconSize(), QSize(48, 48));
     EXPECT_EQ(form->SpeedB5->iconSize(), QSize(48, 23));
-    EXPECT_EQ(form->SpeedB6->toolTip(), "Usuń ładunek");
-    EXPECT_EQ(form->GroupBox3->title(), "Ładunki - Dodaj/Usuń");
-    EXPECT_EQ(form->Button1->text(), "Czyść");
-    EXPECT_EQ(form->Koniec1->text(), "&Koniec");
-    EXPECT_EQ(form->menuBar()->actions().size(), 4);
+}
+
+// Every control and menu item of the form's table, as the widgets show it.
+TEST_F(Window, WidgetsAndMenusAreTheFormsTable) {
+    auto text = [](std::string_view s) {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    QWidget* previous_stop = nullptr;
+    for (const FormControl& c : form_controls()) {
+        auto* w = qobject_cast<QWidget*>(form->control(c.name));
+        ASSERT_NE(w, nullptr) << c.name;
+        const std::string name(c.name);
+        if (c.kind == FormControlKind::window) {
+            EXPECT_EQ(w, form->centralWidget());
+            EXPECT_EQ(w->size(), QSize(c.width, c.height));
+            EXPECT_EQ(form->windowTitle(), text(c.caption));
+            continue;
+        }
+        EXPECT_EQ(w->parentWidget(), form->control(c.parent)) << name;
+        EXPECT_EQ(w->pos(), QPoint(c.left, c.top)) << name;
+        if (c.kind == FormControlKind::label) {
+            EXPECT_GE(w->width(), c.width) << name;
+        } else {
+            EXPECT_EQ(w->size(), QSize(c.width, c.height)) << name;
+        }
+        QString shown;
+        if (auto* box = qobject_cast<QGroupBox*>(w)) shown = box->title();
+        if (auto* label = qobject_cast<QLabel*>(w)) shown = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            shown = button->text();
+            EXPECT_EQ(button->isCheckable(), c.group != 0) << name;
+        }
+        EXPECT_EQ(shown, text(c.caption)) << name;
+        EXPECT_EQ(w->toolTip(), text(c.hint)) << name;
+        if (!c.accessible_name.empty()) {
+            EXPECT_EQ(w->accessibleName(), text(c.accessible_name)) << name;
+        }
+        if (w->focusPolicy() & Qt::TabFocus) {
+            if (previous_stop) {
+                QWidget* next = previous_stop->nextInFocusChain();
+                while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+                EXPECT_EQ(next, w) << name;
+            }
+            previous_stop = w;
+        }
+    }
+    QStringList bar, wanted_bar;
+    for (QAction* a : form->menuBar()->actions()) bar << a->text();
+    for (const MenuItem& m : menu_items()) {
+        auto* item = form->control(m.name);
+        ASSERT_NE(item, nullptr) << m.name;
+        if (m.parent.empty()) wanted_bar << text(m.caption);
+        if (auto* menu = qobject_cast<QMenu*>(item)) {
+            EXPECT_EQ(menu->title(), text(m.caption));
+        }
+        if (auto* action = qobject_cast<QAction*>(item)) {
+            EXPECT_EQ(action->text(), text(m.caption));
+            EXPECT_EQ(action->parent(), m.parent.empty() ? static_cast<QObject*>(form->menuBar())
+                                                         : form->control(m.parent));
+        }
+    }
+    EXPECT_EQ(bar, wanted_bar);
 }
 
 TEST_F(Window, GlyphShowsTheButtonFaceWhereItsBottomLeftColourWas) {
@@ -103,16 +162,16 @@ TEST_F(Window, FifteenthChargeShowsTheBoxAndChangesNothing) {
     ASSERT_EQ(charge_count, 14);
     const auto before = charges;
     const std::vector<Rgb> board(form->board().data(), form->board().data() + 401 * 401);
-    scene_stage = 2;
-    grids_stale = 0;
+    form->logic().state().scene_stage = SceneStage::picture;
+    form->logic().state().grids_stale = false;
     const auto text = answer_message_box([&] { click_board(30, 30); });
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(*text, "Maksymalnie 14 ładunków!");
     EXPECT_EQ(charge_count, 14);
     EXPECT_EQ(charges[14].x, before[14].x);
     EXPECT_TRUE(std::equal(board.begin(), board.end(), form->board().data()));
-    EXPECT_EQ(scene_stage, 2);
-    EXPECT_EQ(grids_stale, 0);
+    EXPECT_EQ(state().scene_stage, SceneStage::picture);
+    EXPECT_FALSE(state().grids_stale);
     EXPECT_TRUE(form->SpeedB1->isChecked());
 }
 

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/toggles.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+// The main window as data: both screens build their controls and menus from these tables.
+
+// The character height, in pixels, of the window's faces.
+inline constexpr int form_font_pixels = 11;
+// The progress bar's range before any computation sets it.
+inline constexpr int progress_start_max = 10000;
+
+enum class FormControlKind {
+    window,
+    group_box,
+    label,
+    progress_bar,
+    tool_button,
+    push_button,
+    toggle_button,
+    board
+};
+// The window's own face, and the one its group boxes and Czyść use.
+enum class ControlFont { window, panel };
+
+struct FormControl {
+    std::string_view name;
+    FormControlKind kind;
+    std::string_view parent; // empty for the window itself; the window's client area otherwise
+    int left = 0;
+    int top = 0;
+    int width = 0; // a label's 0: as wide as its text
+    int height = 0;
+    std::string_view caption;
+    std::string_view hint;
+    // What a screen reader says; empty where the caption says it already.
+    std::string_view accessible_name;
+    // Toggle buttons of one group exclude each other; 0 for none.
+    int group = 0;
+    std::optional<GlyphButton> glyph;
+    ControlFont font = ControlFont::window;
+};
+
+// Every control in the order they are created; those a user can reach with Tab come in the Tab
+// order, the board last.
+std::span<const FormControl> form_controls();
+// The control of this form name, or nullptr.
+const FormControl* form_control(std::string_view name);
+
+struct MenuItem {
+    std::string_view name;
+    std::string_view parent; // the submenu it sits in; empty for an entry of the bar itself
+    // "&" marks the accelerator letter.
+    std::string_view caption;
+    bool submenu = false;
+};
+
+// The menu bar left to right, each submenu followed by its items.
+std::span<const MenuItem> menu_items();

@@ -1,0 +1,31 @@
+#pragma once
+
+// What a board click does, by the button that chose it; the values are the window's codes, and
+// the two add modes double as the sign of the charge they add.
+enum class ToolMode : int {
+    negative = -1,
+    remove = 0,
+    positive = 1,
+    equipotential = 2,
+    field_line = 3
+};
+// What the board shows: the empty board, charges, or a field picture (or a through-a-point mode).
+enum class SceneStage : int { empty = 0, with_charges = 1, picture = 2 };
+
+// The window's interaction state; every field starts at its zero.
+struct InteractionState {
+    ToolMode tool_mode = ToolMode::remove;
+    SceneStage scene_stage = SceneStage::empty;
+    // The grids must be computed again before the next picture that looks at this flag.
+    bool grids_stale = false;
+    // Last pointer pixel over the board, always within 0..400.
+    int mouse_x = 0;
+    int mouse_y = 0;
+
+    bool operator==(const InteractionState&) const = default;
+};
+
+// The common guard of the picture commands: nothing chosen and nothing on the board.
+constexpr bool guard_blocks(const InteractionState& s) {
+    return s.tool_mode == ToolMode::remove && s.scene_stage == SceneStage::empty;
+}

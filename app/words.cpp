@@ -1,0 +1,70 @@
+#include "app/words.h"
+
+#include <vector>
+
+const Words polish_words{
+    .program_name = "Ardenika",
+    .too_many_charges = "Maksymalnie 14 ładunków!",
+    .board_hint = "Kliknij",
+
+    .readout_x = "X = %1",
+    .readout_y = "Y = %1",
+    .readout_v = "V[%1,%2]  = %3",
+    .readout_ex = "Ex[%1,%2] = %3",
+    .readout_ey = "Ey[%1,%2] = %3",
+    .readout_start_value = "0",
+
+    .drew = "Narysowano: %1",
+    .list_separator = ", ",
+    .colour_map = "mapa potencjału",
+    .equipotentials = "linie ekwipotencjalne",
+    .equipotential_at = "linia ekwipotencjalna przez (%1, %2)",
+    .field_lines = "linie sił pola",
+    .field_line_at = "linia sił przez (%1, %2)",
+
+    .charges_are = "Ładunki (x, y, znak): %1",
+    .no_charges = "brak",
+    .nothing_drawn = "nic poza ładunkami",
+
+    .copy_picture = "Kopiuj obraz",
+    .save_picture = "Zapisz obraz…",
+    .save_dialog_title = "Zapisz obraz",
+    .png_scale_1 = "PNG 1x, 1 piksel na piksel planszy (*.png)",
+    .png_scale_2 = "PNG 2x, 2 x 2 piksele na piksel planszy (*.png)",
+    .png_scale_4 = "PNG 4x, 4 x 4 piksele na piksel planszy (*.png)",
+    .save_failed = "Nie udało się zapisać obrazu do pliku\n%1\n\n%2",
+    .save_failed_here = "Nie udało się zapisać obrazu do pliku\n%1",
+
+    .ok = "OK",
+    .close = "Zamknij",
+    .menu_bar = "Menu",
+    .program_ended = "Program Ardenika został zakończony.",
+    .start_again = "Uruchom ponownie",
+
+    .no_display = "Ardenika potrzebuje ekranu graficznego, a żadnego nie znaleziono (DISPLAY i "
+                  "WAYLAND_DISPLAY nie są ustawione).",
+    .display_unreachable = "Ardenika nie może otworzyć ekranu graficznego %1.",
+    .run_virtually =
+        "Uruchom go w sesji graficznej albo bez niej, na wirtualnym ekranie:\nxvfb-run -a %1",
+};
+
+const Words& words() {
+    return polish_words;
+}
+
+std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    const std::vector<std::string_view> args(values);
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const std::size_t n = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
+            out += args[n];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}

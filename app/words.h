@@ -1,0 +1,68 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// Every text the program shows, says or writes, besides the form's own captions, hints and
+// names and the help dialogs: keyed by meaning, one table per language. A pattern's %1, %2, ...
+// are filled by fill().
+struct Words {
+    std::string_view program_name;
+    // The error box of the fifteenth charge.
+    std::string_view too_many_charges;
+    // The board's tooltip while a through-a-point mode is chosen.
+    std::string_view board_hint;
+
+    // The readout panel: its labels at start, and as the pointer moves (x, y, value).
+    std::string_view readout_x;
+    std::string_view readout_y;
+    std::string_view readout_v;
+    std::string_view readout_ex;
+    std::string_view readout_ey;
+    std::string_view readout_start_value;
+
+    // What a picture command drew, said to screen readers and written into a saved picture.
+    std::string_view drew;
+    std::string_view list_separator;
+    std::string_view colour_map;
+    std::string_view equipotentials;
+    std::string_view equipotential_at; // x, y
+    std::string_view field_lines;
+    std::string_view field_line_at; // x, y
+
+    // The three lines of a saved picture's description.
+    std::string_view charges_are;
+    std::string_view no_charges;
+    std::string_view nothing_drawn;
+
+    // Copying and saving the board.
+    std::string_view copy_picture;
+    std::string_view save_picture;
+    std::string_view save_dialog_title;
+    std::string_view png_scale_1;
+    std::string_view png_scale_2;
+    std::string_view png_scale_4;
+    std::string_view save_failed;      // path, the system's reason
+    std::string_view save_failed_here; // path, when the reason is not known
+
+    // The page's own boxes and its end.
+    std::string_view ok;
+    std::string_view close;
+    std::string_view menu_bar;
+    std::string_view program_ended;
+    std::string_view start_again;
+
+    // The desktop program started without a screen.
+    std::string_view no_display;
+    std::string_view display_unreachable; // the display's name
+    std::string_view run_virtually;       // the command as started
+};
+
+extern const Words polish_words;
+
+// The words the program speaks now.
+const Words& words();
+
+// The pattern with %1, %2, ... replaced by the values in order; a %n without a value stays.
+std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values);
