@@ -74,7 +74,8 @@ describe('the page for screen readers and the keyboard', () => {
   test('Tab walks the menu bar, the panel in the order of the names table, then the board; each is named and toggles say pressed', async () => {
     const { page } = at;
     await restart(page);
-    const table = await page.evaluate(() => JSON.parse(UTF8ToString(Module._ardenika_accessible_names_json())));
+    const table = await page.evaluate(() => JSON.parse(UTF8ToString(Module._ardenika_form_json())).controls
+      .filter((c) => c.kind.endsWith('button') || c.kind === 'board').map((c) => [c.name, c.spoken]));
     const stops = [];
     for (let i = 0; i <= table.length; ++i) {
       await page.keyboard.press('Tab');

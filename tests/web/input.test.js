@@ -3,6 +3,7 @@ import assert from 'node:assert/strict';
 import { boardPixels, usePage } from './page.js';
 
 const positive = 0xe01c00;
+const negative = 0x001ca4;
 
 async function labels(page) {
   return page.evaluate(() => [1, 2].map((n) => document.getElementById('Label' + n).textContent));
@@ -59,6 +60,20 @@ async function fillAndOverflow(page, double, single) {
 
 describe('messages and the end', () => {
   const at = usePage();
+
+  test('a press elsewhere between two quick clicks ends the pair: both clicks place a charge', async () => {
+    const { page } = at;
+    await page.click('#SpeedB1');
+    const p = await overPixel(page, 250, 150);
+    await page.mouse.click(p.x, p.y);
+    await page.click('#SpeedB2');
+    await page.mouse.click(p.x, p.y);
+    const pixels = await boardPixels(page);
+    // the negative marker drawn last, over the positive one, at column 250, row 150
+    assert.equal(pixels[150 * 401 + 250 - 8], negative);
+    await page.reload();
+    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+  });
 
   test('a double click adds one charge', async () => {
     const { page } = at;

@@ -2,11 +2,6 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { boardPixels, usePage } from './page.js';
 
-const controls = ['Image1', 'Label1', 'Label2', 'Label3', 'Label4', 'Label5', 'ProgressBar1',
-  'SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6',
-  'RysujB1', 'RysujB2', 'RysujB3', 'RysujB4', 'RysujB5', 'Button1'];
-const menu = ['Pole1', 'Rozklad', 'Linieekwipotencjale1', 'Vconst1', 'Pole', 'Liniesil1', 'Fr1',
-  'Koniec1', 'Pomoc1', 'Opisprogramu1', 'Oprogramie1'];
 const toggles = ['SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6', 'RysujB4', 'RysujB5'];
 const positive = 0xe01c00;
 const negative = 0x001ca4;
@@ -27,13 +22,39 @@ function boxOf(pixels, colour) {
 describe('the page at start', () => {
   const at = usePage();
 
-  test('has every control and menu item by its form name, in the window order, and nothing from outside', async () => {
+  test('its controls and menus are the form table, and nothing comes from outside', async () => {
     const { page } = at;
-    const found = await page.evaluate((ids) => ids.filter((id) => document.getElementById(id)), [...controls, ...menu]);
-    assert.deepEqual(found, [...controls, ...menu]);
-    const bar = await page.$$eval('#MainMenu1 > *', (items) => items.map((i) => (i.matches('button') ? i : i.firstElementChild).textContent));
-    assert.deepEqual(bar, ['Potencjal', 'Pole', 'Koniec', 'Pomoc']);
-    assert.equal(await page.title(), 'Ardenika');
+    const { wanted, shown } = await page.evaluate(() => {
+      const form = JSON.parse(UTF8ToString(Module._ardenika_form_json()));
+      const controls = form.controls.filter((c) => c.kind !== 'window');
+      const captioned = (c) => c.kind === 'label' || c.kind === 'group_box' || c.kind.endsWith('_button');
+      // A label is at least as wide as the table says, as wide as its text when that is more.
+      const widthOf = (e, c) => (c.kind === 'label' && e.offsetWidth >= c.width ? c.width : e.offsetWidth);
+      return {
+        wanted: {
+          controls: controls.map((c) => [c.name, c.parent, c.left, c.top, c.width, c.height,
+            captioned(c) ? c.caption : '', c.hint, c.kind === 'progress_bar' ? '' : c.spoken, c.group !== 0]),
+          items: form.menu.map((m) => [m.name, m.caption.replace('&', ''), m.parent]),
+          stops: controls.filter((c) => c.kind.endsWith('_button') || c.kind === 'board').map((c) => c.name),
+          title: form.controls[0].caption,
+        },
+        shown: {
+          controls: controls.map((c) => {
+            const e = document.getElementById(c.name);
+            return e && [e.id, e.parentElement.id, e.offsetLeft, e.offsetTop, widthOf(e, c), e.offsetHeight,
+              (e.querySelector('.caption') || e).textContent, e.title, e.getAttribute('aria-label') || '',
+              e.hasAttribute('aria-pressed')];
+          }),
+          items: form.menu.map((m) => {
+            const e = document.getElementById(m.name);
+            return e && [e.id, e.textContent, e.closest('[role="menu"]')?.getAttribute('aria-labelledby') ?? ''];
+          }),
+          stops: [...document.querySelectorAll('#Form1 [tabindex="0"], #Form1 button')].map((e) => e.id),
+          title: document.title,
+        },
+      };
+    });
+    assert.deepEqual(shown, wanted);
     assert.deepEqual(page.outsideRequests, []);
     assert.deepEqual(page.scriptErrors, []);
   });
