@@ -27,9 +27,9 @@ Bytes chunk(std::string_view type, std::string_view data) {
     return out;
 }
 
-Bytes joined(std::initializer_list<Bytes> parts) {
+Bytes joined(std::initializer_list<Bytes> pieces) {
     Bytes out;
-    for (const Bytes& part : parts) out.insert(out.end(), part.begin(), part.end());
+    for (const Bytes& piece : pieces) out.insert(out.end(), piece.begin(), piece.end());
     return out;
 }
 
