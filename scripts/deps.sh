@@ -2,7 +2,8 @@
 # Installs the Debian packages needed to build, run and test Ardenika; does nothing when all are present.
 # Usage: deps.sh [desktop|all]: desktop (the default) is what the desktop program and its tests
 # need; all adds what the whole test command needs: the browser build and its tests
-# (emscripten, node, npm, chromium) and the locale sources.
+# (emscripten, node, npm, chromium), the locale sources, and clang with its runtime libraries
+# (libFuzzer and the sanitizers) for the fuzzing.
 set -euo pipefail
 
 scope="${1:-desktop}"
@@ -34,6 +35,8 @@ packages=(
 if [ "$scope" = all ]; then
     # locales: the readout is tested under a locale that writes a decimal comma.
     packages+=(emscripten chromium locales)
+    # clang++ and libclang_rt.fuzzer, which Debian 12 ships in libclang-rt-14-dev.
+    packages+=(clang libclang-rt-14-dev)
     # A node and an npm already on the PATH (say, a newer one) are used as they are.
     command -v node >/dev/null 2>&1 || packages+=(nodejs)
     command -v npm >/dev/null 2>&1 || packages+=(npm)

@@ -3,7 +3,8 @@
 # release build in build/ (the benchmarks compiled too), a build with AddressSanitizer,
 # LeakSanitizer and UBSan in build-asan/ (CMakePresets.json), and the WebAssembly build in
 # build-web/: the standard-library tests under node and the page in
-# headless Chromium. Exits non-zero on any failure in any run.
+# headless Chromium. Then it fuzzes the setup and picture readers in build-fuzz/. Exits non-zero
+# on any failure in any run.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -37,6 +38,24 @@ run_web() {
         ctest --test-dir build-web -j"$jobs" --output-on-failure --no-tests=error
 }
 
+# The setup and picture readers under libFuzzer, built with clang, for a fixed number of inputs
+# from a fixed seed, each up to 8 KiB from the first run on (room for a setup past its 1000
+# steps). The committed seeds in tests/fuzz/corpus are only read: what the fuzzer finds goes to
+# build-fuzz/corpus, a crashing input to build-fuzz/artifacts.
+run_fuzz() {
+    echo "== fuzz: build and run"
+    local dir=build-fuzz
+    cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DARDENIKA_FUZZ=ON -DARDENIKA_QT=OFF -DARDENIKA_TESTS=OFF -DARDENIKA_BENCH=OFF \
+        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null &&
+        cmake --build "$dir" --target setup_fuzz -j"$jobs" &&
+        rm -rf "$dir/corpus" "$dir/artifacts" &&
+        mkdir -p "$dir/corpus" "$dir/artifacts" &&
+        "$dir/tests/fuzz/setup_fuzz" -runs=200000 -max_len=8192 -len_control=0 -seed=1 -timeout=10 \
+            -dict=tests/fuzz/setup_fuzz.dict -artifact_prefix="$dir/artifacts/" \
+            -print_final_stats=1 "$dir/corpus" tests/fuzz/corpus
+}
+
 echo "== format"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror || { echo "== format: FAILED"; status=1; }
 
@@ -51,5 +70,9 @@ echo "== asan: ${SECONDS} s"
 SECONDS=0
 run_web || { echo "== web: FAILED"; status=1; }
 echo "== web: ${SECONDS} s"
+
+SECONDS=0
+run_fuzz || { echo "== fuzz: FAILED"; status=1; }
+echo "== fuzz: ${SECONDS} s"
 
 exit "$status"
