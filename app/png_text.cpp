@@ -121,12 +121,19 @@ Found text_in(const Chunk& chunk, std::string_view keyword, std::string_view& te
 }
 
 void append_text_chunk(std::vector<unsigned char>& out, std::string_view keyword,
-                       std::string_view text) {
-    put_big_endian(out, static_cast<std::uint32_t>(keyword.size() + 1 + text.size()));
+                       std::string_view text, TextEncoding encoding) {
+    const bool utf8 = encoding == TextEncoding::utf8;
+    // iTXt adds the compression flag and method and two empty texts: the language tag and the
+    // translated keyword, each ended by a NUL.
+    const std::size_t header = keyword.size() + (utf8 ? 5 : 1);
+    put_big_endian(out, static_cast<std::uint32_t>(header + text.size()));
     const std::size_t typed = out.size();
-    out.insert(out.end(), {'t', 'E', 'X', 't'});
+    if (utf8)
+        out.insert(out.end(), {'i', 'T', 'X', 't'});
+    else
+        out.insert(out.end(), {'t', 'E', 'X', 't'});
     out.insert(out.end(), keyword.begin(), keyword.end());
-    out.push_back(0);
+    out.insert(out.end(), header - keyword.size(), 0);
     out.insert(out.end(), text.begin(), text.end());
     put_big_endian(out, crc32(Bytes(out).subspan(typed)));
 }
@@ -134,7 +141,8 @@ void append_text_chunk(std::vector<unsigned char>& out, std::string_view keyword
 } // namespace
 
 std::vector<unsigned char> with_text_chunk(std::span<const unsigned char> png,
-                                           std::string_view keyword, std::string_view text) {
+                                           std::string_view keyword, std::string_view text,
+                                           TextEncoding encoding) {
     if (!is_keyword(keyword) || text.size() > png_max_text ||
         text.find('\0') != std::string_view::npos)
         return {};
@@ -143,7 +151,7 @@ std::vector<unsigned char> with_text_chunk(std::span<const unsigned char> png,
     const PngTextError walked = walk_chunks(png, [&](const Chunk& chunk) {
         if (is_text_chunk(chunk) && keyword_of(chunk) == keyword) return;
         out.insert(out.end(), chunk.whole.begin(), chunk.whole.end());
-        if (chunk.type == "IHDR") append_text_chunk(out, keyword, text);
+        if (chunk.type == "IHDR") append_text_chunk(out, keyword, text, encoding);
     });
     if (walked != PngTextError::none) return {};
     return out;

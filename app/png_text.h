@@ -18,13 +18,18 @@ inline constexpr std::string_view setup_text_key = "Ardenika setup";
 inline constexpr std::size_t png_max_file = 16 * 1024 * 1024;
 inline constexpr std::size_t png_max_text = 65536;
 
-// The same PNG with an uncompressed tEXt chunk keyword/text right after IHDR, in place of any
+// Latin-1 text goes into a tEXt chunk; UTF-8 text into an uncompressed iTXt chunk with no
+// language tag.
+enum class TextEncoding { latin1, utf8 };
+
+// The same PNG with an uncompressed text chunk keyword/text right after IHDR, in place of any
 // text chunk (tEXt, zTXt, iTXt) with the same keyword; every other chunk unchanged and in order,
 // nothing after IEND. Empty when the file is not a sound PNG (as read_text_chunk checks it), the
 // keyword is not 1 to 79 printable Latin-1 characters without leading, trailing or double
 // spaces, or the text holds a NUL byte or is longer than png_max_text.
 std::vector<unsigned char> with_text_chunk(std::span<const unsigned char> png,
-                                           std::string_view keyword, std::string_view text);
+                                           std::string_view keyword, std::string_view text,
+                                           TextEncoding encoding = TextEncoding::latin1);
 
 enum class PngTextError {
     none,

@@ -242,11 +242,19 @@ SetupResult failure(SetupError error) {
 } // namespace
 
 std::string write_setup(const Setup& setup) {
-    std::string text = "v" + std::to_string(setup_version);
+    // Appended piece by piece, which GCC 12 does not mistake for an overlapping copy.
+    std::string text = "v";
+    text += std::to_string(setup_version);
     if (setup.grid_source && setup.grid_source->empty()) text += ";g";
     if (setup.grid_source)
-        for (const SetupCharge& charge : *setup.grid_source) text += ";" + grid_token(charge);
-    for (const Step& step : setup.steps) text += ";" + step_token(step);
+        for (const SetupCharge& charge : *setup.grid_source) {
+            text += ';';
+            text += grid_token(charge);
+        }
+    for (const Step& step : setup.steps) {
+        text += ';';
+        text += step_token(step);
+    }
     return text;
 }
 

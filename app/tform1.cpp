@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -21,7 +22,10 @@ class Digest {
         const auto* bytes = static_cast<const unsigned char*>(data);
         for (std::size_t i = 0; i < size; ++i) hash_ = (hash_ ^ bytes[i]) * 1099511628211ull;
     }
-    template <class T> void add(const T& value) { add(&value, sizeof value); }
+    // Plain values only: a string's object holds a pointer, so texts go in as string views.
+    template <class T>
+    requires std::is_trivially_copyable_v<T>
+    void add(const T& value) { add(&value, sizeof value); }
     void add(std::string_view text) {
         add(text.size());
         add(text.data(), text.size());
@@ -41,15 +45,15 @@ TForm1::TForm1(Screen& screen) : screen_(screen), board_(board_size, board_size)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-    reset_program_state();
     state_ = {};
-    down_ = {};
+    clear_board();
     board_tooltip_ = false;
-    pictures_.clear();
     cursor_ = {board_size / 2, board_size / 2};
     held_.reset();
     last_click_.reset();
-    start();
+    noted_ = setup();
+    undo_.clear();
+    redo_.clear();
     for (std::size_t i = 0; i < labels_.size(); ++i)
         labels_[i] = form_control("Label" + std::to_string(i + 1))->caption;
 }
@@ -62,22 +66,31 @@ void TForm1::click(Toggle button) {
         press(button);
     switch (button) {
     case Toggle::SpeedB1:
-        return SpeedB1Click();
+        SpeedB1Click();
+        break;
     case Toggle::SpeedB2:
-        return SpeedB2Click();
+        SpeedB2Click();
+        break;
     case Toggle::SpeedB3:
-        return SpeedB3Click();
+        SpeedB3Click();
+        break;
     case Toggle::SpeedB4:
-        return SpeedB4Click();
+        SpeedB4Click();
+        break;
     case Toggle::SpeedB5:
-        return SpeedB5Click();
+        SpeedB5Click();
+        break;
     case Toggle::SpeedB6:
-        return SpeedB6Click();
+        SpeedB6Click();
+        break;
     case Toggle::RysujB4:
-        return RysujB4Click();
+        RysujB4Click();
+        break;
     case Toggle::RysujB5:
-        return RysujB5Click();
+        RysujB5Click();
+        break;
     }
+    note_change();
 }
 
 bool TForm1::click(std::string_view control) {
@@ -108,6 +121,7 @@ bool TForm1::click(std::string_view control) {
         if (c.name == control) {
             pressed_elsewhere();
             (this->*c.handler)();
+            note_change();
             return true;
         }
     return false;
@@ -137,25 +151,24 @@ void TForm1::raise_all_eight() {
 
 void TForm1::start() {
     ::start(board_);
-    pictures_.clear();
+    steps_.clear();
+    grid_source_.reset();
     screen_.board_changed();
 }
 
 void TForm1::rysuj_lad(int slot) {
     ::rysuj_lad(board_, slot);
+    const Charge& c = charges[static_cast<std::size_t>(slot)];
+    steps_.push_back(
+        {c.znak > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
     screen_.board_changed();
 }
 
 void TForm1::redraw_charges() {
     ::start(board_);
-    pictures_.clear();
     draw_charge_markers(board_);
+    record_charges();
     screen_.board_changed();
-}
-
-void TForm1::drew(const std::string& phrase) {
-    pictures_.push_back(phrase);
-    say_drawn({phrase});
 }
 
 void TForm1::say_drawn(std::initializer_list<std::string_view> phrases) {
@@ -231,7 +244,10 @@ void TForm1::pointer_released(const PointerEvent& e) {
         last_click_ = LastClick{e.kind, e.time_ms, e.x, e.y};
     else
         last_click_.reset();
-    if (clicks) Image1Click();
+    if (clicks) {
+        Image1Click();
+        note_change();
+    }
 }
 
 void TForm1::pointer_cancelled() {
@@ -267,6 +283,7 @@ void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
         pressed_elsewhere();
         Image1MouseMove(x, y);
         Image1Click();
+        note_change();
         return;
     }
     Image1MouseMove(x, y);
@@ -403,8 +420,10 @@ std::uint64_t TForm1::program_digest() const {
     d.add(down_);
     for (const std::string& l : labels_) d.add(std::string_view(l));
     d.add(board_tooltip_);
-    d.add(pictures_.size());
-    for (const std::string& p : pictures_) d.add(std::string_view(p));
+    const std::string steps = write_setup(setup());
+    d.add(std::string_view(steps));
+    d.add(undo_.size());
+    d.add(redo_.size());
     d.add(board_.data(), static_cast<std::size_t>(board_.width() * board_.height()) * sizeof(Rgb));
     d.add(cursor_);
     d.add(held_.has_value());

@@ -3,6 +3,7 @@
 #include "app/gestures.h"
 #include "app/picture.h"
 #include "app/screen.h"
+#include "app/setup.h"
 #include "app/state.h"
 #include "app/toggles.h"
 #include "model/charges.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,14 +91,39 @@ class TForm1 final : private BoardPort {
     // Whether the board shows its tooltip "Kliknij".
     bool board_tooltip() const { return board_tooltip_; }
     // What the board shows besides the empty board and the charges, as short phrases in the
-    // order they were drawn ("mapa potencjału", "linia sił przez (50, 0)", ...).
-    const std::vector<std::string>& pictures() const { return pictures_; }
+    // order they were drawn ("mapa potencjału", "linia sił przez (50, 0)", ...): the pictures
+    // among the board's steps.
+    std::vector<std::string> pictures() const;
     // The stored charges and the pictures, as a saved picture of the board describes them.
     std::string picture_description() const {
-        return ::picture_description(stored_charges(), pictures_);
+        return ::picture_description(stored_charges(), pictures());
     }
     const Canvas& board() const { return board_; }
     Canvas& board() { return board_; }
+
+    // The board as a setup: the steps since it was last repainted empty, which rebuild it in a
+    // freshly started program.
+    Setup setup() const;
+    // Its text, for a link and a saved picture; empty when the board holds more than a setup's
+    // text can say (a thousand steps).
+    std::string setup_text() const;
+    // Opens a setup, or a link that holds one, or a picture saved by the program: the board it
+    // says replaces this one, with every button up and no tool chosen. Anything else is refused
+    // with a message, and the board stays exactly as it was.
+    bool open_setup(std::string_view text);
+    bool open_picture(std::span<const unsigned char> file);
+    // The picture's PNG with the description and the setup in its text chunks.
+    std::vector<unsigned char> with_picture_texts(std::span<const unsigned char> png) const;
+    // Takes the board back one change (a charge placed or removed, an arrangement, a picture,
+    // either Clear, an opened board), or forward again; false when there is none.
+    bool undo();
+    bool redo();
+    bool can_undo() const { return !undo_.empty(); }
+    bool can_redo() const { return !redo_.empty(); }
+    // How many changes the board keeps for undo.
+    static constexpr std::size_t undo_depth = 100;
+    // Counts every change of the board's setup, so a screen knows when to show it anew.
+    int setup_changes() const { return setup_changes_; }
 
     // The grids' digest: two builds computed the same grids bit for bit when theirs agree.
     static std::uint32_t grids_digest();
@@ -124,8 +151,6 @@ class TForm1 final : private BoardPort {
     bool compute_grids();
     // The colour map over the whole board, recorded as its one picture; false without charges.
     bool paint_colour_map();
-    // Records what a picture command drew and says it.
-    void drew(const std::string& phrase);
     // Says what a command drew, in one sentence.
     void say_drawn(std::initializer_list<std::string_view> phrases);
     void colour_map_command();
@@ -138,13 +163,21 @@ class TForm1 final : private BoardPort {
     // Pointer pixels clamped to the board.
     void move_pointer(const PointerEvent& e);
 
+    // Recording the board's steps since it was last repainted empty.
+    void record_charges();
+    void record(StepKind kind, int column = board_centre, int row = board_centre);
+    // Everything of the board back at the start, the pointer and the history aside.
+    void clear_board();
+    void rebuild(const Setup& setup);
+    // After a user's action: a changed board is a step of the history.
+    void note_change();
+
     Screen& screen_;
     Canvas board_;
     InteractionState state_;
     std::array<bool, toggle_count> down_{};
     std::array<std::string, 5> labels_;
     bool board_tooltip_ = false;
-    std::vector<std::string> pictures_;
     std::array<int, 2> cursor_{board_size / 2, board_size / 2};
 
     struct Press {
@@ -157,6 +190,15 @@ class TForm1 final : private BoardPort {
         double x;
         double y;
     };
+    std::vector<Step> steps_;
+    std::optional<std::vector<SetupCharge>> grid_source_;
+    // The charges the grids were last computed from.
+    std::vector<SetupCharge> grids_from_;
+    Setup noted_;
+    std::vector<Setup> undo_;
+    std::vector<Setup> redo_;
+    int setup_changes_ = 0;
+
     std::optional<Press> held_;
     std::optional<LastClick> last_click_;
     DoubleClickRule double_click_;

@@ -15,6 +15,8 @@ std::string TForm1::at_pointer(std::string_view pattern) const {
 
 bool TForm1::compute_grids() {
     if (!obl_rozklad_pot()) return false;
+    grids_from_.clear();
+    for (const Charge& c : stored_charges()) grids_from_.push_back({c.x, c.y, c.znak});
     state_.scene_stage = SceneStage::picture;
     return true;
 }
@@ -27,7 +29,8 @@ bool TForm1::paint_colour_map() {
     if (!rysuj_rozklad_pot(board_)) return false;
     state_.scene_stage = SceneStage::picture;
     // The map covers the whole board: nothing drawn before it is left.
-    pictures_.assign(1, std::string(words().colour_map));
+    record_charges();
+    record(StepKind::colour_map);
     screen_.board_changed();
     return true;
 }
@@ -59,7 +62,7 @@ void TForm1::equipotential_family_command() {
     state_.grids_stale = false;
     linie_ekwipotencjalne(board_);
     screen_.board_changed();
-    pictures_.emplace_back(words().equipotentials);
+    record(StepKind::equipotentials);
     if (fresh_map)
         say_drawn({words().colour_map, words().equipotentials});
     else
@@ -102,7 +105,8 @@ void TForm1::equipotential_command() {
     if (!equipotential_at_pointer(board_, state_.mouse_x, state_.mouse_y)) return;
     state_.scene_stage = SceneStage::picture;
     screen_.board_changed();
-    drew(at_pointer(words().equipotential_at));
+    record(StepKind::equipotential_at, state_.mouse_x, state_.mouse_y);
+    say_drawn({at_pointer(words().equipotential_at)});
 }
 
 void TForm1::field_line_family_command() {
@@ -118,7 +122,8 @@ void TForm1::field_line_family_command() {
     state_.grids_stale = false;
     linie_sil(board_);
     screen_.board_changed();
-    drew(std::string(words().field_lines));
+    record(StepKind::field_lines);
+    say_drawn({words().field_lines});
 }
 
 void TForm1::RysujB3Click() {
@@ -151,7 +156,8 @@ void TForm1::field_line_command() {
     if (charge_count == 0) return;
     rysuj_linie_sil(board_, x_of_column(state_.mouse_x), y_of_row(state_.mouse_y));
     screen_.board_changed();
-    drew(at_pointer(words().field_line_at));
+    record(StepKind::field_line_at, state_.mouse_x, state_.mouse_y);
+    say_drawn({at_pointer(words().field_line_at)});
 }
 
 void TForm1::Opisprogramu1Click() {

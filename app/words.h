@@ -46,6 +46,30 @@ struct Words {
     std::string_view save_failed;      // path, the system's reason
     std::string_view save_failed_here; // path, when the reason is not known
 
+    // A board opened from a setup, a link or a saved picture, and undone or redone.
+    std::string_view open_picture;
+    std::string_view open_dialog_title;
+    std::string_view png_files;
+    std::string_view undo;
+    std::string_view redo;
+    std::string_view opened;
+    std::string_view undone;
+    std::string_view redone;
+    std::string_view read_failed; // path, the system's reason
+    // Why a setup or a picture could not be opened.
+    std::string_view setup_empty;
+    std::string_view setup_not_a_setup;
+    std::string_view setup_damaged; // the token's number, the token
+    std::string_view setup_newer_version;
+    std::string_view setup_too_many_charges;
+    std::string_view setup_point_off_board; // x, y
+    std::string_view setup_too_long;
+    std::string_view picture_too_large;
+    std::string_view picture_not_png;
+    std::string_view picture_damaged;
+    std::string_view picture_no_setup;
+    std::string_view picture_setup_too_long;
+
     // The page's own boxes and its end.
     std::string_view ok;
     std::string_view close;

@@ -34,9 +34,13 @@ class Form : public testing::Test {
     void set_scene_stage(int stage) { form->state().scene_stage = static_cast<SceneStage>(stage); }
     void set_grids_stale(int stale) { form->state().grids_stale = stale != 0; }
     void move_to(int column, int row) { form->Image1MouseMove(column, row); }
+    // A press and a release on the pixel, a second after the last: never a double click.
     void click_board(int column, int row) {
         move_to(column, row);
-        form->Image1Click();
+        const PointerEvent at{column + 0.5, row + 0.5, PointerButton::primary, PointerKind::mouse,
+                              clock_ms += 1000};
+        form->pointer_pressed(at);
+        form->pointer_released(at);
     }
     // Which of the six are down, in the order SpeedB1..SpeedB6.
     std::array<bool, 6> six_down() const {
@@ -61,6 +65,7 @@ class Form : public testing::Test {
                           colour);
     }
 
+    double clock_ms = 0;
     std::unique_ptr<RecordingScreen> screen;
     std::unique_ptr<TForm1> form;
 };

@@ -3,7 +3,7 @@
 
 namespace {
 
-struct Step {
+struct Action {
     enum Kind { press, move, release, elsewhere, cancel } kind;
     double x = 0;
     double y = 0;
@@ -14,73 +14,75 @@ struct Step {
 
 struct GestureCase {
     const char* name;
-    std::vector<Step> steps;
+    std::vector<Action> steps;
     int charges_added;
 };
 
 // Each case starts with the positive tool chosen on an empty board; a charge is added by every
 // board click, so the count says how many clicks the gesture made.
 const GestureCase gesture_cases[] = {
-    {"a press and its release", {{Step::press, 100, 100}, {Step::release, 100.7, 100.2, 80}}, 1},
+    {"a press and its release",
+     {{Action::press, 100, 100}, {Action::release, 100.7, 100.2, 80}},
+     1},
     {"a press held off the board and released there",
-     {{Step::press, 100, 100}, {Step::move, 500, -20, 50}, {Step::release, 500, -20, 90}},
+     {{Action::press, 100, 100}, {Action::move, 500, -20, 50}, {Action::release, 500, -20, 90}},
      0},
     {"a press dragged off and back",
-     {{Step::press, 100, 100}, {Step::move, 500, 50, 50}, {Step::release, 120, 50, 90}},
+     {{Action::press, 100, 100}, {Action::move, 500, 50, 50}, {Action::release, 120, 50, 90}},
      1},
-    {"a release without a press", {{Step::release, 100, 100}}, 0},
+    {"a release without a press", {{Action::release, 100, 100}}, 0},
     {"a double click",
-     {{Step::press, 100, 100},
-      {Step::release, 100, 100, 50},
-      {Step::press, 103, 104, 250},
-      {Step::release, 103, 104, 300}},
+     {{Action::press, 100, 100},
+      {Action::release, 100, 100, 50},
+      {Action::press, 103, 104, 250},
+      {Action::release, 103, 104, 300}},
      1},
     {"a triple click",
-     {{Step::press, 100, 100},
-      {Step::release, 100, 100, 50},
-      {Step::press, 100, 100, 150},
-      {Step::release, 100, 100, 200},
-      {Step::press, 100, 100, 300},
-      {Step::release, 100, 100, 350}},
+     {{Action::press, 100, 100},
+      {Action::release, 100, 100, 50},
+      {Action::press, 100, 100, 150},
+      {Action::release, 100, 100, 200},
+      {Action::press, 100, 100, 300},
+      {Action::release, 100, 100, 350}},
      2},
     {"two clicks a double click's time apart",
-     {{Step::press, 100, 100},
-      {Step::release, 100, 100, 50},
-      {Step::press, 100, 100, 450},
-      {Step::release, 100, 100, 500}},
+     {{Action::press, 100, 100},
+      {Action::release, 100, 100, 50},
+      {Action::press, 100, 100, 450},
+      {Action::release, 100, 100, 500}},
      2},
     {"two clicks farther apart than a mouse's double click",
-     {{Step::press, 100, 100},
-      {Step::release, 100, 100, 50},
-      {Step::press, 106, 100, 100},
-      {Step::release, 106, 100, 150}},
+     {{Action::press, 100, 100},
+      {Action::release, 100, 100, 50},
+      {Action::press, 106, 100, 100},
+      {Action::release, 106, 100, 150}},
      2},
     {"a double tap within a finger's reach",
-     {{Step::press, 100, 100, 0, PointerKind::touch},
-      {Step::release, 100, 100, 50, PointerKind::touch},
-      {Step::press, 115, 110, 150, PointerKind::touch},
-      {Step::release, 115, 110, 200, PointerKind::touch}},
+     {{Action::press, 100, 100, 0, PointerKind::touch},
+      {Action::release, 100, 100, 50, PointerKind::touch},
+      {Action::press, 115, 110, 150, PointerKind::touch},
+      {Action::release, 115, 110, 200, PointerKind::touch}},
      1},
     {"a mouse click after a tap",
-     {{Step::press, 100, 100, 0, PointerKind::touch},
-      {Step::release, 100, 100, 50, PointerKind::touch},
-      {Step::press, 100, 100, 150},
-      {Step::release, 100, 100, 200}},
+     {{Action::press, 100, 100, 0, PointerKind::touch},
+      {Action::release, 100, 100, 50, PointerKind::touch},
+      {Action::press, 100, 100, 150},
+      {Action::release, 100, 100, 200}},
      2},
     {"a press elsewhere between two quick clicks",
-     {{Step::press, 100, 100},
-      {Step::release, 100, 100, 50},
-      {Step::elsewhere},
-      {Step::press, 100, 100, 150},
-      {Step::release, 100, 100, 200}},
+     {{Action::press, 100, 100},
+      {Action::release, 100, 100, 50},
+      {Action::elsewhere},
+      {Action::press, 100, 100, 150},
+      {Action::release, 100, 100, 200}},
      2},
     {"a right press during a left click",
-     {{Step::press, 100, 100},
-      {Step::press, 300, 300, 20, PointerKind::mouse, PointerButton::secondary},
-      {Step::release, 300, 300, 40, PointerKind::mouse, PointerButton::secondary},
-      {Step::release, 100, 100, 60}},
+     {{Action::press, 100, 100},
+      {Action::press, 300, 300, 20, PointerKind::mouse, PointerButton::secondary},
+      {Action::release, 300, 300, 40, PointerKind::mouse, PointerButton::secondary},
+      {Action::release, 100, 100, 60}},
      1},
-    {"a cancelled touch", {{Step::press, 100, 100, 0, PointerKind::touch}, {Step::cancel}}, 0},
+    {"a cancelled touch", {{Action::press, 100, 100, 0, PointerKind::touch}, {Action::cancel}}, 0},
 };
 
 } // namespace
@@ -89,22 +91,22 @@ TEST_F(Form, PointerGesturesMakeOneBoardClickAtTheReleaseExceptADoubleClicksSeco
     for (const GestureCase& c : gesture_cases) {
         fresh();
         click(Toggle::SpeedB1);
-        for (const Step& s : c.steps) {
+        for (const Action& s : c.steps) {
             const PointerEvent e{s.x, s.y, s.button, s.pointer, s.time_ms};
             switch (s.kind) {
-            case Step::press:
+            case Action::press:
                 form->pointer_pressed(e);
                 break;
-            case Step::move:
+            case Action::move:
                 form->pointer_moved(e);
                 break;
-            case Step::release:
+            case Action::release:
                 form->pointer_released(e);
                 break;
-            case Step::elsewhere:
+            case Action::elsewhere:
                 form->pressed_elsewhere();
                 break;
-            case Step::cancel:
+            case Action::cancel:
                 form->pointer_cancelled();
                 break;
             }

@@ -19,7 +19,9 @@ void put32(Bytes& out, std::uint32_t value) {
 }
 
 Bytes chunk(std::string_view type, std::string_view data) {
+    // Room made first: GCC 12 misreads growing inserts into a vector that starts empty.
     Bytes out;
+    out.reserve(12 + type.size() + data.size());
     put32(out, static_cast<std::uint32_t>(data.size()));
     out.insert(out.end(), type.begin(), type.end());
     out.insert(out.end(), data.begin(), data.end());
