@@ -28,7 +28,8 @@ void TForm1::record_charges() {
     steps_.clear();
     grid_source_.reset();
     for (const Charge& c : stored_charges())
-        steps_.push_back({c.znak > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
+        steps_.push_back(
+            {c.znak > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
 }
 
 void TForm1::record(StepKind kind, int column, int row) {
@@ -140,8 +141,7 @@ void TForm1::rebuild(const Setup& setup) {
     }
     // Every button up and no tool chosen; Clear takes the pictures first, then the charges.
     state_.tool_mode = ToolMode::remove;
-    state_.scene_stage = std::any_of(steps_.begin(), steps_.end(), is_picture)
-                             ? SceneStage::picture
+    state_.scene_stage = std::any_of(steps_.begin(), steps_.end(), is_picture) ? SceneStage::picture
                          : charge_count > 0 ? SceneStage::with_charges
                                             : SceneStage::empty;
     state_.grids_stale = charge_count > 0 && !fresh();

@@ -2,6 +2,7 @@
 #include "app/form.h"
 #include "app/glyphs.h"
 #include "app/picture.h"
+#include "app/png_text.h"
 #include "app/tform1.h"
 #include "app/words.h"
 #include "dialogs/dialogs_json.h"
@@ -68,6 +69,10 @@ class WebScreen final : public Screen {
 WebScreen screen;
 std::optional<TForm1> form;
 std::vector<std::uint32_t> rgba;
+// The page's address shows the setup of this change.
+int address_shows = -1;
+// Bytes handed back to the page, valid until the next call that fills it.
+std::vector<unsigned char> handed;
 
 // Copies into the page whatever a handler may have changed.
 void mirror() {
@@ -88,6 +93,11 @@ void mirror() {
     EM_ASM({ Ardenika.setBoardTooltip($0); }, form->board_tooltip());
     EM_ASM({ Ardenika.setCursor($0, $1); }, form->cursor()[0], form->cursor()[1]);
     screen.show_progress();
+    if (form->setup_changes() != address_shows) {
+        address_shows = form->setup_changes();
+        const std::string text = form->setup_text();
+        EM_ASM({ Ardenika.setAddress(UTF8ToString($0, $1)); }, text.data(), text.size());
+    }
 }
 
 const char* kind_name(FormControlKind kind) {
@@ -134,7 +144,8 @@ std::string form_json() {
     }
     const Words& w = words();
     out += R"(],"fontPixels":)" + std::to_string(form_font_pixels) + R"(,"progressMax":)" +
-           std::to_string(progress_start_max) + R"(,"words":{)";
+           std::to_string(progress_start_max) + R"(,"pngMaxFile":)" + std::to_string(png_max_file) +
+           R"(,"words":{)";
     const std::pair<const char*, std::string_view> texts[] = {{"programName", w.program_name},
                                                               {"boardHint", w.board_hint},
                                                               {"ok", w.ok},
@@ -143,8 +154,8 @@ std::string form_json() {
                                                               {"programEnded", w.program_ended},
                                                               {"startAgain", w.start_again},
                                                               {"saveFailed", w.save_failed_here},
-                                                              {"pictureFile", picture_file_name},
-                                                              {"pictureKey", picture_text_key}};
+                                                              {"readFailed", w.read_failed},
+                                                              {"pictureFile", picture_file_name}};
     for (const auto& [key, text] : texts) {
         if (out.back() != '{') out += ',';
         out += json_string(key) + ':' + json_string(text);
@@ -224,6 +235,46 @@ EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
 // The grids' digest, to compare the page's computation with the desktop's.
 EMSCRIPTEN_KEEPALIVE unsigned ardenika_grids_digest() {
     return TForm1::grids_digest();
+}
+
+// Opens a setup or a link holding one; a refusal is said in the error box.
+EMSCRIPTEN_KEEPALIVE bool ardenika_open_setup(const char* text) {
+    if (!form) return false;
+    const bool opened = form->open_setup(text);
+    mirror();
+    return opened;
+}
+
+// Opens a saved picture from the bytes the page copied into the module's memory.
+EMSCRIPTEN_KEEPALIVE bool ardenika_open_picture(const unsigned char* bytes, int size) {
+    if (!form || size < 0) return false;
+    const bool opened = form->open_picture({bytes, static_cast<std::size_t>(size)});
+    mirror();
+    return opened;
+}
+
+EMSCRIPTEN_KEEPALIVE bool ardenika_undo() {
+    if (!form || !form->undo()) return false;
+    mirror();
+    return true;
+}
+
+EMSCRIPTEN_KEEPALIVE bool ardenika_redo() {
+    if (!form || !form->redo()) return false;
+    mirror();
+    return true;
+}
+
+// The browser's PNG of the board with the description and the setup added; its bytes start at
+// the pointer returned, ardenika_handed_size() long, and stay until the next call.
+EMSCRIPTEN_KEEPALIVE const unsigned char* ardenika_picture_png(const unsigned char* png, int size) {
+    handed = form && size > 0 ? form->with_picture_texts({png, static_cast<std::size_t>(size)})
+                              : std::vector<unsigned char>();
+    return handed.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int ardenika_handed_size() {
+    return static_cast<int>(handed.size());
 }
 
 // What the board shows, in UTF-8; valid until the next call.

@@ -35,6 +35,7 @@ var Ardenika = (function () {
   // name, placed in its parent; the menu bar from the menu table.
   function buildForm(form) {
     words = form.words;
+    pngMaxFile = form.pngMaxFile;
     faces = JSON.parse(UTF8ToString(Module._ardenika_dialogs_json())).families;
     document.title = words.programName;
     document.getElementById('titlebar').textContent = words.programName;
@@ -278,49 +279,31 @@ var Ardenika = (function () {
   // Saving the board: Ctrl+S (Cmd+S on a Mac) downloads "ardenika.png", the canvas's own pixels
   // from the browser's PNG encoder with the program's description in an iTXt chunk, as the
   // desktop saves it at 1x. The board's context menu is the browser's own, with its "Save image".
-  var crcTable = null;
-  function crc32(bytes) {
-    if (!crcTable) {
-      crcTable = new Uint32Array(256);
-      for (var n = 0; n < 256; ++n) {
-        var c = n;
-        for (var k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
-        crcTable[n] = c;
-      }
-    }
-    var crc = 0xffffffff;
-    for (var i = 0; i < bytes.length; ++i) crc = crcTable[(crc ^ bytes[i]) & 0xff] ^ (crc >>> 8);
-    return (crc ^ 0xffffffff) >>> 0;
-  }
-  // An uncompressed iTXt chunk: keyword, no compression, an empty language tag (the text is
-  // Polish, but the tag is optional) and no translated keyword, then the text in UTF-8.
-  function textChunk(key, text) {
-    var utf8 = new TextEncoder();
-    var keyBytes = utf8.encode(key), textBytes = utf8.encode(text);
-    var length = keyBytes.length + 5 + textBytes.length;
-    var chunk = new Uint8Array(12 + length);
-    var view = new DataView(chunk.buffer);
-    view.setUint32(0, length);
-    chunk.set(utf8.encode('iTXt'), 4);
-    chunk.set(keyBytes, 8);
-    // the keyword's terminator, the compression flag and method, and two empty texts' terminators
-    chunk.set(textBytes, 8 + keyBytes.length + 5);
-    view.setUint32(8 + length, crc32(chunk.subarray(4, 8 + length)));
-    return chunk;
+  // Bytes into the module's memory for one call, freed after it.
+  function withBytes(bytes, call) {
+    var at = Module._malloc(Math.max(bytes.length, 1));
+    HEAPU8.set(bytes, at);
+    try { return call(at, bytes.length); } finally { Module._free(at); }
   }
   function savePicture() {
     var name = words.pictureFile;
-    var chunk = textChunk(words.pictureKey, UTF8ToString(Module._ardenika_picture_description()));
     board.toBlob(function (png) {
       if (!png) {
         Ardenika.showError(words.saveFailed.replace('%1', name));
         return;
       }
       png.arrayBuffer().then(function (buffer) {
-        // the signature (8 bytes) and IHDR (25) come first; the text goes right after them
-        var bytes = new Uint8Array(buffer), headed = 8 + 25;
+        // The program adds the description and the setup to the browser's PNG.
+        var saved = withBytes(new Uint8Array(buffer), function (at, size) {
+          var out = Module._ardenika_picture_png(at, size);
+          return HEAPU8.slice(out, out + Module._ardenika_handed_size());
+        });
+        if (!saved.length) {
+          Ardenika.showError(words.saveFailed.replace('%1', name));
+          return;
+        }
         var link = document.createElement('a');
-        link.href = URL.createObjectURL(new Blob([bytes.subarray(0, headed), chunk, bytes.subarray(headed)], { type: 'image/png' }));
+        link.href = URL.createObjectURL(new Blob([saved], { type: 'image/png' }));
         link.download = name;
         link.click();
         // the download reads the blob after the click returns; a slow one still gets it
@@ -328,12 +311,69 @@ var Ardenika = (function () {
       });
     }, 'image/png');
   }
+
+  // A board that travels: the address's fragment is the board's setup, a saved picture opens
+  // again (Ctrl+O, or dropped on the page), a pasted link or setup opens, and Ctrl+Z and Ctrl+Y
+  // (or Ctrl+Shift+Z) walk the changes.
+  var addressShows = '';
+  // Until the page has opened the board its address names, the address stays as it came.
+  var addressFollows = false;
+  function openSetup(text) { Module.ccall('ardenika_open_setup', 'boolean', ['string'], [text]); }
+  function openFile(file) {
+    // No larger file is read than the program looks at: a bigger one is refused for its size.
+    file.slice(0, pngMaxFile + 1).arrayBuffer().then(function (buffer) {
+      withBytes(new Uint8Array(buffer), function (at, size) { return Module._ardenika_open_picture(at, size); });
+    }, function () {
+      Ardenika.showError(words.readFailed.replace('%1', file.name).replace('%2', ''));
+    });
+  }
+  var pngMaxFile = 0;
+  var picker = document.createElement('input');
+  picker.type = 'file';
+  picker.accept = 'image/png,.png';
+  picker.hidden = true;
+  picker.addEventListener('change', function () {
+    if (picker.files.length) openFile(picker.files[0]);
+    picker.value = '';
+  });
+  function busy() {
+    return !board || document.querySelector('dialog[open]') || document.documentElement.classList.contains('ended');
+  }
   document.addEventListener('keydown', function (e) {
     // AltGr is Ctrl+Alt on Windows: AltGr+S types the Polish "ś" and saves nothing.
-    if (!(e.ctrlKey || e.metaKey) || e.altKey || e.shiftKey || (e.key !== 's' && e.key !== 'S')) return;
-    if (document.querySelector('dialog[open]') || document.documentElement.classList.contains('ended')) return;
+    if (!(e.ctrlKey || e.metaKey) || e.altKey || busy()) return;
+    var key = e.key.toLowerCase();
+    if (key === 's' && !e.shiftKey) savePicture();
+    else if (key === 'o' && !e.shiftKey) picker.click();
+    else if (key === 'z' && !e.shiftKey) Module._ardenika_undo();
+    else if (key === 'y' || (key === 'z' && e.shiftKey)) Module._ardenika_redo();
+    else return;
     e.preventDefault();
-    savePicture();
+  });
+  document.addEventListener('paste', function (e) {
+    if (busy() || !e.clipboardData) return;
+    var file = Array.prototype.filter.call(e.clipboardData.files, function (f) { return f.type === 'image/png'; })[0];
+    var text = e.clipboardData.getData('text/plain');
+    if (!file && !text) return;
+    e.preventDefault();
+    if (file) openFile(file);
+    else openSetup(text);
+  });
+  document.addEventListener('dragover', function (e) {
+    if (busy()) return;
+    e.preventDefault();
+    e.dataTransfer.dropEffect = 'copy';
+  });
+  document.addEventListener('drop', function (e) {
+    if (busy()) return;
+    e.preventDefault();
+    if (e.dataTransfer.files.length) openFile(e.dataTransfer.files[0]);
+    else if (e.dataTransfer.getData('text/plain')) openSetup(e.dataTransfer.getData('text/plain'));
+  });
+  // A fragment typed or pasted into the address bar opens its board.
+  window.addEventListener('hashchange', function () {
+    var wanted = location.hash.slice(1);
+    if (wanted && wanted !== addressShows && !busy()) openSetup(wanted);
   });
 
   // The board by keyboard. It takes the focus by Tab only: a press of the mouse or a finger
@@ -364,7 +404,10 @@ var Ardenika = (function () {
     return new ImageData(bytes, width, height);
   }
 
-  document.getElementById('restart').addEventListener('click', function () { location.reload(); });
+  // Starting again starts from an empty board: the address loses its fragment.
+  document.getElementById('restart').addEventListener('click', function () {
+    location.replace(location.href.split('#')[0]);
+  });
   errorBox.querySelector('.ok').addEventListener('click', function () { errorBox.close(); });
 
   // A modal box over the window: the focus starts on its first control, Tab walks its controls
@@ -620,7 +663,17 @@ var Ardenika = (function () {
     // What a picture command drew, for screen readers.
     announce: function (text) { document.getElementById('Announcer').textContent = text; },
     gridsDigest: function () { return (Module._ardenika_grids_digest() >>> 0).toString(16).padStart(8, '0'); },
+    // The board's setup in the address, replacing the entry rather than adding to the history;
+    // an empty board has no fragment. A setup too long to say leaves the address as it was.
+    setAddress: function (text) {
+      if (!text || !addressFollows) return;
+      addressShows = text === 'v1' ? '' : text;
+      history.replaceState(history.state, '', location.href.split('#')[0] + (addressShows ? '#' + addressShows : ''));
+    },
     started: function () {
+      document.body.appendChild(picker);
+      addressFollows = true;
+      if (location.hash.length > 1) openSetup(location.hash.slice(1));
       document.documentElement.dataset.ready = '1';
     }
   };

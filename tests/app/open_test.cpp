@@ -22,7 +22,8 @@ TEST_F(Form, ASetupWrittenByHandOpensWithEveryButtonUp) {
     click(Toggle::SpeedB1); // a tool chosen before: opening leaves none
     ASSERT_TRUE(form->open_setup("  https://example.org/ardenika.html#v1;p80,0;n-80,0;V;E  "));
     EXPECT_EQ(charge_count, 2);
-    EXPECT_EQ(form->pictures(), (std::vector<std::string>{"mapa potencjału", "linie ekwipotencjalne"}));
+    EXPECT_EQ(form->pictures(),
+              (std::vector<std::string>{"mapa potencjału", "linie ekwipotencjalne"}));
     EXPECT_EQ(form->setup_text(), "v1;p80,0;n-80,0;V;E");
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
     EXPECT_EQ(tool_mode(), 0);

@@ -50,7 +50,7 @@ bool write_scenario(const std::filesystem::path& folder, const std::string& name
         if (form.down(static_cast<Toggle>(i))) text << toggle_names[i] << ' ';
     char digest[9];
     std::snprintf(digest, sizeof digest, "%08x", grids_digest());
-    text << '\n' << digest << '\n';
+    text << '\n' << digest << '\n' << form.setup_text() << '\n';
     return static_cast<bool>(text);
 }
 

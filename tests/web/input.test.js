@@ -1,6 +1,6 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { boardPixels, usePage } from './page.js';
+import { boardPixels, usePage, restart } from './page.js';
 
 const positive = 0xe01c00;
 const negative = 0x001ca4;
@@ -39,8 +39,7 @@ describe('the board under a finger on a screen of ratio 2', () => {
 
   test('a double tap adds one charge: thirteen more fill the table, the next tap raises the error box', async () => {
     const { page } = at;
-    await page.reload();
-    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+    await restart(page);
     await page.click('#SpeedB1');
     await fillAndOverflow(page, async (p) => { await page.touchscreen.tap(p.x, p.y); await page.touchscreen.tap(p.x, p.y); },
       (p) => page.touchscreen.tap(p.x, p.y));
@@ -71,16 +70,14 @@ describe('messages and the end', () => {
     const pixels = await boardPixels(page);
     // the negative marker drawn last, over the positive one, at column 250, row 150
     assert.equal(pixels[150 * 401 + 250 - 8], negative);
-    await page.reload();
-    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+    await restart(page);
   });
 
   test('a double click adds one charge', async () => {
     const { page } = at;
     await page.click('#SpeedB2');
     await fillAndOverflow(page, (p) => page.mouse.click(p.x, p.y, { count: 2 }), (p) => page.mouse.click(p.x, p.y));
-    await page.reload();
-    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+    await restart(page);
   });
 
   test('a fifteenth charge raises the error box with its text and one OK, which closes it', async () => {

@@ -64,8 +64,9 @@ export async function boardRgb(page) {
   return Buffer.from(text, 'base64');
 }
 
-// The page loaded afresh: a program in its start state.
+// The page loaded afresh: a program in its start state, its address without a board.
 export async function restart(page) {
+  await page.evaluate(() => history.replaceState(null, '', location.href.split('#')[0]));
   await page.reload();
   await page.waitForFunction(() => document.documentElement.dataset.ready === '1', { timeout: 20000 });
 }

@@ -42,10 +42,11 @@ async function state(page) {
 }
 
 function expected(name) {
-  const [l1, l2, l3, l4, l5, pressed, digest] = readFileSync(path.join(reference, name + '.txt'), 'utf8').split('\n');
+  const [l1, l2, l3, l4, l5, pressed, digest, setup] = readFileSync(path.join(reference, name + '.txt'), 'utf8').split('\n');
   return {
     board: readFileSync(path.join(reference, name + '.rgb')),
     state: { labels: [l1, l2, l3, l4, l5], pressed: pressed.split(' ').filter(Boolean).sort(), digest },
+    address: setup === 'v1' ? '' : '#' + setup,
   };
 }
 
@@ -84,6 +85,18 @@ for (const [title, options, finger] of [
         const got = await state(page);
         got.pressed.sort();
         assert.deepEqual(got, want.state);
+        // The address is the desktop's setup, and a page opened at it shows the same board.
+        const address = await page.evaluate(() => location.hash);
+        assert.equal(decodeURI(address), want.address);
+        if (finger || !address) return;
+        const opened = await at.browser.newPage();
+        try {
+          await opened.goto(await page.evaluate(() => location.href));
+          await opened.waitForFunction(() => document.documentElement.dataset.ready === '1', { timeout: 20000 });
+          assert.equal(firstDifference(await boardRgb(opened), want.board), null);
+        } finally {
+          await opened.close();
+        }
       });
     }
   });

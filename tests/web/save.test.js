@@ -5,7 +5,7 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
-import { boardPixels, boardRgb, usePage } from './page.js';
+import { boardPixels, boardRgb, usePage, restart } from './page.js';
 
 // An 8-bit RGB or RGBA PNG without interlacing: its size, its pixels as R, G, B bytes, whether
 // every pixel is opaque, and its chunks' types and data in file order (each CRC checked).
@@ -96,11 +96,13 @@ describe('saving the board', () => {
       assert.ok(new Set(await boardPixels(page)).size > 100);
       assert.ok(png.rgb.equals(await boardRgb(page)), 'the file holds the canvas pixels exactly');
 
-      assert.equal(png.chunks[1].type, 'iTXt');
+      // right after IHDR: the setup that opens the board again, then the description
+      assert.deepEqual(png.chunks.slice(1, 3).map((c) => c.type), ['tEXt', 'iTXt']);
+      assert.equal(png.chunks[1].data.toString('latin1'), 'Ardenika setup\0v1;p80,0;n-80,0;V;E');
       const expected = 'Ardenika\nŁadunki (x, y, znak): 80, 0, 1; -80, 0, -1\nNarysowano: mapa potencjału, linie ekwipotencjalne';
       const exported = await page.evaluate(() => UTF8ToString(Module._ardenika_picture_description()));
       assert.equal(exported, expected);
-      assert.deepEqual(readText(png.chunks[1].data), { key: 'Description', flags: [0, 0], language: '', translated: '', text: expected });
+      assert.deepEqual(readText(png.chunks[2].data), { key: 'Description', flags: [0, 0], language: '', translated: '', text: expected });
       assert.equal(png.chunks.filter((c) => c.type === 'iTXt').length, 1);
     } finally {
       rmSync(folder, { recursive: true, force: true });
@@ -109,8 +111,7 @@ describe('saving the board', () => {
 
   test('a right click on the board leaves the browser its menu and adds no charge', async () => {
     const { page } = at;
-    await page.reload();
-    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+    await restart(page);
     await page.click('#SpeedB1');
     await page.evaluate(() => window.addEventListener('contextmenu', (e) => { window.menuTaken = e.defaultPrevented; }));
     const before = await boardPixels(page);
