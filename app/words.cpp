@@ -34,6 +34,7 @@ const Words polish_words{
     .png_scale_4 = "PNG 4x, 4 x 4 piksele na piksel planszy (*.png)",
     .save_failed = "Nie udało się zapisać obrazu do pliku\n%1\n\n%2",
     .save_failed_here = "Nie udało się zapisać obrazu do pliku\n%1",
+    .picture_texts_failed = "Nie udało się dopisać do obrazu opisu planszy.",
 
     .open_picture = "Otwórz obraz…",
     .open_dialog_title = "Otwórz obraz",
@@ -44,6 +45,8 @@ const Words polish_words{
     .undone = "Cofnięto zmianę",
     .redone = "Przywrócono zmianę",
     .read_failed = "Nie udało się odczytać pliku\n%1\n\n%2",
+    .not_a_file = "To nie jest zwykły plik.",
+    .paste_board = "Wklej planszę",
     .setup_empty = "Opis planszy jest pusty.",
     .setup_not_a_setup = "Ten tekst nie opisuje planszy programu Ardenika.",
     .setup_damaged = "Opis planszy jest uszkodzony (element %1: „%2”).",

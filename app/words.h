@@ -45,6 +45,7 @@ struct Words {
     std::string_view png_scale_4;
     std::string_view save_failed;      // path, the system's reason
     std::string_view save_failed_here; // path, when the reason is not known
+    std::string_view picture_texts_failed;
 
     // A board opened from a setup, a link or a saved picture, and undone or redone.
     std::string_view open_picture;
@@ -56,6 +57,8 @@ struct Words {
     std::string_view undone;
     std::string_view redone;
     std::string_view read_failed; // path, the system's reason
+    std::string_view not_a_file;
+    std::string_view paste_board;
     // Why a setup or a picture could not be opened.
     std::string_view setup_empty;
     std::string_view setup_not_a_setup;

@@ -1,6 +1,7 @@
 #include "desktop/board_picture.h"
 
 #include "app/picture.h"
+#include "app/png_text.h"
 #include "app/tform1.h"
 #include "app/words.h"
 
@@ -8,13 +9,18 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QMimeData>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QWidget>
 #include <array>
+#include <span>
 
 namespace {
 
@@ -22,8 +28,39 @@ QString from_utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::span<const unsigned char> as_bytes(const QByteArray& bytes) {
+    return {reinterpret_cast<const unsigned char*>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size())};
+}
+
 // The scales offered, in the order of the dialog's file types.
 constexpr std::array<int, 3> scales{1, 2, 4};
+
+const QString png_type = QStringLiteral("image/png");
+
+// Where both file dialogs start.
+QString pictures_folder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return folder;
+}
+
+QStringList local_files(const QMimeData& data) {
+    QStringList files;
+    if (!data.hasUrls()) return files;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile()) files << url.toLocalFile();
+    return files;
+}
+
+PngBytes encode_png(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) return {{}, writer.errorString()};
+    return {png, std::nullopt};
+}
 
 } // namespace
 
@@ -32,25 +69,31 @@ QImage board_image(const Canvas& board) {
                   board.width() * static_cast<int>(sizeof(Rgb)), QImage::Format_RGB32);
 }
 
-std::optional<QString> save_board_png(const Canvas& board, std::string_view description, int scale,
-                                      const QString& path) {
-    const QImage shared = board_image(board);
+PngBytes board_png(const TForm1& logic, int scale) {
+    const QImage shared = board_image(logic.board());
     // Whole factors with FastTransformation repeat each pixel exactly.
-    QImage image = shared.scaled(shared.width() * scale, shared.height() * scale,
-                                 Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    // Setting the text detaches the image from the canvas.
-    image.setText(from_utf8(picture_text_key), from_utf8(description));
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) return writer.errorString();
+    const QImage image = shared.scaled(shared.width() * scale, shared.height() * scale,
+                                       Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const PngBytes png = encode_png(image);
+    if (png.failure) return png;
+    const std::vector<unsigned char> with_texts = logic.with_picture_texts(as_bytes(png.bytes));
+    // A picture without its texts would not say what it shows nor open again.
+    if (with_texts.empty()) return {{}, from_utf8(words().picture_texts_failed)};
+    return {QByteArray(reinterpret_cast<const char*>(with_texts.data()),
+                       static_cast<qsizetype>(with_texts.size())),
+            std::nullopt};
+}
+
+std::optional<QString> save_board_png(const TForm1& logic, int scale, const QString& path) {
+    const PngBytes png = board_png(logic, scale);
+    if (png.failure) return png.failure;
     // Unbuffered, every short write is seen here: a buffered one cut short by a full disk or a
     // size limit would be committed as if whole. Writing on after it gives the system's reason.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    for (qint64 done = 0; done < png.size();) {
-        const qint64 written = file.write(png.constData() + done, png.size() - done);
+    const QByteArray& bytes = png.bytes;
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) {
             const QString why = file.errorString();
             file.cancelWriting();
@@ -62,9 +105,23 @@ std::optional<QString> save_board_png(const Canvas& board, std::string_view desc
     return std::nullopt;
 }
 
+PngBytes read_picture_file(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) return {{}, from_utf8(words().not_a_file)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {{}, file.errorString()};
+    const qint64 most = static_cast<qint64>(png_max_file) + 1;
+    QByteArray bytes;
+    while (bytes.size() < most) {
+        const QByteArray more = file.read(most - bytes.size());
+        if (more.isEmpty()) break;
+        bytes += more;
+    }
+    if (file.error() != QFileDevice::NoError) return {{}, file.errorString()};
+    return {bytes, std::nullopt};
+}
+
 std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     const Words& w = words();
     const QStringList types{from_utf8(w.png_scale_1), from_utf8(w.png_scale_2),
                             from_utf8(w.png_scale_4)};
@@ -73,7 +130,7 @@ std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(types);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setDirectory(folder);
+    dialog.setDirectory(pictures_folder());
     dialog.selectFile(from_utf8(picture_file_name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const auto type = types.indexOf(dialog.selectedNameFilter());
@@ -81,30 +138,118 @@ std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
                          scales[static_cast<std::size_t>(std::max<qsizetype>(type, 0))]};
 }
 
-PictureCommands::PictureCommands(const TForm1& logic, QWidget* board, WindowPort& errors)
-    : QObject(board), logic_(logic), errors_(errors) {
-    copy = new QAction(from_utf8(words().copy_picture), this);
-    copy->setShortcut(QKeySequence::Copy);
-    save = new QAction(from_utf8(words().save_picture), this);
-    save->setShortcut(QKeySequence::Save);
+std::optional<QString> ask_picture_source(QWidget* parent) {
+    QFileDialog dialog(parent, from_utf8(words().open_dialog_title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(from_utf8(words().png_files));
+    dialog.setDirectory(pictures_folder());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool may_hold_board(const QMimeData& data) {
+    const qsizetype files = local_files(data).size();
+    if (files > 0) return files == 1;
+    return data.hasText() || data.hasFormat(png_type) || data.hasImage();
+}
+
+std::optional<BoardSource> board_source(const QMimeData& data) {
+    using Kind = BoardSource::Kind;
+    const QStringList files = local_files(data);
+    if (files.size() > 1) return std::nullopt;
+    if (files.size() == 1) return BoardSource{Kind::file, files.constFirst(), {}};
+    // Text beside a picture may be anything (a spreadsheet's cell, an address): a picture that
+    // carries a board is what was meant, then the text.
+    const QByteArray png = data.hasFormat(png_type) ? data.data(png_type) : QByteArray();
+    if (!png.isEmpty() && read_text_chunk(as_bytes(png), setup_text_key))
+        return BoardSource{Kind::png, {}, png};
+    if (data.hasText()) return BoardSource{Kind::text, data.text(), {}};
+    if (!png.isEmpty()) return BoardSource{Kind::png, {}, png};
+    // Any other picture, as a PNG, for the logic to say why it holds no board.
+    if (data.hasImage()) {
+        const PngBytes encoded = encode_png(qvariant_cast<QImage>(data.imageData()));
+        if (!encoded.failure) return BoardSource{Kind::png, {}, encoded.bytes};
+    }
+    return std::nullopt;
+}
+
+PictureCommands::PictureCommands(TForm1& logic, QWidget* board, WindowPort& errors,
+                                 std::function<void()> shown)
+    : QObject(board), logic_(logic), errors_(errors), shown_(std::move(shown)) {
+    const Words& w = words();
+    copy = new QAction(from_utf8(w.copy_picture), this);
+    copy->setShortcuts(QKeySequence::Copy);
+    save = new QAction(from_utf8(w.save_picture), this);
+    save->setShortcuts(QKeySequence::Save);
+    open = new QAction(from_utf8(w.open_picture), this);
+    open->setShortcuts(QKeySequence::Open);
+    paste = new QAction(from_utf8(w.paste_board), this);
+    paste->setShortcuts(QKeySequence::Paste);
     connect(copy, &QAction::triggered, this, [this] { copy_picture(); });
     connect(save, &QAction::triggered, this, [this] { save_picture(); });
-    board->addActions({copy, save});
+    connect(open, &QAction::triggered, this, [this] { open_picture(); });
+    connect(paste, &QAction::triggered, this, [this] { paste_board(); });
+    board->addActions({copy, save, open});
     board->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Paste is no command of the picture: it works in the window, outside the board's menu.
+    board->window()->addAction(paste);
     choose_target = [board] { return ask_picture_target(board->window()); };
+    choose_source = [board] { return ask_picture_source(board->window()); };
 }
 
 void PictureCommands::copy_picture() const {
-    QGuiApplication::clipboard()->setImage(board_image(logic_.board()).copy());
+    auto* data = new QMimeData;
+    data->setImageData(board_image(logic_.board()).copy());
+    // The saved picture's PNG too, so that a paste, here or in another program, keeps what it
+    // shows and the board it was made from.
+    const PngBytes png = board_png(logic_, 1);
+    if (!png.failure) data->setData(png_type, png.bytes);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void PictureCommands::save_picture() const {
     const std::optional<PictureTarget> target = choose_target();
     if (!target) return;
-    const std::optional<QString> failure =
-        save_board_png(logic_.board(), logic_.picture_description(), target->scale, target->path);
+    const std::optional<QString> failure = save_board_png(logic_, target->scale, target->path);
     if (!failure) return;
     errors_.show_error(
         fill(words().save_failed,
              {QDir::toNativeSeparators(target->path).toStdString(), failure->toStdString()}));
+}
+
+void PictureCommands::open_picture() {
+    if (const std::optional<QString> path = choose_source()) open_file(*path);
+}
+
+void PictureCommands::open_file(const QString& path) {
+    const PngBytes file = read_picture_file(path);
+    if (file.failure) {
+        errors_.show_error(fill(words().read_failed, {QDir::toNativeSeparators(path).toStdString(),
+                                                      file.failure->toStdString()}));
+        return;
+    }
+    logic_.open_picture(as_bytes(file.bytes));
+    shown_();
+}
+
+void PictureCommands::open_source(const BoardSource& source) {
+    switch (source.kind) {
+    case BoardSource::Kind::file:
+        open_file(source.path_or_text);
+        return;
+    case BoardSource::Kind::png:
+        logic_.open_picture(as_bytes(source.png));
+        break;
+    case BoardSource::Kind::text:
+        logic_.open_setup(source.path_or_text.toStdString());
+        break;
+    }
+    shown_();
+}
+
+void PictureCommands::paste_board() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr) return;
+    if (const std::optional<BoardSource> source = board_source(*data)) open_source(*source);
 }

@@ -2,24 +2,38 @@
 
 #include "app/tform1.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
-#include <string_view>
 
 class QAction;
+class QMimeData;
 class QWidget;
 
 // The board's pixels as an image that shares the canvas's memory: copy it to keep it.
 QImage board_image(const Canvas& board);
 
-// The board as a PNG: each board pixel a square of scale x scale pixels, no smoothing, and the
-// description in the text chunk "Description". Written through QSaveFile, so a failure leaves an
-// old file as it was and no part of a new one. Returns the reason of a failure, or nothing.
-std::optional<QString> save_board_png(const Canvas& board, std::string_view description, int scale,
-                                      const QString& path);
+// Bytes for a file, or why there are none.
+struct PngBytes {
+    QByteArray bytes;
+    std::optional<QString> failure;
+};
+
+// The board as a PNG: each board pixel a square of scale x scale pixels, no smoothing, with the
+// logic's description and setup in its text chunks.
+PngBytes board_png(const TForm1& logic, int scale);
+
+// board_png written through QSaveFile, so a failure leaves an old file as it was and no part of
+// a new one. Returns the reason of a failure, or nothing.
+std::optional<QString> save_board_png(const TForm1& logic, int scale, const QString& path);
+
+// A picture file's bytes: at most png_max_file + 1 of them, so that the logic refuses a larger
+// file without it being read whole. Only a regular file is read: a folder, a device or a pipe
+// could not be a picture, and a pipe would hold the window until someone writes to it.
+PngBytes read_picture_file(const QString& path);
 
 // Where and how large to save the picture.
 struct PictureTarget {
@@ -30,22 +44,52 @@ struct PictureTarget {
 // The desktop's save dialog in the Pictures folder, named "ardenika.png", PNG at 1x, 2x or 4x;
 // it asks before overwriting. Nothing when cancelled.
 std::optional<PictureTarget> ask_picture_target(QWidget* parent);
+// The desktop's open dialog for an existing PNG, starting where the save dialog does. Nothing
+// when cancelled.
+std::optional<QString> ask_picture_source(QWidget* parent);
 
-// "Kopiuj obraz" and "Zapisz obraz…": the board's context menu, Ctrl+C and Ctrl+S.
+// What a paste or a drop brings to open: one local file, a PNG's bytes, or text that may hold a
+// setup or a link.
+struct BoardSource {
+    enum class Kind { file, png, text };
+    Kind kind = Kind::text;
+    QString path_or_text;
+    QByteArray png;
+};
+// Whether the data hold something to open, judged by their formats alone, as a drag entering
+// the window shows them: exactly one local file, or else a PNG, another image or text.
+bool may_hold_board(const QMimeData& data);
+// The one local file; else a PNG that carries a setup; else the text; else any picture, which
+// the logic then refuses with its reason. Nothing when the data hold none of these, or several
+// local files.
+std::optional<BoardSource> board_source(const QMimeData& data);
+
+// "Kopiuj obraz", "Zapisz obraz…" and "Otwórz obraz…" of the board's context menu, Ctrl+C,
+// Ctrl+S and Ctrl+O; paste with Ctrl+V anywhere in the window; and opening what is dropped.
 class PictureCommands final : public QObject {
   public:
-    // The actions go into the board's context menu; their shortcuts work anywhere in its window.
-    PictureCommands(const TForm1& logic, QWidget* board, WindowPort& errors);
+    // The actions go into the board's context menu, the paste action onto its window; their
+    // shortcuts work anywhere in the window. shown runs after the logic opened a board, to
+    // mirror the window.
+    PictureCommands(TForm1& logic, QWidget* board, WindowPort& errors, std::function<void()> shown);
 
     void copy_picture() const;
     void save_picture() const;
+    void open_picture();
+    void open_file(const QString& path);
+    void open_source(const BoardSource& source);
+    void paste_board();
 
     QAction* copy = nullptr;
     QAction* save = nullptr;
-    // Asks where to save; the real dialog unless replaced.
+    QAction* open = nullptr;
+    QAction* paste = nullptr;
+    // Ask where to save and what to open; the real dialogs unless replaced.
     std::function<std::optional<PictureTarget>()> choose_target;
+    std::function<std::optional<QString>()> choose_source;
 
   private:
-    const TForm1& logic_;
+    TForm1& logic_;
     WindowPort& errors_;
+    std::function<void()> shown_;
 };

@@ -10,7 +10,9 @@
 #include "desktop/help_dialogs.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
@@ -25,6 +27,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleHints>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -81,7 +84,9 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     build_menu();
     bind_members();
     connect_handlers();
-    picture_commands = new PictureCommands(*logic_, Image1, *this);
+    picture_commands = new PictureCommands(*logic_, Image1, *this, [this] { mirror(); });
+    build_history_actions();
+    setAcceptDrops(true);
     // The menu bar's height is known only now: the whole window takes one size, and a window
     // manager lets nobody drag it larger.
     setFixedSize(sizeHint());
@@ -290,6 +295,55 @@ void DesktopWindow::connect_handlers() {
     };
 }
 
+void DesktopWindow::build_history_actions() {
+    undo_action = new QAction(from_utf8(words().undo), this);
+    undo_action->setShortcuts(QKeySequence::Undo);
+    // Ctrl+Y and Ctrl+Shift+Z both, whichever the desktop names Redo; a key listed twice would
+    // make the shortcut ambiguous and do nothing.
+    QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        if (!redo_keys.contains(key)) redo_keys << key;
+    redo_action = new QAction(from_utf8(words().redo), this);
+    redo_action->setShortcuts(redo_keys);
+    connect(undo_action, &QAction::triggered, this, [this] {
+        logic_->undo();
+        mirror();
+    });
+    connect(redo_action, &QAction::triggered, this, [this] {
+        logic_->redo();
+        mirror();
+    });
+    auto* line = new QAction(this);
+    line->setSeparator(true);
+    Image1->addActions({line, undo_action, redo_action});
+    addActions({undo_action, redo_action});
+}
+
+void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!may_hold_board(*event->mimeData()) || !(event->possibleActions() & Qt::CopyAction))
+        return event->ignore();
+    // Only ever a copy: a file manager deletes a file whose move was accepted.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void DesktopWindow::dragMoveEvent(QDragMoveEvent* event) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void DesktopWindow::dropEvent(QDropEvent* event) {
+    const std::optional<BoardSource> source = board_source(*event->mimeData());
+    if (!source || !(event->possibleActions() & Qt::CopyAction)) return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Opened after the drop has ended: an error box inside it would hold the program the drag
+    // came from until the box is closed.
+    QTimer::singleShot(0, this,
+                       [this, opened = *source] { picture_commands->open_source(opened); });
+}
+
 bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::TouchBegin) && watched != Image1 &&
@@ -312,6 +366,8 @@ void DesktopWindow::mirror() {
     }
     Image1->setToolTip(logic_->board_tooltip() ? from_utf8(words().board_hint) : QString());
     Image1->show_cursor(QPoint(logic_->cursor()[0], logic_->cursor()[1]));
+    undo_action->setEnabled(logic_->can_undo());
+    redo_action->setEnabled(logic_->can_redo());
 }
 
 void DesktopWindow::keyPressEvent(QKeyEvent* event) {

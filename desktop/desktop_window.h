@@ -68,8 +68,11 @@ class DesktopWindow : public QMainWindow, public Screen {
     QMenu* Pomoc1 = nullptr;
     QAction* Opisprogramu1 = nullptr;
     QAction* Oprogramie1 = nullptr;
-    // "Kopiuj obraz" and "Zapisz obraz…" of the board.
+    // "Kopiuj obraz", "Zapisz obraz…", "Otwórz obraz…" of the board, paste and drop.
     PictureCommands* picture_commands = nullptr;
+    // "Cofnij" and "Ponów": in the board's menu, their keys anywhere in the window.
+    QAction* undo_action = nullptr;
+    QAction* redo_action = nullptr;
 
     // The eight toggle buttons in the order of Toggle.
     std::array<QAbstractButton*, toggle_count> toggles() const;
@@ -89,6 +92,10 @@ class DesktopWindow : public QMainWindow, public Screen {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A dropped file, picture or text opens as a paste of it would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // A press anywhere off the board ends a double click's pair.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -97,6 +104,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     void build_menu();
     void bind_members();
     void connect_handlers();
+    void build_history_actions();
     void apply_glyphs();
     void centre_on_screen();
     // Shows the toggle states, the readout and the board tooltip as the logic now has them.

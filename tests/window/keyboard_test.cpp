@@ -66,11 +66,11 @@ class Keyboard : public Window {
 };
 
 TEST_F(Keyboard, KeysAloneMakeTheBoardOfTheSameStepsByMouse) {
-    struct Step {
+    struct TwoWays {
         std::function<void()> by_keys;
         std::function<void()> by_mouse;
     };
-    const std::vector<Step> steps = {
+    const std::vector<TwoWays> steps = {
         {[&] { tab_to(form->SpeedB5), key(Qt::Key_Space); }, [&] { click(form->SpeedB5); }},
         {[&] { tab_to(form->RysujB1), key(Qt::Key_Return); }, [&] { click(form->RysujB1); }},
         // The cursor to pixel (250, 150): the centre, five long steps right, five up.
@@ -118,7 +118,7 @@ TEST_F(Keyboard, KeysAloneMakeTheBoardOfTheSameStepsByMouse) {
     std::vector<Seen> by_keys;
     {
         PointerWatch watch;
-        for (const Step& s : steps) {
+        for (const TwoWays& s : steps) {
             s.by_keys();
             by_keys.push_back(seen());
         }

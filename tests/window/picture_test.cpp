@@ -8,9 +8,13 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QImageReader>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtEndian>
 #include <csignal>
 #include <cstring>
@@ -79,6 +83,36 @@ class Picture : public Window {
     std::vector<Rgb> board_copy() const {
         return {form->board().data(), form->board().data() + board_size * board_size};
     }
+    // What a board is: its pixels and the setup that rebuilds it.
+    using Shown = std::pair<std::vector<Rgb>, std::string>;
+    Shown shown() const { return {board_copy(), form->logic().setup_text()}; }
+    // A dipole, its colour map and a field line through a point, saved as board.png at 2x.
+    Shown make_board() {
+        click(form->SpeedB5);
+        click(form->RysujB1);
+        click(form->RysujB4);
+        click_board(250, 150);
+        EXPECT_EQ(save_as(dir.filePath(QStringLiteral("board.png")), 2), std::nullopt);
+        return shown();
+    }
+    // A key in the window, made active again after a box or a dialog.
+    void key(Qt::Key k, Qt::KeyboardModifiers held = Qt::ControlModifier) {
+        if (QApplication::activeWindow() != form.get()) activate();
+        QTest::keyClick(form.get(), k, held);
+    }
+    // Drags the data onto the window as a file manager offers a file, with Shift held for a
+    // move; whether the window took it, as a copy.
+    bool drop(const QMimeData& data) {
+        const QPoint at(300, 200);
+        const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, both, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        if (!enter.isAccepted() || enter.dropAction() != Qt::CopyAction) return false;
+        QDropEvent dropped(at, both, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(form.get(), &dropped);
+        QCoreApplication::processEvents();
+        return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
+    }
     QTemporaryDir dir;
 };
 
@@ -109,11 +143,11 @@ TEST_F(Picture, CopyPutsTheBoardOnTheClipboardAndKeepsItWhenTheBoardChanges) {
     click(form->RysujB1);
     ASSERT_NE(board_copy(), board);
     EXPECT_TRUE(shows(QGuiApplication::clipboard()->image(), board, 1));
-    // The same two commands in the board's context menu.
-    const auto menu = form->Image1->actions();
-    ASSERT_EQ(menu.size(), 2);
-    EXPECT_EQ(menu[0]->text(), "Kopiuj obraz");
-    EXPECT_EQ(menu[1]->text(), "Zapisz obraz…");
+    // The board's context menu: the picture, then the history.
+    QStringList menu;
+    for (const QAction* a : form->Image1->actions()) menu << a->text();
+    EXPECT_EQ(menu, QStringList(
+                        {"Kopiuj obraz", "Zapisz obraz…", "Otwórz obraz…", "", "Cofnij", "Ponów"}));
     EXPECT_EQ(form->Image1->contextMenuPolicy(), Qt::ActionsContextMenu);
 }
 
@@ -148,6 +182,96 @@ TEST_F(Picture, AFailedSaveSaysWhyNamesTheFileAndKeepsTheOldOne) {
     EXPECT_EQ(old.readAll(), "the old picture");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("ardenika.png")});
+}
+
+TEST_F(Picture, SavedCopiedDroppedOrPastedBoardOpensTheSameInAFreshProgram) {
+    const Shown made = make_board();
+    const QString path = dir.filePath(QStringLiteral("board.png"));
+    // Qt's reader, which folds the line breaks, still finds the description.
+    EXPECT_EQ(QImageReader(path).text("Description"),
+              QString::fromStdString(form->logic().picture_description()).simplified());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray png = file.readAll();
+    const QString setup = QString::fromStdString(made.second);
+    const QList<QUrl> url{QUrl::fromLocalFile(path)};
+    key(Qt::Key_C);
+    auto mime = [](const QString& text, const QByteArray& picture = {},
+                   const QList<QUrl>& urls = {}) {
+        auto data = std::make_unique<QMimeData>();
+        if (!text.isEmpty()) data->setText(text);
+        if (!picture.isEmpty()) data->setData(QStringLiteral("image/png"), picture);
+        if (!urls.isEmpty()) data->setUrls(urls);
+        return data;
+    };
+    auto paste = [&](std::unique_ptr<QMimeData> data) {
+        QGuiApplication::clipboard()->setMimeData(data.release());
+        key(Qt::Key_V);
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"the board copied before", [&] { key(Qt::Key_V); }},
+        {"the open dialog",
+         [&] {
+             form->picture_commands->choose_source = [&] { return std::optional(path); };
+             key(Qt::Key_O);
+         }},
+        {"a dropped file", [&] { EXPECT_TRUE(drop(*mime({}, {}, url))); }},
+        {"a dropped link",
+         [&] { EXPECT_TRUE(drop(*mime("https://example.org/a.html#" + setup))); }},
+        {"a pasted setup", [&] { paste(mime(setup)); }},
+        {"a pasted picture beside other text",
+         [&] { paste(mime(QStringLiteral("Ardenika"), png)); }},
+    };
+    for (const auto& [name, open] : ways) {
+        form.reset(); // the program's state is one: the old window goes first
+        form = std::make_unique<DesktopWindow>();
+        EXPECT_EQ(answer_message_box(open), std::nullopt) << name;
+        EXPECT_EQ(shown(), made) << name;
+    }
+    // Opening is a change like any other; two files at once are no board.
+    key(Qt::Key_Z);
+    EXPECT_EQ(form->logic().setup_text(), "v1");
+    EXPECT_FALSE(drop(*mime({}, {}, url + url)));
+}
+
+TEST_F(Picture, AFileThatHoldsNoBoardSaysWhyAndLeavesTheBoardAsItWas) {
+    const QString text = dir.filePath(QStringLiteral("text.png"));
+    const QString missing = dir.filePath(QStringLiteral("missing.png"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("v1;p80,0") > 0 && file.flush());
+    const Shown made = make_board();
+    const QString unread = QStringLiteral("Nie udało się odczytać pliku\n");
+    const std::pair<QString, QString> cases[] = {
+        {text, "To nie jest obraz PNG."},
+        {missing, unread + missing + "\n\n"},
+        {dir.path(), unread + dir.path() + "\n\nTo nie jest zwykły plik."},
+    };
+    for (const auto& [path, why] : cases) {
+        form->picture_commands->choose_source = [path] { return std::optional<QString>(path); };
+        const std::optional<QString> said = answer_message_box([&] { key(Qt::Key_O); });
+        EXPECT_TRUE(said && said->startsWith(why)) << said.value_or("no box").toStdString();
+        EXPECT_EQ(shown(), made) << path.toStdString();
+    }
+}
+
+TEST_F(Picture, UndoAndRedoKeysWalkTheChangesAndTheMenuShowsWhichCanRun) {
+    const Shown empty = shown();
+    click(form->SpeedB5);
+    const Shown dipole = shown();
+    click(form->RysujB1);
+    const Shown map = shown();
+    activate();
+    const std::tuple<const char*, const Shown*, bool, bool> steps[] = {
+        {"Ctrl+Z", &dipole, true, true}, {"Ctrl+Z", &empty, false, true},
+        {"Ctrl+Y", &dipole, true, true}, {"Ctrl+Shift+Z", &map, true, false},
+        {"Ctrl+Y", &map, true, false},
+    };
+    for (const auto& [keys, after, can_undo, can_redo] : steps) {
+        QTest::keySequence(form.get(), QKeySequence(keys));
+        EXPECT_EQ(shown(), *after) << keys;
+        EXPECT_EQ(std::pair(form->undo_action->isEnabled(), form->redo_action->isEnabled()),
+                  std::pair(can_undo, can_redo));
+    }
 }
 
 TEST(QtTexts, TheFileDialogsButtonsSpeakPolish) {
