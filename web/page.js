@@ -104,14 +104,18 @@ var Ardenika = (function () {
     });
   });
 
-  // The board: one CSS pixel per board pixel, so the pixel under the pointer is floor(offset).
-  // A press on the board captures the pointer; moves beyond the edge then read the nearest
-  // edge pixel. The release over the board is the click, where the finger or the mouse left it.
-  // The second press of a double click or tap (within 400 ms and a few pixels of the last click)
-  // makes no click of its own, as on the desktop; a third press clicks again.
+  // The board: the pixel under the pointer is read through the box the browser shows the board
+  // in, since the page scales the window to the screen and a browser's zoom or an embedding
+  // page's transform may scale it again. A press on the board captures the pointer; moves beyond
+  // the edge then read the nearest edge pixel. The release over the board is the click, where
+  // the finger or the mouse left it. The second press of a double click or tap (within 400 ms
+  // and a few pixels of the last click) makes no click of its own, as on the desktop; a third
+  // press clicks again.
   var held = null, lastClick = null;
   function pixel(e) {
-    var x = Math.floor(e.offsetX), y = Math.floor(e.offsetY);
+    var box = board.getBoundingClientRect();
+    var x = Math.floor((e.clientX - box.left) * board.width / box.width);
+    var y = Math.floor((e.clientY - box.top) * board.height / box.height);
     return { x: x, y: y, inside: x >= 0 && x < board.width && y >= 0 && y < board.height };
   }
   function clamp(v, n) { return v < 0 ? 0 : v >= n ? n - 1 : v; }
@@ -462,6 +466,12 @@ var Ardenika = (function () {
       cursorMark.style.left = cursorAt.left + x + 'px';
       cursorMark.style.top = cursorAt.top + y + 'px';
     },
+    // The board moved within the window (the layout changed): its offsets are read again.
+    boardMoved: function () {
+      var x = cursorAt.x, y = cursorAt.y;
+      cursorAt = {};
+      if (x !== undefined) this.setCursor(x, y);
+    },
     setBoardTooltip: function (on) {
       if (on) board.title = 'Kliknij';
       else board.removeAttribute('title');
@@ -511,4 +521,89 @@ var Ardenika = (function () {
       document.documentElement.dataset.ready = '1';
     }
   };
+})();
+
+// The window on every screen: its layout and scale.
+(function () {
+  'use strict';
+  var root = document.documentElement;
+  var stage = document.getElementById('stage');
+  var frame = document.getElementById('window');
+  var board = document.getElementById('Image1');
+
+  // The window's size at a scale of 1 in one layout, in CSS pixels.
+  function naturalSize(narrow) {
+    root.classList.toggle('narrow', narrow);
+    return { width: frame.offsetWidth, height: frame.offsetHeight };
+  }
+  // Whole device pixels per board pixel for a window of this size: the most at which it fits the
+  // screen, so that every board pixel is a sharp square (2 on a 1920 x 1080 screen, 4 on 3840 x
+  // 2160, at a ratio of 1.25 or 1.5 a whole number of device pixels over the ratio). A browser
+  // zoomed in asks for more: one CSS pixel per board pixel, to the nearest whole device pixel (the
+  // smaller at a tie), as far as the width holds it, the page scrolling down; zoom enlarges the
+  // text as it does on any page. Where not even one device pixel per board pixel fits, one, and
+  // the page scrolls: a smaller board would drop pixels, and parts of lines with them, and leave
+  // pixels that no pointer can choose.
+  function wholeSteps(size, width, height, ratio) {
+    var fits = Math.floor(Math.min(width / size.width, height / size.height));
+    var zoomed = Math.min(Math.ceil(ratio - 0.5), Math.floor((width - scrollBar() * ratio) / size.width));
+    return Math.max(1, fits, zoomed);
+  }
+  // The width a vertical scroll bar takes from the page, in CSS pixels (0 where bars lie over it).
+  var barWidth = null;
+  function scrollBar() {
+    if (barWidth === null) {
+      var probe = document.createElement('div');
+      probe.style.cssText = 'position:absolute;top:-200px;width:100px;height:100px;overflow:scroll';
+      document.body.appendChild(probe);
+      barWidth = probe.offsetWidth - probe.clientWidth;
+      probe.remove();
+    }
+    return barWidth;
+  }
+
+  // The window at that scale, in the layout that shows the board larger; an upright screen (a
+  // phone held upright) takes the narrow one at a tie.
+  function fit() {
+    if (root.classList.contains('ended')) return;
+    var ratio = window.devicePixelRatio || 1;
+    var width = window.innerWidth * ratio, height = window.innerHeight * ratio;
+    var wide = naturalSize(false), narrow = naturalSize(true);
+    var wideSteps = wholeSteps(wide, width, height, ratio), narrowSteps = wholeSteps(narrow, width, height, ratio);
+    var useNarrow = narrowSteps > wideSteps || (narrowSteps === wideSteps && window.innerHeight > window.innerWidth);
+    var size = useNarrow ? narrow : wide;
+    var steps = useNarrow ? narrowSteps : wideSteps;
+    var scale = steps / ratio;
+    root.classList.toggle('narrow', useNarrow);
+    root.style.setProperty('--box-zoom', String(scale));
+    // Centred in the room left by any scroll bar, on whole device pixels so that the board's first
+    // pixel starts on one. An offset that is not a whole CSS pixel goes into the transform: the
+    // layout would round it as a margin.
+    stage.style.margin = '0';
+    stage.style.width = size.width * scale + 'px';
+    stage.style.height = size.height * scale + 'px';
+    frame.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
+    var x = Math.max(0, Math.floor((root.clientWidth * ratio - size.width * steps) / 2)) / ratio;
+    var y = Math.max(0, Math.floor((root.clientHeight * ratio - size.height * steps) / 2)) / ratio;
+    if (x === Math.round(x) && y === Math.round(y)) {
+      stage.style.margin = y + 'px 0 0 ' + x + 'px';
+    } else {
+      stage.style.width = x + size.width * scale + 'px';
+      stage.style.height = y + size.height * scale + 'px';
+      frame.style.transform = 'translate(' + x + 'px, ' + y + 'px)' + (scale === 1 ? '' : ' scale(' + scale + ')');
+    }
+    Ardenika.boardMoved();
+  }
+  fit();
+  window.addEventListener('resize', fit);
+  // The same size at another ratio (the window moved to another monitor) fires no resize.
+  (function watchRatio() {
+    var query = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+    query.addEventListener('change', function changed() {
+      query.removeEventListener('change', changed);
+      fit();
+      watchRatio();
+    });
+  })();
+
 })();
