@@ -523,7 +523,7 @@ var Ardenika = (function () {
   };
 })();
 
-// The window on every screen: its layout and scale.
+// The window on every screen: its layout and scale, and the full screen.
 (function () {
   'use strict';
   var root = document.documentElement;
@@ -605,5 +605,20 @@ var Ardenika = (function () {
       watchRatio();
     });
   })();
+
+  // F shows the window on the whole screen, at the largest sharp scale, and back; Escape leaves
+  // it too (the browser does that). Not with a modifier, while typing, under a box or after the
+  // end.
+  document.addEventListener('keydown', function (e) {
+    if (e.key !== 'f' && e.key !== 'F') return;
+    if (e.ctrlKey || e.altKey || e.metaKey || e.shiftKey || e.repeat || e.isComposing) return;
+    if (e.target.closest && e.target.closest('input, textarea, select, [contenteditable]')) return;
+    if (document.querySelector('dialog[open]') || root.classList.contains('ended')) return;
+    if (!document.fullscreenEnabled) return;
+    e.preventDefault();
+    var asked = document.fullscreenElement ? document.exitFullscreen() : root.requestFullscreen();
+    // refused (an embedding page that does not allow it): the page stays as it is
+    if (asked && asked.catch) asked.catch(function () {});
+  });
 
 })();
