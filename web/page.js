@@ -523,7 +523,7 @@ var Ardenika = (function () {
   };
 })();
 
-// The window on every screen: its layout and scale, and the full screen.
+// The window on every screen: its layout and scale, the full screen, and paper.
 (function () {
   'use strict';
   var root = document.documentElement;
@@ -620,5 +620,27 @@ var Ardenika = (function () {
     // refused (an embedding page that does not allow it): the page stays as it is
     if (asked && asked.catch) asked.catch(function () {});
   });
+
+  // Paper: the board alone, each board pixel four by four printer-image pixels without smoothing
+  // so that no printer blurs it, and what the picture shows in lines under it, as a saved PNG
+  // says it. Filled just before printing; the print styles hide everything else.
+  var paper = document.getElementById('print');
+  function fillPaper() {
+    var copy = document.createElement('canvas');
+    copy.width = board.width * 4;
+    copy.height = board.height * 4;
+    var g = copy.getContext('2d');
+    g.imageSmoothingEnabled = false;
+    g.drawImage(board, 0, 0, copy.width, copy.height);
+    var lines = root.dataset.ready ? UTF8ToString(Module._ardenika_picture_description()).split('\n') : [];
+    paper.replaceChildren(copy);
+    lines.forEach(function (line) {
+      var p = document.createElement('p');
+      p.textContent = line;
+      paper.appendChild(p);
+    });
+  }
+  window.addEventListener('beforeprint', fillPaper);
+  matchMedia('print').addEventListener('change', function (e) { if (e.matches) fillPaper(); });
 
 })();
