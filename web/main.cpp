@@ -10,7 +10,9 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,6 +93,21 @@ void mirror() {
     screen.show_progress();
 }
 
+// What the first picture would otherwise pay for on its way: the field's tables, built on their
+// first use (one term asked for builds them all), and the first write to each page of the grids,
+// which the system backs with memory only then. Each value is written back as it is, so the
+// grids stay as they are.
+void prepare_first_picture() {
+    static_cast<void>(field_term(0, 0));
+    constexpr std::size_t cells = std::size_t{board_size} * board_size;
+    constexpr std::size_t cells_per_page = 4096 / sizeof(double);
+    for (double* grid : {&grid_V[0][0], &grid_Ex[0][0], &grid_Ey[0][0]}) {
+        volatile double* cell = grid;
+        for (std::size_t i = 0; i < cells; i += cells_per_page) cell[i] = cell[i];
+        cell[cells - 1] = cell[cells - 1];
+    }
+}
+
 } // namespace
 
 extern "C" {
@@ -146,6 +163,11 @@ EMSCRIPTEN_KEEPALIVE const char* ardenika_dialogs_json() {
 EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
     const CharMetrics m = script_metrics(height, static_cast<ScriptMode>(mode));
     return m.height * 65536 + m.offset + 32768;
+}
+
+// Readies the first picture; the page calls it once it is idle after start.
+EMSCRIPTEN_KEEPALIVE void ardenika_prepare() {
+    prepare_first_picture();
 }
 
 // The grids' digest, to compare the page's computation with the desktop's.

@@ -523,7 +523,8 @@ var Ardenika = (function () {
   };
 })();
 
-// The window on every screen: its layout and scale, the full screen, and paper.
+// The window on every screen: its layout and scale, the full screen, paper, and the field's
+// tables built before the first picture is asked for.
 (function () {
   'use strict';
   var root = document.documentElement;
@@ -643,4 +644,17 @@ var Ardenika = (function () {
   window.addEventListener('beforeprint', fillPaper);
   matchMedia('print').addEventListener('change', function (e) { if (e.matches) fillPaper(); });
 
+  // The field's tables, and the grids' first use of their memory, cost the first picture 60 to
+  // 160 ms, several times that on a slow computer. Readied once the page has started and is idle,
+  // they hold up neither the first picture nor the page's first answer.
+  function prepareWhenIdle() {
+    var later = window.requestIdleCallback
+      ? function (f) { window.requestIdleCallback(f, { timeout: 2000 }); }
+      : function (f) { requestAnimationFrame(function () { setTimeout(f, 0); }); };
+    later(function () {
+      Module._ardenika_prepare();
+      root.dataset.prepared = '1';
+    });
+  }
+  Module.postRun = [].concat(Module.postRun || [], prepareWhenIdle);
 })();
