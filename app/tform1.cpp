@@ -401,6 +401,10 @@ void TForm1::Koniec1Click() {
     screen_.end_program();
 }
 
+void TForm1::prepare() {
+    prepare_grids();
+}
+
 std::uint32_t TForm1::grids_digest() {
     return ::grids_digest();
 }

@@ -125,6 +125,9 @@ class TForm1 final : private BoardPort {
     // Counts every change of the board's setup, so a screen knows when to show it anew.
     int setup_changes() const { return setup_changes_; }
 
+    // Readies the field's tables and the grids' memory, so the first picture costs no more
+    // than the next; a page calls it while idle after start.
+    static void prepare();
     // The grids' digest: two builds computed the same grids bit for bit when theirs agree.
     static std::uint32_t grids_digest();
     // A digest of every piece of program state: charges, grids, range, the drawing state,

@@ -206,6 +206,17 @@ bool obl_rozklad_pot() {
     return true;
 }
 
+void prepare_grids() {
+    static_cast<void>(term_tables());
+    constexpr std::size_t cells = std::size_t{board_size} * board_size;
+    constexpr std::size_t cells_per_page = 4096 / sizeof(double);
+    for (double* grid : {&grid_V[0][0], &grid_Ex[0][0], &grid_Ey[0][0]}) {
+        volatile double* cell = grid;
+        for (std::size_t i = 0; i < cells; i += cells_per_page) cell[i] = cell[i];
+        cell[cells - 1] = cell[cells - 1];
+    }
+}
+
 void clear_grids() {
     for (auto* grid : {&grid_V, &grid_Ex, &grid_Ey})
         for (auto& column : *grid) std::fill(std::begin(column), std::end(column), 0.0);

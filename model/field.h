@@ -23,6 +23,11 @@ double skladowaEy(int q, int w);
 // Fills the three grids and the range for the current charges, stepping the progress bar once
 // per column; does nothing at all, and says so, when there are no charges.
 bool obl_rozklad_pot();
+// What the first computation would otherwise pay for on its way: the term tables, and the first
+// write to each page of the grids, which the system backs with memory only then. The grids keep
+// their values.
+void prepare_grids();
+
 // Zero grids and range, as when the program starts.
 void clear_grids();
 // The range from the corner value and the samples 9 pixels from each charge, widened to 0.

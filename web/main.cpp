@@ -11,7 +11,9 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -230,6 +232,11 @@ EMSCRIPTEN_KEEPALIVE const char* ardenika_dialogs_json() {
 EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
     const CharMetrics m = script_metrics(height, static_cast<ScriptMode>(mode));
     return m.height * 65536 + m.offset + 32768;
+}
+
+// Readies the first picture; the page calls it once it is idle after start.
+EMSCRIPTEN_KEEPALIVE void ardenika_prepare() {
+    TForm1::prepare();
 }
 
 // The grids' digest, to compare the page's computation with the desktop's.

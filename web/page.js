@@ -622,6 +622,12 @@ var Ardenika = (function () {
       cursorMark.style.left = cursorAt.left + x + 'px';
       cursorMark.style.top = cursorAt.top + y + 'px';
     },
+    // The board moved within the window (the layout changed): its offsets are read again.
+    boardMoved: function () {
+      var x = cursorAt.x, y = cursorAt.y;
+      cursorAt = {};
+      if (x !== undefined) this.setCursor(x, y);
+    },
     setBoardTooltip: function (on) {
       if (on) board.title = words.boardHint;
       else board.removeAttribute('title');
@@ -674,7 +680,150 @@ var Ardenika = (function () {
       document.body.appendChild(picker);
       addressFollows = true;
       if (location.hash.length > 1) openSetup(location.hash.slice(1));
+      if (this.fitToScreen) this.fitToScreen();
       document.documentElement.dataset.ready = '1';
     }
   };
+})();
+
+// The window on every screen: its layout and scale, the full screen, paper, and the field's
+// tables built before the first picture is asked for.
+(function () {
+  'use strict';
+  var root = document.documentElement;
+  var stage = document.getElementById('stage');
+  var frame = document.getElementById('window');
+  // Built from the form's table when the program starts.
+  var board = null;
+
+  // The window's size at a scale of 1 in one layout, in CSS pixels.
+  function naturalSize(narrow) {
+    root.classList.toggle('narrow', narrow);
+    return { width: frame.offsetWidth, height: frame.offsetHeight };
+  }
+  // Whole device pixels per board pixel for a window of this size: the most at which it fits the
+  // screen, so that every board pixel is a sharp square (2 on a 1920 x 1080 screen, 4 on 3840 x
+  // 2160, at a ratio of 1.25 or 1.5 a whole number of device pixels over the ratio). A browser
+  // zoomed in asks for more: one CSS pixel per board pixel, to the nearest whole device pixel (the
+  // smaller at a tie), as far as the width holds it, the page scrolling down; zoom enlarges the
+  // text as it does on any page. Where not even one device pixel per board pixel fits, one, and
+  // the page scrolls: a smaller board would drop pixels, and parts of lines with them, and leave
+  // pixels that no pointer can choose.
+  function wholeSteps(size, width, height, ratio) {
+    var fits = Math.floor(Math.min(width / size.width, height / size.height));
+    var zoomed = Math.min(Math.ceil(ratio - 0.5), Math.floor((width - scrollBar() * ratio) / size.width));
+    return Math.max(1, fits, zoomed);
+  }
+  // The width a vertical scroll bar takes from the page, in CSS pixels (0 where bars lie over it).
+  var barWidth = null;
+  function scrollBar() {
+    if (barWidth === null) {
+      var probe = document.createElement('div');
+      probe.style.cssText = 'position:absolute;top:-200px;width:100px;height:100px;overflow:scroll';
+      document.body.appendChild(probe);
+      barWidth = probe.offsetWidth - probe.clientWidth;
+      probe.remove();
+    }
+    return barWidth;
+  }
+
+  // The window at that scale, in the layout that shows the board larger; an upright screen (a
+  // phone held upright) takes the narrow one at a tie.
+  function fit() {
+    if (root.classList.contains('ended')) return;
+    var ratio = window.devicePixelRatio || 1;
+    var width = window.innerWidth * ratio, height = window.innerHeight * ratio;
+    var wide = naturalSize(false), narrow = naturalSize(true);
+    var wideSteps = wholeSteps(wide, width, height, ratio), narrowSteps = wholeSteps(narrow, width, height, ratio);
+    var useNarrow = narrowSteps > wideSteps || (narrowSteps === wideSteps && window.innerHeight > window.innerWidth);
+    var size = useNarrow ? narrow : wide;
+    var steps = useNarrow ? narrowSteps : wideSteps;
+    var scale = steps / ratio;
+    root.classList.toggle('narrow', useNarrow);
+    root.style.setProperty('--box-zoom', String(scale));
+    // Centred in the room left by any scroll bar, on whole device pixels so that the board's first
+    // pixel starts on one. An offset that is not a whole CSS pixel goes into the transform: the
+    // layout would round it as a margin.
+    stage.style.margin = '0';
+    stage.style.width = size.width * scale + 'px';
+    stage.style.height = size.height * scale + 'px';
+    frame.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
+    var x = Math.max(0, Math.floor((root.clientWidth * ratio - size.width * steps) / 2)) / ratio;
+    var y = Math.max(0, Math.floor((root.clientHeight * ratio - size.height * steps) / 2)) / ratio;
+    if (x === Math.round(x) && y === Math.round(y)) {
+      stage.style.margin = y + 'px 0 0 ' + x + 'px';
+    } else {
+      stage.style.width = x + size.width * scale + 'px';
+      stage.style.height = y + size.height * scale + 'px';
+      frame.style.transform = 'translate(' + x + 'px, ' + y + 'px)' + (scale === 1 ? '' : ' scale(' + scale + ')');
+    }
+    Ardenika.boardMoved();
+  }
+  // The same size at another ratio (the window moved to another monitor) fires no resize.
+  function watchRatio() {
+    var query = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+    query.addEventListener('change', function changed() {
+      query.removeEventListener('change', changed);
+      fit();
+      watchRatio();
+    });
+  }
+  // Once the window is built: fitted now and whenever the screen changes.
+  Ardenika.fitToScreen = function () {
+    board = document.getElementById('Image1');
+    fit();
+    window.addEventListener('resize', fit);
+    watchRatio();
+  };
+
+  // F shows the window on the whole screen, at the largest sharp scale, and back; Escape leaves
+  // it too (the browser does that). Not with a modifier, while typing, under a box or after the
+  // end.
+  document.addEventListener('keydown', function (e) {
+    if (e.key !== 'f' && e.key !== 'F') return;
+    if (e.ctrlKey || e.altKey || e.metaKey || e.shiftKey || e.repeat || e.isComposing) return;
+    if (e.target.closest && e.target.closest('input, textarea, select, [contenteditable]')) return;
+    if (document.querySelector('dialog[open]') || root.classList.contains('ended')) return;
+    if (!document.fullscreenEnabled) return;
+    e.preventDefault();
+    var asked = document.fullscreenElement ? document.exitFullscreen() : root.requestFullscreen();
+    // refused (an embedding page that does not allow it): the page stays as it is
+    if (asked && asked.catch) asked.catch(function () {});
+  });
+
+  // Paper: the board alone, each board pixel four by four printer-image pixels without smoothing
+  // so that no printer blurs it, and what the picture shows in lines under it, as a saved PNG
+  // says it. Filled just before printing; the print styles hide everything else.
+  var paper = document.getElementById('print');
+  function fillPaper() {
+    var copy = document.createElement('canvas');
+    copy.width = board.width * 4;
+    copy.height = board.height * 4;
+    var g = copy.getContext('2d');
+    g.imageSmoothingEnabled = false;
+    g.drawImage(board, 0, 0, copy.width, copy.height);
+    var lines = root.dataset.ready ? UTF8ToString(Module._ardenika_picture_description()).split('\n') : [];
+    paper.replaceChildren(copy);
+    lines.forEach(function (line) {
+      var p = document.createElement('p');
+      p.textContent = line;
+      paper.appendChild(p);
+    });
+  }
+  window.addEventListener('beforeprint', fillPaper);
+  matchMedia('print').addEventListener('change', function (e) { if (e.matches) fillPaper(); });
+
+  // The field's tables, and the grids' first use of their memory, cost the first picture 60 to
+  // 160 ms, several times that on a slow computer. Readied once the page has started and is idle,
+  // they hold up neither the first picture nor the page's first answer.
+  function prepareWhenIdle() {
+    var later = window.requestIdleCallback
+      ? function (f) { window.requestIdleCallback(f, { timeout: 2000 }); }
+      : function (f) { requestAnimationFrame(function () { setTimeout(f, 0); }); };
+    later(function () {
+      Module._ardenika_prepare();
+      root.dataset.prepared = '1';
+    });
+  }
+  Module.postRun = [].concat(Module.postRun || [], prepareWhenIdle);
 })();

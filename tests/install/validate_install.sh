@@ -32,6 +32,7 @@ appstreamcli validate-tree --no-net "$prefix" >/dev/null || fail "appstreamcli v
 
 grep -qx 'Exec=ardenika' "$entry" || fail "Exec is not the installed binary's name"
 grep -qx 'Icon=ardenika' "$entry" || fail "Icon is not the installed icon's name"
+grep -qx 'Exec=env QT_SCALE_FACTOR=2 ardenika' "$entry" || fail "the large-screen action does not start the installed binary"
 grep -q '<launchable type="desktop-id">org.example.Ardenika.desktop</launchable>' "$metainfo" ||
     fail "the metainfo does not launch the menu entry"
 grep -q '<binary>ardenika</binary>' "$metainfo" || fail "the metainfo does not name the binary"

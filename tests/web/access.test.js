@@ -1,6 +1,6 @@
-// The page without a mouse and for screen readers: axe-core's WCAG 2.0 and 2.1 A and AA rules in
-// the states a user meets, the Tab order and names, and a keyboard-only run whose board equals
-// the same steps done with the mouse.
+// The page without a mouse and for screen readers: axe-core's WCAG 2.0 and 2.1 A and AA rules and
+// best practices in the states a user meets, the Tab order and names, and a keyboard-only run whose
+// board equals the same steps done with the mouse.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
@@ -11,7 +11,7 @@ const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 async function violations(page) {
   if (!(await page.evaluate(() => typeof axe !== 'undefined'))) await page.addScriptTag({ path: axePath });
   return page.evaluate(async () => {
-    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'];
+    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'];
     const result = await axe.run(document, { runOnly: { type: 'tag', values: tags } });
     return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
   });
@@ -28,7 +28,7 @@ async function tabTo(page, id) {
 describe('the page for screen readers and the keyboard', () => {
   const at = usePage();
 
-  test('axe finds nothing at start, after a picture, in each dialog and in the error box', async () => {
+  test('axe finds nothing at start, after a picture, in each dialog, in the error box and on the end screen', async () => {
     const { page } = at;
     assert.deepEqual(await violations(page), []);
     await page.click('#SpeedB5');
@@ -69,6 +69,8 @@ describe('the page for screen readers and the keyboard', () => {
     assert.deepEqual(await violations(page), []);
     await page.keyboard.press('Escape');
     assert.equal(await focused(page), 'Image1');
+    await page.click('#Koniec1');
+    assert.deepEqual(await violations(page), []);
   });
 
   test('Tab walks the menu bar, the panel in the order of the names table, then the board; each is named and toggles say pressed', async () => {

@@ -1,6 +1,6 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { boardPixels, usePage, restart } from './page.js';
+import { boardPixels, boardPoint, usePage, restart } from './page.js';
 
 const positive = 0xe01c00;
 const negative = 0x001ca4;
@@ -8,12 +8,8 @@ const negative = 0x001ca4;
 async function labels(page) {
   return page.evaluate(() => [1, 2].map((n) => document.getElementById('Label' + n).textContent));
 }
-// A page point inside board pixel (x, y), in CSS pixels; a quarter pixel in, since the touch
-// screen rounds to whole pixels.
-async function overPixel(page, x, y) {
-  const r = await page.$eval('#Image1', (c) => { const b = c.getBoundingClientRect(); return { left: b.left, top: b.top }; });
-  return { x: r.left + x + 0.25, y: r.top + y + 0.25 };
-}
+// A page point inside board pixel (x, y), in CSS pixels, at the scale the page chose.
+const overPixel = boardPoint;
 
 describe('the board under a finger on a screen of ratio 2', () => {
   const at = usePage({ deviceScaleFactor: 2, hasTouch: true });

@@ -81,3 +81,13 @@ export function usePage(options) {
   after(async () => handle.browser && handle.browser.close());
   return handle;
 }
+
+// A page point inside board pixel (column, row) wherever and at whatever scale the page shows the
+// board, from the box DevTools reports (not the page's own script): a whole CSS pixel where the
+// board pixel holds one, since a touch screen rounds to those, else the pixel's centre.
+export async function boardPoint(page, column, row) {
+  const box = await (await page.$('#Image1')).boundingBox();
+  const size = box.width / 401;
+  const at = (start, i) => (size < 1 ? start + (i + 0.5) * size : Math.round(start + (i + 0.5) * size - 0.01));
+  return { x: at(box.x, column), y: at(box.y, row) };
+}

@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { readFileSync, existsSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { boardRgb, restart, usePage } from './page.js';
+import { boardPoint, boardRgb, restart, usePage } from './page.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const reference = process.env.ARDENIKA_REFERENCE;
@@ -25,9 +25,7 @@ async function runStep(page, step, finger) {
     return;
   }
   const [column, row] = step.slice(1).split(',').map(Number);
-  const box = await page.$eval('#Image1', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top]; });
-  // a quarter pixel in: the touch screen rounds to whole pixels
-  const x = box[0] + column + 0.25, y = box[1] + row + 0.25;
+  const { x, y } = await boardPoint(page, column, row);
   if (kind === '~') return page.mouse.move(x, y);
   if (finger) return page.touchscreen.tap(x, y);
   return page.mouse.click(x, y);

@@ -1,0 +1,104 @@
+// The page on every screen: every control in reach at every size and zoom, the board on whole device
+// pixels, the pointer and the keyboard cursor on their pixel at any scale, paper, the first command.
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { boardPoint, pagePath, usePage } from './page.js';
+
+// width, height, ratio (a browser zoom divides the CSS size by it), CSS around the page, then the
+// layout, device pixels per board pixel and whether the board starts on a device pixel
+const screens = [[320, 480, 1, '', 'narrow', 1, true], [390, 844, 1, '', 'narrow', 1, true], [360, 740, 1, '', 'narrow', 1, true],
+  [390, 844, 3, '', 'narrow', 2, true], [1024, 768, 1, '', 'wide', 1, true], [1366, 768, 1, '', 'wide', 1, true],
+  [1920, 1080, 1, '', 'wide', 2, true], [3840, 2160, 1, '', 'wide', 4, true], [683, 384, 2, '', 'wide', 2, true],
+  [2732, 1536, 0.5, '', 'wide', 1, true], [342, 192, 4, '', 'narrow', 3, true], [1536, 864, 1.25, '', 'wide', 2, true],
+  [1280, 720, 1.5, '', 'wide', 2, true], [1024, 768, 1, 'html { zoom: 2 }', 'wide', 2, true],
+  [1100, 800, 1, '#stage { transform: translate(13.3px, 7px) scale(1.7); transform-origin: 0 0 }', 'wide', 1.7, false]];
+
+// In the page: the layout, the board's device pixels, whether it starts on one, and each control
+// (menus and boxes opened) at negative page coordinates, in a box beyond the screen, or, scrolled
+// into view, not what is found at its centre.
+async function measured(css) {
+  const bad = [], ratio = devicePixelRatio;
+  const style = document.getElementById('probe') || document.head.appendChild(document.createElement('style'));
+  Object.assign(style, { id: 'probe', textContent: css });
+  const reach = (e) => {
+    const r = e.getBoundingClientRect(), box = e.closest('dialog');
+    if (box === e ? r.right > innerWidth || r.bottom > innerHeight || r.left < 0 || r.top < 0
+      : !box && (r.left + scrollX < 0 || r.top + scrollY < 0)) bad.push(e.id || 'a box');
+    e.scrollIntoView({ block: 'center', inline: 'center' });
+    const s = e.getBoundingClientRect();
+    if (!e.contains(document.elementFromPoint(s.left + s.width / 2, s.top + s.height / 2))) bad.push(e.id || e.textContent);
+  };
+  const all = (scope) => scope.querySelectorAll('button, canvas[tabindex], progress, .text').forEach((e) => e.checkVisibility() && reach(e));
+  all(document.getElementById('window'));
+  document.querySelectorAll('.menu > button').forEach((title) => { title.click(); all(title.nextElementSibling); title.click(); });
+  for (const open of [() => Ardenika.openDialog('Opisprogramu1'), () => Ardenika.openDialog('Oprogramie1'), () => Ardenika.showError('!')]) {
+    open();
+    const box = document.querySelector('dialog[open]');
+    reach(box);
+    all(box);
+    // closed, it gives the focus back where it found it; the board takes it again after
+    await new Promise((done) => { box.addEventListener('close', done, { once: true }); box.close(); });
+  }
+  scrollTo(0, 0);
+  Image1.focus();
+  const b = Image1.getBoundingClientRect();
+  return [document.documentElement.classList.contains('narrow') ? 'narrow' : 'wide', Math.round(b.width * ratio / 401 * 1000) / 1000,
+    [b.left, b.top].every((v) => Math.abs(v * ratio - Math.round(v * ratio)) < 0.01), bad];
+}
+
+describe('the page on every screen', () => {
+  const at = usePage();
+
+  test('every control, menu item and box is in reach, the board on whole device pixels, pointer and cursor on theirs', async () => {
+    const { page } = at;
+    for (let i = 0; i < 40 && (await page.evaluate(() => document.activeElement.id)) !== 'Image1'; ++i) await page.keyboard.press('Tab');
+    const found = [];
+    for (const [width, height, deviceScaleFactor, css] of screens) {
+      await page.setViewport({ width, height, deviceScaleFactor });
+      await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+      const row = [width, height, deviceScaleFactor, css, ...(await page.evaluate(measured, css))];
+      for (const [x, y] of [[0, 0], [400, 400], [250, 37]]) {
+        const p = await boardPoint(page, x, y);
+        await page.evaluate((px, py) => scrollBy(px - innerWidth / 2, py - innerHeight / 2), p.x, p.y);
+        await boardPoint(page, x, y).then((q) => page.mouse.move(q.x, q.y));
+        row.push(await page.evaluate(() => {
+          const b = Image1.getBoundingClientRect(), c = BoardCursor.getBoundingClientRect();
+          const at = [c.left + c.right - 2 * b.left, c.top + c.bottom - 2 * b.top].map((v) => Math.floor(v / 2 / b.width * 401));
+          return `${Label1.textContent} ${Label2.textContent} at ${at}`;
+        }));
+      }
+      found.push(row);
+    }
+    const readouts = ['X = -200 Y = 200 at 0,0', 'X = 200 Y = -200 at 400,400', 'X = 50 Y = 163 at 250,37'];
+    assert.deepEqual(found, screens.map((s) => [...s, [], ...readouts]));
+  });
+
+  test('on paper: the board alone, 12 cm wide and pixel for pixel, and the lines that say what it shows', async () => {
+    const { page } = at;
+    await page.click('#SpeedB5');
+    await page.click('#RysujB1');
+    await page.emulateMediaType('print');
+    await page.waitForFunction(() => document.querySelector('#print canvas'));
+    // printing fills the paper afresh, with what was drawn since
+    await page.$eval('#RysujB2', (b) => b.click());
+    await page.pdf();
+    const printed = await page.evaluate(() => {
+      const board = Image1.getContext('2d').getImageData(0, 0, 401, 401).data, paper = document.querySelector('#print canvas');
+      const big = paper.getContext('2d').getImageData(0, 0, paper.width, paper.height).data, n = paper.width / 401;
+      return [[...document.body.querySelectorAll('*')].filter((e) => e.checkVisibility() && !e.closest('#print')).length,
+        Math.round(paper.getBoundingClientRect().width / 96 * 2.54 * 10) / 10,
+        board.filter((v, i) => v !== big[4 * n * (Math.floor((i >> 2) / 401) * n * 401 + (i >> 2) % 401) + (i & 3)]).length,
+        [...document.querySelectorAll('#print p')].map((p) => p.textContent).join('\n')];
+    });
+    await page.emulateMediaType(null);
+    assert.deepEqual(printed, [0, 12, 0,
+      'Ardenika\nŁadunki (x, y, znak): 80, 0, 1; -80, 0, -1\nNarysowano: mapa potencjału, linie ekwipotencjalne']);
+  });
+
+  test('the benchmark reports the first command after start-up, the tables built while the page was idle', () => {
+    const env = { ...process.env, ARDENIKA_HTML: pagePath };
+    const out = execFileSync(process.execPath, ['bench.js', '3'], { cwd: new URL('.', import.meta.url), env }).toString();
+    assert.match(out, /^first command\/RysujB1Click\/14 after start-up: \d+\.\d\d ms, \d+\.\d\d times the median$/m);
+  });
+});
