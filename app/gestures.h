@@ -26,5 +26,10 @@ struct DoubleClickRule {
 // The board pixel under a position along one axis, clamped to the board; NaN reads as 0.
 int board_pixel(double position);
 
-// The keys a focused board answers: four cursor moves, the centre, and a click at the cursor.
-enum class BoardKey { left, right, up, down, home, activate };
+// The keys a focused board answers: four cursor moves, the centre, a click at the cursor, and
+// Escape, which puts back a charge being moved.
+enum class BoardKey { left, right, up, down, home, activate, escape };
+
+// What the pointer shows over the board: the usual arrow, an open hand over a charge that can
+// be moved, a closed hand while one is moved.
+enum class PointerShape { arrow, open_hand, closed_hand };

@@ -51,6 +51,9 @@ void TForm1::FormCreate() {
     cursor_ = {board_size / 2, board_size / 2};
     held_.reset();
     last_click_.reset();
+    drag_.reset();
+    drag_due_.reset();
+    hover_slot_ = 0;
     noted_ = setup();
     undo_.clear();
     redo_.clear();
@@ -59,6 +62,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::click(Toggle button) {
+    // A charge moved by keyboard is put down where it is before anything else happens.
+    if (drag_) end_drag(false);
     pressed_elsewhere();
     if (down(button))
         raise(button);
@@ -119,6 +124,7 @@ bool TForm1::click(std::string_view control) {
         }
     for (const Command& c : commands)
         if (c.name == control) {
+            if (drag_) end_drag(false);
             pressed_elsewhere();
             (this->*c.handler)();
             note_change();
@@ -227,16 +233,48 @@ void TForm1::pointer_pressed(const PointerEvent& e) {
     held_ = Press{e.kind, !second};
     // A click lands where it was pressed, even when no move came before (touch, tablets).
     move_pointer(e);
+    if (drag_) return;
+    if (const int slot = charge_under(state_.mouse_x, state_.mouse_y)) {
+        begin_drag(slot, false);
+        if (drag_) {
+            drag_->from_x = e.x;
+            drag_->from_y = e.y;
+        }
+    }
 }
 
 void TForm1::pointer_moved(const PointerEvent& e) {
-    if (over_board(e) || held_) move_pointer(e);
+    if (!over_board(e) && !held_) return;
+    move_pointer(e);
+    if (drag_ && !drag_->by_keyboard && held_) {
+        // Within a double click's reach a press and release stay a click.
+        const double reach = e.kind == PointerKind::touch ? double_click_.touch_distance
+                                                          : double_click_.mouse_distance;
+        if (!drag_->moved && std::fabs(e.x - drag_->from_x) <= reach &&
+            std::fabs(e.y - drag_->from_y) <= reach)
+            return;
+        drag_->moved = true;
+        drag_due_ = {state_.mouse_x, state_.mouse_y};
+        return;
+    }
+    hover_slot_ = drag_ ? 0 : charge_under(state_.mouse_x, state_.mouse_y);
 }
 
 void TForm1::pointer_released(const PointerEvent& e) {
     if (e.button != PointerButton::primary || !held_) return;
     const bool clicks = held_->clicks;
     held_.reset();
+    if (drag_ && !drag_->by_keyboard) {
+        const bool moved = drag_->moved;
+        if (moved) {
+            move_pointer(e);
+            drag_to(state_.mouse_x, state_.mouse_y);
+            end_drag(false);
+            last_click_.reset();
+            return;
+        }
+        drag_.reset();
+    }
     if (!over_board(e)) return;
     move_pointer(e);
     // The release after a double click's second press ends the pair: a third press clicks.
@@ -252,6 +290,7 @@ void TForm1::pointer_released(const PointerEvent& e) {
 
 void TForm1::pointer_cancelled() {
     held_.reset();
+    if (drag_ && !drag_->by_keyboard) end_drag(drag_->moved);
 }
 
 void TForm1::pressed_elsewhere() {
@@ -260,6 +299,10 @@ void TForm1::pressed_elsewhere() {
 
 void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
     const int step = shift ? 10 : 1;
+    if (key == BoardKey::escape) {
+        if (drag_) end_drag(true);
+        return;
+    }
     auto [x, y] = cursor_;
     switch (key) {
     case BoardKey::left:
@@ -277,9 +320,24 @@ void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
     case BoardKey::home:
         x = y = board_size / 2;
         break;
+    case BoardKey::escape:
+        return;
     case BoardKey::activate:
         // A held key clicks once, as a held mouse button does.
         if (repeat) return;
+        // With no tool chosen, the key picks up the charge under the cursor and puts it down.
+        if (drag_ && drag_->by_keyboard) {
+            end_drag(false);
+            return;
+        }
+        if (const int slot = charge_under(x, y); slot != 0 && !drag_) {
+            begin_drag(slot, true);
+            if (drag_) {
+                drag_->moved = true;
+                screen_.announce(charge_place(words().moving_positive, words().moving_negative));
+            }
+            return;
+        }
         pressed_elsewhere();
         Image1MouseMove(x, y);
         Image1Click();
@@ -287,6 +345,10 @@ void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
         return;
     }
     Image1MouseMove(x, y);
+    if (drag_ && drag_->by_keyboard) {
+        drag_to(cursor_[0], cursor_[1]);
+        screen_.announce(charge_place(words().moving_positive, words().moving_negative));
+    }
 }
 
 void TForm1::Image1Click() {
@@ -431,6 +493,7 @@ std::uint64_t TForm1::program_digest() const {
     d.add(board_.data(), static_cast<std::size_t>(board_.width() * board_.height()) * sizeof(Rgb));
     d.add(cursor_);
     d.add(held_.has_value());
+    d.add(drag_.has_value());
     d.add(last_click_.has_value());
     return d.value();
 }

@@ -44,10 +44,20 @@ class TForm1 final : private BoardPort {
     void pointer_pressed(const PointerEvent& e);
     void pointer_moved(const PointerEvent& e);
     void pointer_released(const PointerEvent& e);
+    // Cancels a press in progress; a charge being moved goes back.
     void pointer_cancelled();
     // A press anywhere but the board: the next press on the board starts a new pair.
     void pressed_elsewhere();
     void set_double_click_rule(const DoubleClickRule& rule) { double_click_ = rule; }
+
+    // Moving a charge. While no tool is chosen (a board click would do nothing), a press on a
+    // charge's marker followed by a move farther than a double click's reach drags the charge;
+    // the release puts it there, Escape puts it back, and the board follows as if the charge had
+    // stood there from the start. Moves only note where the charge is wanted; frame() redraws,
+    // at most once per displayed frame, and says whether it did.
+    bool frame();
+    bool dragging() const { return drag_.has_value() && drag_->moved; }
+    PointerShape pointer_shape() const;
 
     // A key on the focused board: a move steps the cursor one pixel (ten with shift), clamped to
     // the board, home puts it on the centre pixel; each is a pointer move there. Activate is a
@@ -175,6 +185,16 @@ class TForm1 final : private BoardPort {
     // After a user's action: a changed board is a step of the history.
     void note_change();
 
+    // A board click here would do nothing: no tool is chosen.
+    bool no_tool_chosen() const;
+    // The slot of the charge whose marker lies under the pixel (the one drawn last), or 0.
+    int charge_under(int column, int row) const;
+    void begin_drag(int slot, bool by_keyboard);
+    // The board with the dragged charge at the pixel, every button and the mode as they were.
+    void drag_to(int column, int row);
+    void end_drag(bool put_back);
+    std::string charge_place(std::string_view positive, std::string_view negative) const;
+
     Screen& screen_;
     Canvas board_;
     InteractionState state_;
@@ -201,6 +221,22 @@ class TForm1 final : private BoardPort {
     std::vector<Setup> undo_;
     std::vector<Setup> redo_;
     int setup_changes_ = 0;
+
+    struct Drag {
+        int slot;
+        Setup base;
+        std::size_t step; // the charge's step in the base
+        std::array<bool, toggle_count> down;
+        ToolMode tool_mode;
+        SceneStage scene_stage;
+        bool by_keyboard;
+        bool moved = false;
+        double from_x = 0;
+        double from_y = 0;
+    };
+    std::optional<Drag> drag_;
+    std::optional<std::array<int, 2>> drag_due_;
+    int hover_slot_ = 0;
 
     std::optional<Press> held_;
     std::optional<LastClick> last_click_;

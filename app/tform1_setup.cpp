@@ -146,7 +146,10 @@ void TForm1::rebuild(const Setup& setup) {
                                             : SceneStage::empty;
     state_.grids_stale = charge_count > 0 && !fresh();
     screen_.board_changed();
+    // The readout reads the new grids where the pointer is; the keyboard cursor stays put.
+    const auto cursor = cursor_;
     Image1MouseMove(state_.mouse_x, state_.mouse_y);
+    cursor_ = cursor;
 }
 
 void TForm1::note_change() {
@@ -160,6 +163,7 @@ void TForm1::note_change() {
 }
 
 bool TForm1::open_setup(std::string_view text) {
+    if (drag_) end_drag(false);
     const SetupResult read = read_setup(text);
     if (!read) {
         screen_.show_error(setup_error_text(read));
@@ -189,6 +193,7 @@ std::vector<unsigned char> TForm1::with_picture_texts(std::span<const unsigned c
 }
 
 bool TForm1::undo() {
+    if (drag_) end_drag(false);
     if (undo_.empty()) return false;
     redo_.push_back(std::move(noted_));
     rebuild(undo_.back());
@@ -200,6 +205,7 @@ bool TForm1::undo() {
 }
 
 bool TForm1::redo() {
+    if (drag_) end_drag(false);
     if (redo_.empty()) return false;
     undo_.push_back(std::move(noted_));
     rebuild(redo_.back());

@@ -60,6 +60,12 @@ const Words polish_words{
     .picture_no_setup = "Ten obraz nie zawiera opisu planszy programu Ardenika.",
     .picture_setup_too_long = "Opis planszy zapisany w tym obrazie jest za długi.",
 
+    .moving_positive = "Przesuwanie ładunku dodatniego, (%1, %2)",
+    .moving_negative = "Przesuwanie ładunku ujemnego, (%1, %2)",
+    .put_positive = "Ładunek dodatni odłożony w (%1, %2)",
+    .put_negative = "Ładunek ujemny odłożony w (%1, %2)",
+    .put_back = "Ładunek wrócił na swoje miejsce",
+
     .ok = "OK",
     .close = "Zamknij",
     .menu_bar = "Menu",

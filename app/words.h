@@ -73,6 +73,13 @@ struct Words {
     std::string_view picture_no_setup;
     std::string_view picture_setup_too_long;
 
+    // A charge moved by keyboard: picked up, and put down at its new place.
+    std::string_view moving_positive; // x, y
+    std::string_view moving_negative; // x, y
+    std::string_view put_positive;    // x, y
+    std::string_view put_negative;    // x, y
+    std::string_view put_back;
+
     // The page's own boxes and its end.
     std::string_view ok;
     std::string_view close;
