@@ -18,4 +18,7 @@ class Screen : public WindowPort {
     virtual void end_program() = 0;
     // A short phrase for screen readers, said once, politely: what a picture command drew.
     virtual void announce(std::string_view phrase) = 0;
+    // A phrase that follows something moving: each replaces the last, and a screen may say them
+    // at most every half second as long as it ends on the last one.
+    virtual void announce_progress(std::string_view phrase) { announce(phrase); }
 };

@@ -347,7 +347,7 @@ void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
     Image1MouseMove(x, y);
     if (drag_ && drag_->by_keyboard) {
         drag_to(cursor_[0], cursor_[1]);
-        screen_.announce(charge_place(words().moving_positive, words().moving_negative));
+        screen_.announce_progress(charge_place(words().moving_positive, words().moving_negative));
     }
 }
 

@@ -40,6 +40,9 @@ void BoardView::show_cursor(QPoint pixel) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
+    painting_ = true;
+    if (on_frame) on_frame();
+    painting_ = false;
     QPainter painter(this);
     paint_board(painter);
     if (hasFocus()) paint_cursor(painter);
@@ -123,6 +126,9 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
+        break;
+    case Qt::Key_Escape:
+        key = BoardKey::escape;
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -15,8 +15,10 @@ class BoardView : public QWidget {
     // Raw pointer input in board pixels, as the window logic takes it.
     enum class PointerPhase { pressed, moved, released };
     std::function<void(PointerPhase phase, const PointerEvent& e)> on_pointer;
-    // A cursor key, Enter or Space while the board has the focus; repeat for a held key.
+    // A cursor key, Enter, Space or Escape while the board has the focus; repeat for a held key.
     std::function<void(BoardKey key, bool shift, bool repeat)> on_key;
+    // Just before each paint: the logic redraws a moved charge's board once per shown frame.
+    std::function<void()> on_frame;
 
     // Where the keyboard cursor is drawn, in board pixels.
     void show_cursor(QPoint pixel);
@@ -34,6 +36,12 @@ class BoardView : public QWidget {
     void report(PointerPhase phase, const QMouseEvent& event);
     void paint_board(QPainter& painter);
     void paint_cursor(QPainter& painter);
+
+    bool painting_ = false;
+
+  public:
+    // Whether the board is being painted now: a change then is already on its way to the screen.
+    bool painting() const { return painting_; }
 
     const Canvas& board_;
     QPoint cursor_{board_size / 2, board_size / 2};

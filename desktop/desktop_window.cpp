@@ -282,12 +282,18 @@ void DesktopWindow::connect_handlers() {
             break;
         case BoardView::PointerPhase::moved:
             logic_->pointer_moved(e);
+            if (logic_->dragging()) Image1->update();
             break;
         case BoardView::PointerPhase::released:
             logic_->pointer_released(e);
             break;
         }
         mirror();
+    };
+    // A dragged charge's moves only note where it is wanted; its board is redrawn as the view
+    // paints, so a burst of moves between two frames costs one redraw.
+    Image1->on_frame = [this] {
+        if (logic_->frame()) mirror();
     };
     Image1->on_key = [this](BoardKey key, bool shift, bool repeat) {
         logic_->board_key(key, shift, repeat);
@@ -366,11 +372,21 @@ void DesktopWindow::mirror() {
     }
     Image1->setToolTip(logic_->board_tooltip() ? from_utf8(words().board_hint) : QString());
     Image1->show_cursor(QPoint(logic_->cursor()[0], logic_->cursor()[1]));
+    constexpr Qt::CursorShape shapes[] = {Qt::ArrowCursor, Qt::OpenHandCursor,
+                                          Qt::ClosedHandCursor};
+    const Qt::CursorShape shape = shapes[static_cast<int>(logic_->pointer_shape())];
+    if (Image1->cursor().shape() != shape) Image1->setCursor(shape);
     undo_action->setEnabled(logic_->can_undo());
     redo_action->setEnabled(logic_->can_redo());
 }
 
 void DesktopWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape puts back a charge being dragged, wherever the focus is.
+    if (event->key() == Qt::Key_Escape && logic_->dragging()) {
+        logic_->board_key(BoardKey::escape, false);
+        mirror();
+        return;
+    }
     // Buttons answer Space themselves; Enter, which they pass up, presses the focused one too.
     auto* button = qobject_cast<QAbstractButton*>(focusWidget());
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -394,7 +410,7 @@ void DesktopWindow::apply_glyphs() {
 }
 
 void DesktopWindow::board_changed() {
-    if (Image1) Image1->update();
+    if (Image1 && !Image1->painting()) Image1->update();
 }
 
 void DesktopWindow::open_description() {

@@ -54,6 +54,9 @@ class WebScreen final : public Screen {
     void announce(std::string_view phrase) override {
         EM_ASM({ Ardenika.announce(UTF8ToString($0, $1)); }, phrase.data(), phrase.size());
     }
+    void announce_progress(std::string_view phrase) override {
+        EM_ASM({ Ardenika.announceProgress(UTF8ToString($0, $1)); }, phrase.data(), phrase.size());
+    }
     void end_program() override {
         EM_ASM({ Ardenika.endProgram(); });
     }
@@ -93,6 +96,8 @@ void mirror() {
         EM_ASM({ Ardenika.setLabel($0, UTF8ToString($1, $2)); }, i + 1, text.data(), text.size());
     }
     EM_ASM({ Ardenika.setBoardTooltip($0); }, form->board_tooltip());
+    EM_ASM({ Ardenika.setPointerShape($0, $1); }, static_cast<int>(form->pointer_shape()),
+           form->dragging());
     EM_ASM({ Ardenika.setCursor($0, $1); }, form->cursor()[0], form->cursor()[1]);
     screen.show_progress();
     if (form->setup_changes() != address_shows) {
@@ -201,6 +206,11 @@ EMSCRIPTEN_KEEPALIVE void ardenika_pointer(int phase, double x, double y, int bu
         form->pointer_cancelled();
     }
     mirror();
+}
+
+// A frame of the page: a dragged charge's board is redrawn for where the pointer last was.
+EMSCRIPTEN_KEEPALIVE void ardenika_frame() {
+    if (form && form->frame()) mirror();
 }
 
 // A press anywhere on the page but the board.

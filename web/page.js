@@ -379,7 +379,24 @@ var Ardenika = (function () {
   // The board by keyboard. It takes the focus by Tab only: a press of the mouse or a finger
   // leaves the focus where it was. The window logic keeps the cursor; the page draws it over
   // the board (#BoardCursor) while the board has the focus.
-  var boardKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Home: 4, Enter: 5, ' ': 5 };
+  var boardKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Home: 4, Enter: 5, ' ': 5, Escape: 6 };
+  // A dragged charge's moves are redrawn once per displayed frame, however many came between.
+  var dragging = false, frameAsked = false;
+  function askFrame() {
+    if (frameAsked) return;
+    frameAsked = true;
+    requestAnimationFrame(function () {
+      frameAsked = false;
+      Module._ardenika_frame();
+    });
+  }
+  // Escape puts a dragged charge back wherever the focus is.
+  document.addEventListener('keydown', function (e) {
+    if (e.key !== 'Escape' || !dragging || e.defaultPrevented) return;
+    e.preventDefault();
+    Module._ardenika_board_key(6, false, false);
+  });
+  var progressTimer = null, progressSaid = 0, progressText = '';
   var cursorAt = {};
 
   // The readout for screen readers: the five labels said together in #Readout, at most twice a
@@ -668,6 +685,21 @@ var Ardenika = (function () {
     },
     // What a picture command drew, for screen readers.
     announce: function (text) { document.getElementById('Announcer').textContent = text; },
+    // Places of a charge moved by keyboard: at most twice a second, ending on the last one.
+    announceProgress: function (text) {
+      progressText = text;
+      if (progressTimer !== null) return;
+      progressTimer = setTimeout(function () {
+        progressTimer = null;
+        progressSaid = Date.now();
+        document.getElementById('Announcer').textContent = progressText;
+      }, Math.max(0, progressSaid + 500 - Date.now()));
+    },
+    setPointerShape: function (shape, moving) {
+      board.style.cursor = ['', 'grab', 'grabbing'][shape];
+      dragging = moving;
+      if (moving) askFrame();
+    },
     gridsDigest: function () { return (Module._ardenika_grids_digest() >>> 0).toString(16).padStart(8, '0'); },
     // The board's setup in the address, replacing the entry rather than adding to the history;
     // an empty board has no fragment. A setup too long to say leaves the address as it was.

@@ -18,15 +18,22 @@
 namespace {
 
 // One step of a scenario on the form; false for a step it cannot read.
+// A board step: @ a click, ~ a move, ^ a press, _ a release, at a pixel; the pointer events come
+// a second apart, so no two clicks make a double click.
 bool run_step(TForm1& form, const std::string& step) {
-    if (step[0] == '@' || step[0] == '~') {
+    static double time_ms = 0;
+    if (std::string_view("@~^_").find(step[0]) != std::string_view::npos) {
         int column = 0;
         int row = 0;
         char comma = 0;
         std::istringstream in(step.substr(1));
         if (!(in >> column >> comma >> row) || comma != ',') return false;
-        form.Image1MouseMove(column, row);
-        if (step[0] == '@') form.Image1Click();
+        const PointerEvent at{column + 0.5, row + 0.5, PointerButton::primary, PointerKind::mouse,
+                              time_ms += 1000};
+        if (step[0] == '@' || step[0] == '^') form.pointer_pressed(at);
+        if (step[0] == '~') form.pointer_moved(at);
+        if (step[0] == '@' || step[0] == '_') form.pointer_released(at);
+        form.frame();
         return true;
     }
     return form.click(std::string_view(step));

@@ -16,9 +16,10 @@ const scenarios = readFileSync(path.join(here, 'scenarios.txt'), 'utf8').split('
 
 // Runs one step as a user does it: a menu item through its opened menu, a board step with the
 // pointer (mouse or finger) at the pixel's page point.
+// A press (^) and a release (_) make a drag, a finger's or the mouse's.
 async function runStep(page, step, finger) {
   const kind = step[0];
-  if (kind !== '@' && kind !== '~') {
+  if (!'@~^_'.includes(kind)) {
     const menu = await page.$eval('#' + step, (e) => e.closest('.submenu')?.getAttribute('aria-labelledby') ?? null);
     if (menu) await page.click('#' + menu);
     await page.click('#' + step);
@@ -26,9 +27,26 @@ async function runStep(page, step, finger) {
   }
   const [column, row] = step.slice(1).split(',').map(Number);
   const { x, y } = await boardPoint(page, column, row);
-  if (kind === '~') return page.mouse.move(x, y);
-  if (finger) return page.touchscreen.tap(x, y);
-  return page.mouse.click(x, y);
+  if (finger && kind !== '@') {
+    const touch = { '^': 'touchStart', '~': 'touchMove', _: 'touchEnd' }[kind];
+    if (kind === '~' && !page.touching) return page.mouse.move(x, y);
+    page.touching = kind !== '_';
+    await (kind === '_' ? page.touchscreen.touchEnd() : page.touchscreen[touch](x, y));
+  } else if (kind === '~') {
+    await page.mouse.move(x, y);
+  } else if (kind === '^') {
+    await page.mouse.move(x, y);
+    await page.mouse.down();
+  } else if (kind === '_') {
+    await page.mouse.move(x, y);
+    await page.mouse.up();
+  } else if (finger) {
+    await page.touchscreen.tap(x, y);
+  } else {
+    await page.mouse.click(x, y);
+  }
+  // a dragged charge is redrawn at the next displayed frame
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done())));
 }
 
 async function state(page) {
@@ -72,7 +90,7 @@ for (const [title, options, finger] of [
 
     for (const { name, steps } of scenarios) {
       // The finger's run takes the scenarios with board clicks; the mouse takes them all.
-      if (finger && !steps.some((s) => s.startsWith('@'))) continue;
+      if (finger && !steps.some((s) => s.startsWith('@') || s.startsWith('^'))) continue;
       test(name, { skip: !reference }, async () => {
         const { page } = at;
         await restart(page);

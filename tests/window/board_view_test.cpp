@@ -35,6 +35,26 @@ TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEd
     EXPECT_EQ(charges[2].y, 200);
 }
 
+TEST_F(Window, ADraggedChargeFollowsThePointerWithAClosedHandAndEscapePutsItBack) {
+    click(form->SpeedB5); // the dipole, and no tool chosen
+    click(form->RysujB1);
+    move_to(280, 200);
+    EXPECT_EQ(form->Image1->cursor().shape(), Qt::OpenHandCursor);
+    send(QEvent::MouseButtonPress, QPointF(280.5, 200.5), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, QPointF(300.5, 150.5), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(form->Image1->cursor().shape(), Qt::ClosedHandCursor);
+    form->Image1->grab(); // the frame: the board follows as it is painted
+    EXPECT_EQ(form->logic().setup_text(), "v1;p100,50;n-80,0;V");
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_EQ(form->logic().setup_text(), "v1;p80,0;n-80,0;V");
+    send(QEvent::MouseButtonRelease, QPointF(300.5, 150.5), Qt::LeftButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, QPointF(280.5, 200.5), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, QPointF(250.5, 100.5), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, QPointF(250.5, 100.5), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(form->logic().setup_text(), "v1;p50,100;n-80,0;V");
+    EXPECT_EQ(pixel(250, 100 - 8), positive_colour);
+}
+
 TEST_F(Window, DoubleClickOnTheBoardIsOneClickWithEveryTool) {
     auto double_click = [this](int column, int row) {
         const QPointF at(column + 0.5, row + 0.5);
