@@ -89,6 +89,12 @@ constexpr FormControl controls[] = {
     {"Image1", board, "Form1", 204, 0, 401, 401, "", "", "Plansza", 0, {}, ControlFont::window},
 };
 
+constexpr NarrowPlace narrow[] = {
+    {"Form1", 0, 0, 401, 628}, {"Image1", 0, 0},        {"GroupBox1", 30, 409},
+    {"GroupBox2", 30, 515},    {"GroupBox3", 210, 409}, {"GroupBox4", 30, 563},
+    {"GroupBox6", 210, 563},   {"Button1", 329, 579},
+};
+
 constexpr MenuItem menu[] = {
     {"Pole1", "", "Potencjal", true},
     {"Rozklad", "Pole1", "Rozklad V(r)", false},
@@ -113,6 +119,10 @@ const FormControl* form_control(std::string_view name) {
     const auto at = std::find_if(std::begin(controls), std::end(controls),
                                  [name](const FormControl& c) { return c.name == name; });
     return at == std::end(controls) ? nullptr : at;
+}
+
+std::span<const NarrowPlace> narrow_layout() {
+    return narrow;
 }
 
 std::span<const MenuItem> menu_items() {

@@ -50,6 +50,17 @@ std::span<const FormControl> form_controls();
 // The control of this form name, or nullptr.
 const FormControl* form_control(std::string_view name);
 
+// The window held upright on a phone: the board across the top, the panel's groups below it in
+// two columns. The window's own entry gives its size; the others their place in it.
+struct NarrowPlace {
+    std::string_view name;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+std::span<const NarrowPlace> narrow_layout();
+
 struct MenuItem {
     std::string_view name;
     std::string_view parent; // the submenu it sits in; empty for an entry of the bar itself

@@ -54,6 +54,7 @@ void TForm1::FormCreate() {
     drag_.reset();
     drag_due_.reset();
     hover_slot_ = 0;
+    pointer_seen_ = false;
     noted_ = setup();
     undo_.clear();
     redo_.clear();
@@ -202,6 +203,7 @@ void TForm1::Image1MouseMove(int X, int Y) {
     state_.mouse_x = X;
     state_.mouse_y = Y;
     cursor_ = {X, Y};
+    pointer_seen_ = true;
 }
 
 namespace {
@@ -494,6 +496,7 @@ std::uint64_t TForm1::program_digest() const {
     d.add(cursor_);
     d.add(held_.has_value());
     d.add(drag_.has_value());
+    d.add(pointer_seen_);
     d.add(last_click_.has_value());
     return d.value();
 }

@@ -237,6 +237,8 @@ class TForm1 final : private BoardPort {
     std::optional<Drag> drag_;
     std::optional<std::array<int, 2>> drag_due_;
     int hover_slot_ = 0;
+    // Whether a pointer or the keyboard's cursor has been on the board since start-up.
+    bool pointer_seen_ = false;
 
     std::optional<Press> held_;
     std::optional<LastClick> last_click_;

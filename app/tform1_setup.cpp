@@ -146,9 +146,10 @@ void TForm1::rebuild(const Setup& setup) {
                                             : SceneStage::empty;
     state_.grids_stale = charge_count > 0 && !fresh();
     screen_.board_changed();
-    // The readout reads the new grids where the pointer is; the keyboard cursor stays put.
+    // The readout reads the new grids where the pointer is, once it has been on the board; the
+    // keyboard cursor stays put.
     const auto cursor = cursor_;
-    Image1MouseMove(state_.mouse_x, state_.mouse_y);
+    if (pointer_seen_) Image1MouseMove(state_.mouse_x, state_.mouse_y);
     cursor_ = cursor;
 }
 

@@ -142,6 +142,13 @@ std::string form_json() {
                json_string(c.accessible_name) + R"(,"group":)" + std::to_string(c.group) +
                R"(,"font":")" + (c.font == ControlFont::panel ? "sans" : "dialog") + "\"}";
     }
+    out += R"(],"narrow":[)";
+    for (const NarrowPlace& n : narrow_layout()) {
+        if (out.back() != '[') out += ',';
+        out += R"({"name":)" + json_string(n.name) + R"(,"left":)" + std::to_string(n.left) +
+               R"(,"top":)" + std::to_string(n.top) + R"(,"width":)" + std::to_string(n.width) +
+               R"(,"height":)" + std::to_string(n.height) + "}";
+    }
     out += R"(],"menu":[)";
     for (const MenuItem& m : menu_items()) {
         if (out.back() != '[') out += ',';

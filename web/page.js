@@ -95,6 +95,14 @@ var Ardenika = (function () {
       if (c.spoken && c.kind !== 'progress_bar') e.setAttribute('aria-label', c.spoken);
       parent.appendChild(e);
     });
+    // The phone's layout, taken when the page chooses it.
+    form.narrow.forEach(function (n) {
+      var e = document.getElementById(n.name);
+      var sized = n.width > 0;
+      e.classList.add(sized ? 'narrow-sized' : 'narrow-placed');
+      e.style.setProperty(sized ? '--narrow-width' : '--narrow-left', (sized ? n.width : n.left) + 'px');
+      e.style.setProperty(sized ? '--narrow-height' : '--narrow-top', (sized ? n.height : n.top) + 'px');
+    });
     var cursor = document.createElement('div');
     cursor.id = 'BoardCursor';
     cursor.setAttribute('aria-hidden', 'true');
