@@ -1,89 +1,60 @@
 // What a pointer or a key on the board means: the window logic decides it for both screens.
 #include "form_fixture.h"
 
+#include <cstdio>
+#include <sstream>
+
 namespace {
 
-struct Action {
-    enum Kind { press, move, release, elsewhere, cancel } kind;
-    double x = 0;
-    double y = 0;
-    double time_ms = 0;
-    PointerKind pointer = PointerKind::mouse;
-    PointerButton button = PointerButton::primary;
-};
-
+// A gesture as text: "p" press, "m" move, "r" release at "x,y" (board pixels), "@t" the time in
+// ms; "e" a press elsewhere, "c" a cancel; "T" before a letter makes it a finger's, "S" a
+// secondary button's.
 struct GestureCase {
     const char* name;
-    std::vector<Action> steps;
+    const char* steps;
     int charges_added;
 };
 
 // Each case starts with the positive tool chosen on an empty board; a charge is added by every
 // board click, so the count says how many clicks the gesture made.
 const GestureCase gesture_cases[] = {
-    {"a press and its release",
-     {{Action::press, 100, 100}, {Action::release, 100.7, 100.2, 80}},
-     1},
-    {"a press held off the board and released there",
-     {{Action::press, 100, 100}, {Action::move, 500, -20, 50}, {Action::release, 500, -20, 90}},
-     0},
-    {"a press dragged off and back",
-     {{Action::press, 100, 100}, {Action::move, 500, 50, 50}, {Action::release, 120, 50, 90}},
-     1},
-    {"a release without a press", {{Action::release, 100, 100}}, 0},
-    {"a double click",
-     {{Action::press, 100, 100},
-      {Action::release, 100, 100, 50},
-      {Action::press, 103, 104, 250},
-      {Action::release, 103, 104, 300}},
-     1},
-    {"a triple click",
-     {{Action::press, 100, 100},
-      {Action::release, 100, 100, 50},
-      {Action::press, 100, 100, 150},
-      {Action::release, 100, 100, 200},
-      {Action::press, 100, 100, 300},
-      {Action::release, 100, 100, 350}},
+    {"a press and its release", "p100,100 r100.7,100.2@80", 1},
+    {"a press released off the board", "p100,100 m500,-20@50 r500,-20@90", 0},
+    {"a press dragged off and back", "p100,100 m500,50@50 r120,50@90", 1},
+    {"a release without a press", "r100,100", 0},
+    {"a double click", "p100,100 r100,100@50 p103,104@250 r103,104@300", 1},
+    {"a triple click", "p100,100 r100,100@50 p100,100@150 r100,100@200 p100,100@300 r100,100@350",
      2},
-    {"two clicks a double click's time apart",
-     {{Action::press, 100, 100},
-      {Action::release, 100, 100, 50},
-      {Action::press, 100, 100, 450},
-      {Action::release, 100, 100, 500}},
-     2},
+    {"two clicks a double click's time apart", "p100,100 r100,100@50 p100,100@450 r100,100@500", 2},
     {"two clicks farther apart than a mouse's double click",
-     {{Action::press, 100, 100},
-      {Action::release, 100, 100, 50},
-      {Action::press, 106, 100, 100},
-      {Action::release, 106, 100, 150}},
-     2},
-    {"a double tap within a finger's reach",
-     {{Action::press, 100, 100, 0, PointerKind::touch},
-      {Action::release, 100, 100, 50, PointerKind::touch},
-      {Action::press, 115, 110, 150, PointerKind::touch},
-      {Action::release, 115, 110, 200, PointerKind::touch}},
+     "p100,100 r100,100@50 p106,100@100 r106,100@150", 2},
+    {"a double tap within a finger's reach", "Tp100,100 Tr100,100@50 Tp115,110@150 Tr115,110@200",
      1},
-    {"a mouse click after a tap",
-     {{Action::press, 100, 100, 0, PointerKind::touch},
-      {Action::release, 100, 100, 50, PointerKind::touch},
-      {Action::press, 100, 100, 150},
-      {Action::release, 100, 100, 200}},
-     2},
+    {"a mouse click after a tap", "Tp100,100 Tr100,100@50 p100,100@150 r100,100@200", 2},
     {"a press elsewhere between two quick clicks",
-     {{Action::press, 100, 100},
-      {Action::release, 100, 100, 50},
-      {Action::elsewhere},
-      {Action::press, 100, 100, 150},
-      {Action::release, 100, 100, 200}},
-     2},
-    {"a right press during a left click",
-     {{Action::press, 100, 100},
-      {Action::press, 300, 300, 20, PointerKind::mouse, PointerButton::secondary},
-      {Action::release, 300, 300, 40, PointerKind::mouse, PointerButton::secondary},
-      {Action::release, 100, 100, 60}},
-     1},
-    {"a cancelled touch", {{Action::press, 100, 100, 0, PointerKind::touch}, {Action::cancel}}, 0},
+     "p100,100 r100,100@50 e p100,100@150 r100,100@200", 2},
+    {"a right press during a left click", "p100,100 Sp300,300@20 Sr300,300@40 r100,100@60", 1},
+    {"a cancelled touch", "Tp100,100 c", 0},
 };
+
+void run(TForm1& form, const char* steps) {
+    std::istringstream in(steps);
+    for (std::string step; in >> step;) {
+        PointerEvent e;
+        std::size_t at = 0;
+        for (; step[at] == 'T' || step[at] == 'S'; ++at) {
+            if (step[at] == 'T') e.kind = PointerKind::touch;
+            if (step[at] == 'S') e.button = PointerButton::secondary;
+        }
+        const char what = step[at];
+        std::sscanf(step.c_str() + at + 1, "%lf,%lf@%lf", &e.x, &e.y, &e.time_ms);
+        if (what == 'p') form.pointer_pressed(e);
+        if (what == 'm') form.pointer_moved(e);
+        if (what == 'r') form.pointer_released(e);
+        if (what == 'e') form.pressed_elsewhere();
+        if (what == 'c') form.pointer_cancelled();
+    }
+}
 
 } // namespace
 
@@ -91,26 +62,7 @@ TEST_F(Form, PointerGesturesMakeOneBoardClickAtTheReleaseExceptADoubleClicksSeco
     for (const GestureCase& c : gesture_cases) {
         fresh();
         click(Toggle::SpeedB1);
-        for (const Action& s : c.steps) {
-            const PointerEvent e{s.x, s.y, s.button, s.pointer, s.time_ms};
-            switch (s.kind) {
-            case Action::press:
-                form->pointer_pressed(e);
-                break;
-            case Action::move:
-                form->pointer_moved(e);
-                break;
-            case Action::release:
-                form->pointer_released(e);
-                break;
-            case Action::elsewhere:
-                form->pressed_elsewhere();
-                break;
-            case Action::cancel:
-                form->pointer_cancelled();
-                break;
-            }
-        }
+        run(*form, c.steps);
         EXPECT_EQ(charge_count, c.charges_added) << c.name;
     }
 }
