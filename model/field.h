@@ -43,7 +43,8 @@ double field_term(int adx, int ady);
 // Runs task(context, part) once for every part in 0..parts-1 and returns when all are done:
 // spread over the calling thread and a pool of workers started once, one per further core of the
 // desktop; in order on the calling thread alone in the WebAssembly build. Parts that write must
-// write disjoint memory; a part may run on any of the threads.
+// write disjoint memory; a part may run on any of the threads and must not call run_parts. Only
+// the program's one calling thread may call it.
 using PartTask = void (*)(void* context, int part);
 void run_parts(int parts, PartTask task, void* context);
 template <class Work> void run_parts(int parts, Work& work) {
