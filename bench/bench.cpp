@@ -65,6 +65,20 @@ void register_all() {
         place("dipole");
         for (auto _ : state) rysuj_linie_sil(board, 0, 50);
     });
+    // One frame of a dragged charge: the board from scratch with all three pictures.
+    benchmark::RegisterBenchmark("drag/14", [](benchmark::State& state) {
+        Canvas board(board_size, board_size);
+        place("14");
+        for (auto _ : state) {
+            start(board);
+            draw_charge_markers(board);
+            obl_rozklad_pot();
+            rysuj_rozklad_pot(board);
+            minV_maxV();
+            linie_ekwipotencjalne(board);
+            linie_sil(board);
+        }
+    });
     // Whole commands through the window, from stale grids, repaints of the bar included.
     const std::pair<const char*, void (TForm1::*)()> commands[] = {
         {"command/RysujB1Click/14", &TForm1::RysujB1Click},
@@ -75,6 +89,9 @@ void register_all() {
         benchmark::RegisterBenchmark(label, [handler = handler](benchmark::State& state) {
             DesktopWindow form;
             place("14");
+            // Charges placed behind the window's back: tell it the board holds some, as placing
+            // them by hand would, or its guard turns every command away.
+            form.logic().state().scene_stage = SceneStage::with_charges;
             for (auto _ : state) {
                 form.logic().state().grids_stale = true;
                 (form.logic().*handler)();

@@ -6,6 +6,14 @@
 #include <cmath>
 #include <cstddef>
 
+#ifndef __EMSCRIPTEN__
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+#endif
+
 namespace {
 
 // Offsets between a board point and a charge on the board run over -400..400 on each axis.
@@ -90,29 +98,50 @@ bool tables_cover_charges() {
     return true;
 }
 
-// sum - t is sum + (-t) exactly, so subtracting adds the negated term.
-void accumulate(double* __restrict sum, const double* __restrict term, bool positive) {
-    if (positive)
-        for (int j = 0; j < board_size; ++j) sum[j] += term[j];
-    else
-        for (int j = 0; j < board_size; ++j) sum[j] -= term[j];
-}
+// One charge's terms for a column: the three table rows from the column's first row on, and
+// the factor (+1 or -1) each is added with. sum + (-1 * t) is sum - t exactly: the product only
+// flips a sign, and -ffp-contract=off keeps it from fusing into the addition.
+struct ColumnTerms {
+    const double* v;
+    const double* ex;
+    const double* ey;
+    double sv;
+    double sx;
+};
 
-void scale(double* __restrict sum, double factor) {
-    for (int j = 0; j < board_size; ++j) sum[j] = sum[j] * factor;
-}
+// Rows handled together: their sums stay in registers while the charges are added in slot
+// order, so a column is written once instead of once per charge and once more to scale it.
+constexpr int row_block = 8;
 
-// One column through the tables: charges outer and rows inner keeps each cell's sum in slot
-// order while the row loops run over contiguous memory.
-void fill_column_from_tables(const TermTables& t, int column) {
-    double* V = grid_V[column];
-    double* Ex = grid_Ex[column];
-    double* Ey = grid_Ey[column];
-    for (int j = 0; j < board_size; ++j) {
-        V[j] = 0.0;
-        Ex[j] = 0.0;
-        Ey[j] = 0.0;
+template <int rows>
+void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double* Ex, double* Ey) {
+    double v[rows];
+    double x[rows];
+    double y[rows];
+    for (int j = 0; j < rows; ++j) {
+        v[j] = 0.0;
+        x[j] = 0.0;
+        y[j] = 0.0;
     }
+    for (int k = 0; k < count; ++k) {
+        const ColumnTerms& t = terms[k];
+        for (int j = 0; j < rows; ++j) {
+            v[j] = v[j] + t.sv * t.v[first + j];
+            x[j] = x[j] + t.sx * t.ex[first + j];
+            y[j] = y[j] + t.sv * t.ey[first + j];
+        }
+    }
+    for (int j = 0; j < rows; ++j) {
+        V[first + j] = v[j] * 1000;
+        Ex[first + j] = x[j] * 10000;
+        Ey[first + j] = y[j] * 10000;
+    }
+}
+
+// One column through the tables, each cell's sum in slot order.
+void fill_column_from_tables(const TermTables& t, int column) {
+    ColumnTerms terms[max_charges];
+    int count = 0;
     const int q = x_of_column(column);
     for (const Charge& c : stored_charges()) {
         const int dx = q - c.x;
@@ -120,13 +149,16 @@ void fill_column_from_tables(const TermTables& t, int column) {
         // Row j is the board point w = 200 - j, so dy = 200 - j - c.y sits at index base + j.
         const std::size_t base = static_cast<std::size_t>(board_centre + c.y);
         const bool positive = c.znak > 0;
-        accumulate(V, t.v[adx] + base, positive);
-        accumulate(Ex, t.ex[adx] + base, positive == (dx >= 0));
-        accumulate(Ey, t.ey[adx] + base, positive);
+        terms[count++] = {t.v[adx] + base, t.ex[adx] + base, t.ey[adx] + base,
+                          positive ? 1.0 : -1.0, positive == (dx >= 0) ? 1.0 : -1.0};
     }
-    scale(V, 1000);
-    scale(Ex, 10000);
-    scale(Ey, 10000);
+    double* V = grid_V[column];
+    double* Ex = grid_Ex[column];
+    double* Ey = grid_Ey[column];
+    int row = 0;
+    for (; row + row_block <= board_size; row += row_block)
+        fill_rows<row_block>(terms, count, row, V, Ex, Ey);
+    for (; row < board_size; ++row) fill_rows<1>(terms, count, row, V, Ex, Ey);
 }
 
 void fill_column_directly(int column) {
@@ -194,13 +226,20 @@ bool obl_rozklad_pot() {
     bar.progress_set_max(400);
     const bool by_table = tables_cover_charges();
     const TermTables* t = by_table ? &term_tables() : nullptr;
-    for (int column = 0; column < board_size; ++column) {
-        bar.progress_step();
-        if (t)
-            fill_column_from_tables(*t, column);
-        else
-            fill_column_directly(column);
-    }
+    // Columns are independent: each part fills its own run of them.
+    constexpr int parts = 16;
+    auto fill = [t](int part) {
+        const int end = (part + 1) * board_size / parts;
+        for (int column = part * board_size / parts; column < end; ++column) {
+            if (t)
+                fill_column_from_tables(*t, column);
+            else
+                fill_column_directly(column);
+        }
+    };
+    run_parts(parts, fill);
+    // The bar is the window's and is only touched from this thread.
+    for (int column = 0; column < board_size; ++column) bar.progress_step();
     minV_maxV();
     bar.progress_set_position(0);
     return true;
@@ -238,6 +277,128 @@ void minV_maxV() {
     if (minV > 0) minV = 0;
     if (maxV < 0) maxV = 0;
 }
+
+#ifdef __EMSCRIPTEN__
+
+void run_parts(int parts, PartTask task, void* context) {
+    for (int part = 0; part < parts; ++part) task(context, part);
+}
+
+int part_threads() {
+    return 1;
+}
+
+#else
+
+namespace {
+
+// Workers sleep until a batch is posted, then take its parts one at a time alongside the
+// calling thread, so a worker the system schedules late only means less of the batch for it.
+class Workers {
+  public:
+    Workers() {
+        const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+        threads_.reserve(cores - 1);
+        for (unsigned i = 1; i < cores; ++i) threads_.emplace_back([this] { serve(); });
+    }
+    ~Workers() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        posted_.notify_all();
+        for (std::thread& t : threads_) t.join();
+    }
+    Workers(const Workers&) = delete;
+    Workers& operator=(const Workers&) = delete;
+
+    int threads() const { return static_cast<int>(threads_.size()) + 1; }
+
+    void run(int parts, PartTask task, void* context) {
+        if (threads_.empty() || parts <= 1) {
+            for (int part = 0; part < parts; ++part) task(context, part);
+            return;
+        }
+        {
+            std::unique_lock lock(mutex_);
+            // A worker still holding the last batch would take parts of this one.
+            finished_.wait(lock, [this] { return active_ == 0; });
+            task_ = task;
+            context_ = context;
+            parts_ = parts;
+            done_ = 0;
+            next_.store(0, std::memory_order_relaxed);
+            ++batch_;
+        }
+        posted_.notify_all();
+        const int mine = take_parts(task, context, parts);
+        std::unique_lock lock(mutex_);
+        done_ += mine;
+        // Every part done and no worker left inside the batch: the context may go out of scope.
+        finished_.wait(lock, [this] { return done_ == parts_ && active_ == 0; });
+    }
+
+  private:
+    int take_parts(PartTask task, void* context, int parts) {
+        int taken = 0;
+        for (int part = next_.fetch_add(1, std::memory_order_relaxed); part < parts;
+             part = next_.fetch_add(1, std::memory_order_relaxed)) {
+            task(context, part);
+            ++taken;
+        }
+        return taken;
+    }
+
+    void serve() {
+        unsigned long seen = 0;
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            posted_.wait(lock, [&] { return stopping_ || batch_ != seen; });
+            if (stopping_) return;
+            seen = batch_;
+            const PartTask task = task_;
+            void* const context = context_;
+            const int parts = parts_;
+            ++active_;
+            lock.unlock();
+            const int taken = take_parts(task, context, parts);
+            lock.lock();
+            --active_;
+            done_ += taken;
+            if (active_ == 0) finished_.notify_all();
+        }
+    }
+
+    std::vector<std::thread> threads_;
+    std::mutex mutex_;
+    std::condition_variable posted_;
+    std::condition_variable finished_;
+    std::atomic<int> next_{0};
+    PartTask task_ = nullptr;
+    void* context_ = nullptr;
+    int parts_ = 0;
+    int done_ = 0;
+    int active_ = 0;
+    unsigned long batch_ = 0;
+    bool stopping_ = false;
+};
+
+Workers& workers() {
+    static Workers pool;
+    return pool;
+}
+
+} // namespace
+
+void run_parts(int parts, PartTask task, void* context) {
+    workers().run(parts, task, context);
+}
+
+int part_threads() {
+    return workers().threads();
+}
+
+#endif
 
 std::uint32_t grids_digest() {
     std::uint32_t hash = 2166136261u;

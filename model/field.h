@@ -40,6 +40,20 @@ void minV_maxV();
 // negated term, bit for bit.
 double field_term(int adx, int ady);
 
+// Runs task(context, part) once for every part in 0..parts-1 and returns when all are done:
+// spread over the calling thread and a pool of workers started once, one per further core of the
+// desktop; in order on the calling thread alone in the WebAssembly build. Parts that write must
+// write disjoint memory; a part may run on any of the threads and must not call run_parts. Only
+// the program's one calling thread may call it.
+using PartTask = void (*)(void* context, int part);
+void run_parts(int parts, PartTask task, void* context);
+template <class Work> void run_parts(int parts, Work& work) {
+    run_parts(
+        parts, [](void* context, int part) { (*static_cast<Work*>(context))(part); }, &work);
+}
+// The threads that run_parts spreads parts over, the calling one included.
+int part_threads();
+
 // FNV-1a over the bytes of grid_V, grid_Ex and grid_Ey in this order: two builds computed the
 // same grids bit for bit when their digests agree.
 std::uint32_t grids_digest();

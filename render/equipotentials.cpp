@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
@@ -42,13 +43,31 @@ struct Family {
     bool blue = false;   // the pass over 0, -step, ..., -11 step
 };
 
-// Marks the family's pixels for one pair of samples, visiting exactly the levels that the
-// level-by-level scan would plot from it.
 // One mark per board pixel, indexed column * 401 + row; fixed storage, cleared for each family.
 std::array<unsigned char, static_cast<std::size_t>(board_size) * board_size> marks;
 
-void mark_pair(const Family& f, double inv_step, double base, double other, int column, int row,
-               int dc, int dr) {
+// The family's pairs are marked in runs of base columns, one run per part. A horizontal pair at
+// the run's last column may mark the next run's first column, so those marks go to the run's
+// own edge and are merged by max, which does not depend on the order, after all runs are done.
+constexpr int mark_runs = 16;
+std::array<std::array<unsigned char, board_size>, mark_runs> run_edges;
+
+struct MarkTarget {
+    int edge_column; // the first column after the run
+    unsigned char* edge;
+};
+
+void mark(const MarkTarget& target, int column, int row, unsigned char m) {
+    unsigned char& cell = column == target.edge_column
+                              ? target.edge[row]
+                              : marks[static_cast<std::size_t>(column) * board_size + row];
+    cell = std::max(cell, m);
+}
+
+// Marks the family's pixels for one pair of samples, visiting exactly the levels that the
+// level-by-level scan would plot from it.
+void mark_pair(const Family& f, const MarkTarget& target, double inv_step, double base,
+               double other, int column, int row, int dc, int dr) {
     const double lo = std::min(base, other);
     const double hi = std::max(base, other);
     double j_first = f.blue ? -11.0 : 0.0;
@@ -65,25 +84,42 @@ void mark_pair(const Family& f, double inv_step, double base, double other, int 
         const double v = static_cast<double>(j) * f.step;
         if (!lies_between(base, other, v)) continue;
         const int k = level_offset(base, other, v);
-        const std::size_t at =
-            static_cast<std::size_t>(column + k * dc) * board_size + (row + k * dr);
         const Mark m = (j < 0 || (j == 0 && f.blue)) ? marked_blue : marked_orange;
-        marks[at] = std::max(marks[at], static_cast<unsigned char>(m));
+        mark(target, column + k * dc, row + k * dr, static_cast<unsigned char>(m));
+    }
+}
+
+// Clears and marks the base columns of one run; the last run also clears the two columns that
+// no pair starts from.
+void mark_run(const Family& f, double inv_step, int run) {
+    const int first = run * (last_base + 1) / mark_runs;
+    const int end = (run + 1) * (last_base + 1) / mark_runs;
+    const int cleared_end = run == mark_runs - 1 ? board_size : end;
+    std::fill(marks.begin() + static_cast<std::ptrdiff_t>(first) * board_size,
+              marks.begin() + static_cast<std::ptrdiff_t>(cleared_end) * board_size, unmarked);
+    run_edges[static_cast<std::size_t>(run)].fill(unmarked);
+    const MarkTarget target{end, run_edges[static_cast<std::size_t>(run)].data()};
+    for (int p = first; p < end; ++p) {
+        const double* col = grid_V[p];
+        const double* right = grid_V[p + 1];
+        for (int q = 0; q <= last_base; ++q) {
+            const double b = col[q];
+            mark_pair(f, target, inv_step, b, right[q], p, q, 1, 0);
+            mark_pair(f, target, inv_step, b, col[q + 1], p, q, 0, 1);
+        }
     }
 }
 
 void draw_family(Canvas& board, const Family& f) {
     if (!f.orange && !f.blue) return;
-    marks.fill(unmarked);
     const double inv_step = f.step != 0 ? 1.0 / f.step : 0.0;
-    for (int p = 0; p <= last_base; ++p) {
-        const double* col = grid_V[p];
-        const double* right = grid_V[p + 1];
-        for (int q = 0; q <= last_base; ++q) {
-            const double b = col[q];
-            mark_pair(f, inv_step, b, right[q], p, q, 1, 0);
-            mark_pair(f, inv_step, b, col[q + 1], p, q, 0, 1);
-        }
+    auto run = [&f, inv_step](int r) { mark_run(f, inv_step, r); };
+    run_parts(mark_runs, run);
+    for (int r = 0; r < mark_runs; ++r) {
+        const int column = (r + 1) * (last_base + 1) / mark_runs;
+        unsigned char* cells = marks.data() + static_cast<std::size_t>(column) * board_size;
+        for (int q = 0; q < board_size; ++q)
+            cells[q] = std::max(cells[q], run_edges[static_cast<std::size_t>(r)][q]);
     }
     const Rgb orange = to_rgb(orange_pen);
     const Rgb blue = to_rgb(blue_pen);

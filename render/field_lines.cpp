@@ -4,8 +4,10 @@
 #include "model/field.h"
 #include "render/board.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -82,9 +84,8 @@ bool near_a_charge(const Source* sources, int count, BoardPoint p) {
     return false;
 }
 
-} // namespace
-
-FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap) {
+// Walks one pass, handing its start to pen.move_to and every step's end to pen.line_to.
+template <class Pen> FieldPassEnd trace_pass(Pen& pen, int x0, int y0, int d, int step_cap) {
     if (x0 < -far_start || x0 > far_start || y0 < -far_start || y0 > far_start) return {x0, y0, 0};
     Source sources[max_charges];
     int count = 0;
@@ -93,12 +94,12 @@ FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap
     BoardPoint current{x0, y0};
     BoardPoint previous = current;
     StepRemainders rem;
-    board.move_to(column_of_x(x0), row_of_y(y0));
+    pen.move_to(column_of_x(x0), row_of_y(y0));
     int steps = 0;
     for (;;) {
         const Field f = field_at(sources, count, current);
         const BoardPoint next = field_step(current, f.ex, f.ey, rem);
-        board.line_to(column_of_x(next.x), row_of_y(next.y));
+        pen.line_to(column_of_x(next.x), row_of_y(next.y));
         ++steps;
         const bool near = near_a_charge(sources, count, next);
         // Beyond the board a line can only wander further off or come back to its edge, where
@@ -108,6 +109,23 @@ FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap
         previous = current;
         current = next;
     }
+}
+
+// A pass's pixel points as the board would be given them: the start first, then each step's end.
+struct PassRecorder {
+    std::vector<BoardPoint>& points;
+    void move_to(int x, int y) { points.push_back({x, y}); }
+    void line_to(int x, int y) { points.push_back({x, y}); }
+};
+
+// The automatic lines' passes, by charge slot and line, kept from call to call so that their
+// storage is reused.
+std::array<std::vector<BoardPoint>, static_cast<std::size_t>(max_charges) * 10> recorded_passes;
+
+} // namespace
+
+FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap) {
+    return trace_pass(board, x0, y0, d, step_cap);
 }
 
 void rysuj_linie_sil(Canvas& board, int x, int y) {
@@ -129,10 +147,26 @@ BoardPoint field_line_start(int x, int y, int j) {
 void linie_sil(Canvas& board) {
     board.set_brush_color(white);
     board.set_pen_color(field_line_colour);
-    for (const Charge& c : stored_charges()) {
+    // The passes read only the charges, so they are traced in parallel, one charge's ten lines a
+    // part; all are in one colour, and drawing them afterwards in slot and line order leaves the
+    // pixels and the pen where drawing them one by one does.
+    const std::span<const Charge> stored = stored_charges();
+    auto trace = [stored](int slot) {
+        const Charge& c = stored[static_cast<std::size_t>(slot)];
         for (int j = 1; j <= 10; ++j) {
+            std::vector<BoardPoint>& points = recorded_passes[static_cast<std::size_t>(slot) * 10 +
+                                                              static_cast<std::size_t>(j - 1)];
+            points.clear();
+            PassRecorder pen{points};
             const BoardPoint s = field_line_start(c.x, c.y, j);
-            trace_field_pass(board, s.x, s.y, c.znak);
+            trace_pass(pen, s.x, s.y, c.znak, field_pass_step_cap);
         }
+    };
+    run_parts(static_cast<int>(stored.size()), trace);
+    for (std::size_t pass = 0; pass < stored.size() * 10; ++pass) {
+        const std::vector<BoardPoint>& points = recorded_passes[pass];
+        if (points.empty()) continue; // a start far off the board draws nothing
+        board.move_to(points.front().x, points.front().y);
+        for (std::size_t k = 1; k < points.size(); ++k) board.line_to(points[k].x, points[k].y);
     }
 }

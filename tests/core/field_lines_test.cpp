@@ -159,6 +159,9 @@ TEST_F(FieldLines, AutomaticLinesDrawOverThePictureWhenGridsAreFresh) {
     linie_sil(board);
     field_lines(reference);
     EXPECT_EQ(differing_pixels(board, reference), 0);
+    // The lines traced side by side are drawn in order: the pen ends on the last line's end.
+    EXPECT_EQ(board.pen_x(), reference.pen_x());
+    EXPECT_EQ(board.pen_y(), reference.pen_y());
     EXPECT_EQ(board.pixel(0, 0), rgb(200, 0, 0));
 }
 

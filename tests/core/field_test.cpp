@@ -269,3 +269,23 @@ TEST_F(Field, FieldTermIsTheTracersOwnTermForEveryOffset) {
 }
 
 } // namespace
+
+namespace {
+
+// Parts of every batch run exactly once each, however the batches before them were split, and
+// parts running side by side see only their own memory.
+TEST(Parts, EveryPartOfEveryBatchRunsOnce) {
+    EXPECT_GE(part_threads(), 1);
+    std::vector<int> runs(65);
+    for (int batch = 0; batch < 300; ++batch) {
+        const int parts = batch % 65;
+        std::fill(runs.begin(), runs.end(), 0);
+        auto count = [&runs](int part) { ++runs[static_cast<std::size_t>(part)]; };
+        run_parts(parts, count);
+        for (int part = 0; part < 65; ++part)
+            ASSERT_EQ(runs[static_cast<std::size_t>(part)], part < parts ? 1 : 0)
+                << "batch " << batch << ", part " << part;
+    }
+}
+
+} // namespace
