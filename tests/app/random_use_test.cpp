@@ -149,8 +149,8 @@ class RandomUse : public Form {
 TEST_F(RandomUse, EverySessionsSetupRebuildsItsBoardInAFreshProgram) {
     Totals totals;
     const long sessions = env_number("ARDENIKA_ROUND_TRIPS", 1000);
-    for (unsigned seed = 1; seed <= sessions && !HasFatalFailure(); ++seed) {
-        run_session(seed, 40, totals, 6);
+    for (long seed = 1; seed <= sessions && !HasFatalFailure(); ++seed) {
+        run_session(static_cast<unsigned>(seed), 40, totals, 6);
         const std::vector<Rgb> pixels = board_copy();
         const std::vector<Charge> placed(stored_charges().begin(), stored_charges().end());
         const std::string description = form->picture_description();

@@ -2,7 +2,7 @@
 // and -1 at (0, -40)) and the three automatic picture commands clicked on the page, each from
 // stale grids, as the desktop benchmark runs them. Prints the first colour map after start-up
 // (once the page has built the field's tables while idle, as it does before a user's first
-// click) and each command's median in milliseconds.
+// click), each command's median and the median frame of a dragged charge in milliseconds.
 // Usage: node bench.js [repetitions]   (ARDENIKA_HTML names the page, as for the tests;
 // ARDENIKA_CPU_SLOWDOWN=6 runs it on a processor slowed six times, as DevTools does)
 import { launch, openPage, pagePath } from './page.js';
@@ -39,12 +39,30 @@ try {
       times.sort((a, b) => a - b);
       return times[n >> 1];
     };
-    return { first, RysujB1: median('RysujB1'), RysujB2: median('RysujB2'), RysujB3: median('RysujB3') };
+    const result = { first, RysujB1: median('RysujB1'), RysujB2: median('RysujB2'), RysujB3: median('RysujB3') };
+    // drag/14: one frame of the charge at (0, 40) dragged with the map and both families drawn.
+    click('RysujB1'); click('RysujB2'); click('RysujB3');
+    const r = board.getBoundingClientRect();
+    const pointer = (type, x, y) => board.dispatchEvent(new PointerEvent(type, { bubbles: true, isPrimary: true,
+      button: 0, pointerId: 1, clientX: r.left + x + 200 + 0.5, clientY: r.top + 200 - y + 0.5 }));
+    pointer('pointerdown', 0, 40);
+    const frames = [];
+    for (let i = 0; i < n; ++i) {
+      pointer('pointermove', 20 + i, 60 - i);
+      const t = performance.now();
+      Module._ardenika_frame();
+      frames.push(performance.now() - t);
+    }
+    pointer('pointerup', 20 + n, 60 - n);
+    frames.sort((a, b) => a - b);
+    result.drag = frames[n >> 1];
+    return result;
   }, repetitions);
   const ms = (v) => v.toFixed(2) + ' ms';
   console.log(`page ${pagePath}: ${statSync(pagePath).size} bytes`);
   console.log(`first command/RysujB1Click/14 after start-up: ${ms(result.first)}, ${(result.first / result.RysujB1).toFixed(2)} times the median`);
   for (const id of ['RysujB1', 'RysujB2', 'RysujB3']) console.log(`command/${id}Click/14 median of ${repetitions}: ${ms(result[id])}`);
+  console.log(`drag/14 median of ${repetitions} frames: ${ms(result.drag)}`);
 } finally {
   await browser.close();
 }
