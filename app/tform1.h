@@ -184,6 +184,8 @@ class TForm1 final : private BoardPort {
     void rebuild(const Setup& setup);
     // After a user's action: a changed board is a step of the history.
     void note_change();
+    // Rebuilds the board last noted in from, keeping today's in to.
+    bool step_history(std::vector<Setup>& from, std::vector<Setup>& to, std::string_view said);
 
     // A board click here would do nothing: no tool is chosen.
     bool no_tool_chosen() const;

@@ -193,26 +193,22 @@ std::vector<unsigned char> TForm1::with_picture_texts(std::span<const unsigned c
     return out;
 }
 
-bool TForm1::undo() {
+bool TForm1::step_history(std::vector<Setup>& from, std::vector<Setup>& to, std::string_view said) {
     if (drag_) end_drag(false);
-    if (undo_.empty()) return false;
-    redo_.push_back(std::move(noted_));
-    rebuild(undo_.back());
-    undo_.pop_back();
+    if (from.empty()) return false;
+    to.push_back(std::move(noted_));
+    rebuild(from.back());
+    from.pop_back();
     noted_ = setup();
     ++setup_changes_;
-    screen_.announce(words().undone);
+    screen_.announce(said);
     return true;
 }
 
+bool TForm1::undo() {
+    return step_history(undo_, redo_, words().undone);
+}
+
 bool TForm1::redo() {
-    if (drag_) end_drag(false);
-    if (redo_.empty()) return false;
-    undo_.push_back(std::move(noted_));
-    rebuild(redo_.back());
-    redo_.pop_back();
-    noted_ = setup();
-    ++setup_changes_;
-    screen_.announce(words().redone);
-    return true;
+    return step_history(redo_, undo_, words().redone);
 }
