@@ -1,5 +1,7 @@
 #include "app/setup.h"
 
+#include <utility>
+
 namespace {
 
 // An error names its token by at most this many bytes: enough to find it, never a whole input.
@@ -92,52 +94,27 @@ Version version_of(std::string_view token) {
     return token.substr(1) == std::to_string(setup_version) ? Version::ours : Version::newer;
 }
 
-bool is_charge(StepKind kind) {
-    return kind == StepKind::positive_charge || kind == StepKind::negative_charge;
-}
-
 bool takes_point(StepKind kind) {
     return is_charge(kind) || kind == StepKind::equipotential_at || kind == StepKind::field_line_at;
 }
 
+// Each kind of step and the letter that starts its token.
+constexpr std::pair<StepKind, char> step_letters[] = {
+    {StepKind::positive_charge, 'p'}, {StepKind::negative_charge, 'n'},
+    {StepKind::colour_map, 'V'},      {StepKind::equipotentials, 'E'},
+    {StepKind::field_lines, 'F'},     {StepKind::equipotential_at, 'e'},
+    {StepKind::field_line_at, 'f'},
+};
+
 std::optional<StepKind> step_kind(char letter) {
-    switch (letter) {
-    case 'p':
-        return StepKind::positive_charge;
-    case 'n':
-        return StepKind::negative_charge;
-    case 'V':
-        return StepKind::colour_map;
-    case 'E':
-        return StepKind::equipotentials;
-    case 'F':
-        return StepKind::field_lines;
-    case 'e':
-        return StepKind::equipotential_at;
-    case 'f':
-        return StepKind::field_line_at;
-    default:
-        return std::nullopt;
-    }
+    for (const auto& [kind, l] : step_letters)
+        if (l == letter) return kind;
+    return std::nullopt;
 }
 
 char step_letter(StepKind kind) {
-    switch (kind) {
-    case StepKind::positive_charge:
-        return 'p';
-    case StepKind::negative_charge:
-        return 'n';
-    case StepKind::colour_map:
-        return 'V';
-    case StepKind::equipotentials:
-        return 'E';
-    case StepKind::field_lines:
-        return 'F';
-    case StepKind::equipotential_at:
-        return 'e';
-    case StepKind::field_line_at:
-        return 'f';
-    }
+    for (const auto& [k, letter] : step_letters)
+        if (k == kind) return letter;
     return '?'; // a value outside the enumeration: written so that it reads back as damaged
 }
 

@@ -46,6 +46,11 @@ enum class StepKind {
     field_line_at
 };
 
+// A step that places a charge, of either sign.
+constexpr bool is_charge(StepKind kind) {
+    return kind == StepKind::positive_charge || kind == StepKind::negative_charge;
+}
+
 // x and y: the point of a charge or of a line through a point, in board coordinates; the three
 // families take no point and keep 0, which is not written.
 struct Step {

@@ -50,6 +50,10 @@ TEST(Setup, TakesWhatAPersonTypesOrALinkHoldsAndWritesItCanonically) {
              "v1%3Bp80%2C0%3bn-80%2c0;V;e30,40",
              "v1; p 80 , 0 ;n-80,+0;;V;e030,40;",
              "\xEF\xBB\xBFv1;p+80,-0;n-80,0;V;e30,40",
+             // A link copied with its line end or a trailing space escaped.
+             "v1;p80,0;n-80,0;V;e30,40%20",
+             "v1;p80,0;n-80,0;V;e30,40%0A",
+             "v1;p80,0;n-80,0;V;e30%2C40",
          }) {
         const SetupResult read = read_setup(text);
         ASSERT_TRUE(read) << text << ": " << setup_error_text(read);
