@@ -146,3 +146,56 @@ TEST_F(Drag, TheKeyboardPicksAChargeUpMovesItAndPutsItDown) {
     ASSERT_TRUE(form->undo());
     EXPECT_EQ(form->setup_text(), "v1;p80,0;n-80,0;F");
 }
+
+TEST_F(Drag, EscapeLeavesTheWindowAsIfNoDragHadHappenedForWhateverComesNext) {
+    // Starts whose buttons and stage the board's steps alone do not say.
+    struct Start {
+        const char* name;
+        const char* setup;
+        std::vector<Toggle> clicks;
+        std::array<int, 2> board_click{-1, -1};
+    };
+    const Start starts[] = {
+        {"a point tool chosen and raised again",
+         "v1;p80,0;n-80,0",
+         {Toggle::RysujB4, Toggle::RysujB4}},
+        {"an arrangement placed", "v1", {Toggle::SpeedB5}},
+        {"a charge added after a picture", "v1;p80,0;n-80,0;V", {Toggle::SpeedB1}, {300, 100}},
+    };
+    const char* nexts[] = {"Button1", "RysujB2", "RysujB3"};
+    for (const Start& s : starts)
+        for (const char* next : nexts) {
+            std::string seen[2];
+            std::vector<Rgb> pixels[2];
+            for (const bool with_drag : {false, true}) {
+                fresh();
+                ASSERT_TRUE(form->open_setup(s.setup));
+                for (Toggle t : s.clicks) click(t);
+                if (s.board_click[0] >= 0) {
+                    click_board(s.board_click[0], s.board_click[1]);
+                    click(Toggle::SpeedB1); // raised again: no tool chosen
+                }
+                if (with_drag) {
+                    const InteractionState before = form->state();
+                    const auto toggles = six_down();
+                    form->pointer_pressed(at(280, 200));
+                    form->pointer_moved(at(320, 150));
+                    ASSERT_TRUE(form->frame()) << s.name;
+                    form->board_key(BoardKey::escape, false);
+                    form->pointer_released(at(320, 150));
+                    EXPECT_EQ(six_down(), toggles) << s.name;
+                    EXPECT_EQ(form->state().tool_mode, before.tool_mode) << s.name;
+                    EXPECT_EQ(form->state().scene_stage, before.scene_stage) << s.name;
+                    EXPECT_EQ(form->state().grids_stale, before.grids_stale) << s.name;
+                }
+                form->click(next);
+                const auto toggles = six_down();
+                seen[with_drag] = form->setup_text() + " " + std::to_string(toggles[0]) +
+                                  std::to_string(form->down(Toggle::RysujB4)) +
+                                  std::to_string(form->down(Toggle::RysujB5));
+                pixels[with_drag] = board_copy();
+            }
+            EXPECT_EQ(seen[1], seen[0]) << s.name << ", then " << next;
+            EXPECT_TRUE(pixels[1] == pixels[0]) << s.name << ", then " << next;
+        }
+}

@@ -202,8 +202,10 @@ TEST_F(Pictures, EachPictureIsRecordedAndSaidAndARepaintedBoardForgetsThem) {
     EXPECT_EQ(screen->announcements, Phrases{"Narysowano: mapa potencjału, linie ekwipotencjalne"});
     form->Fr1Click();
     click_board(250, 100);
+    EXPECT_EQ(screen->announcements.back(), "Narysowano: linia sił przez (50, 100)");
     form->Vconst1Click();
     click_board(200, 50);
+    EXPECT_EQ(screen->announcements.back(), "Narysowano: linia ekwipotencjalna przez (0, 150)");
     form->RysujB3Click();
     EXPECT_EQ(form->pictures(),
               (Phrases{"mapa potencjału", "linie ekwipotencjalne", "linia sił przez (50, 100)",
