@@ -95,7 +95,7 @@ void register_all() {
             for (auto _ : state) {
                 form.logic().state().grids_stale = true;
                 (form.logic().*handler)();
-                form.Image1->repaint();
+                form.control<BoardView>("Image1")->repaint();
             }
         });
     }
