@@ -172,12 +172,12 @@ void DesktopWindow::build_layout() {
             w->setGeometry(c.left, c.top, c.width, c.height);
         if (!c.hint.empty()) w->setToolTip(qt_text(c.hint));
         if (!c.accessible_name.empty()) w->setAccessibleName(qt_text(c.accessible_name));
+        // The window opens with the focus on the first stop, not on the board, which would show
+        // its cursor to someone who came with the mouse.
         if (w->focusPolicy() & Qt::TabFocus) {
             if (previous_stop)
                 setTabOrder(previous_stop, w);
             else
-                // The window opens with the focus on the first stop, not on the board, which
-                // would show its cursor to someone who came with the mouse.
                 w->setFocus();
             previous_stop = w;
         }
