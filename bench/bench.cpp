@@ -92,10 +92,11 @@ void register_all() {
             // Charges placed behind the window's back: tell it the board holds some, as placing
             // them by hand would, or its guard turns every command away.
             form.logic().state().scene_stage = SceneStage::with_charges;
+            BoardView* const board = form.control<BoardView>("Image1");
             for (auto _ : state) {
                 form.logic().state().grids_stale = true;
                 (form.logic().*handler)();
-                form.Image1->repaint();
+                board->repaint();
             }
         });
     }

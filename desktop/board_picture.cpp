@@ -4,6 +4,7 @@
 #include "app/png_text.h"
 #include "app/tform1.h"
 #include "app/words.h"
+#include "desktop/qt_text.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -23,10 +24,6 @@
 #include <span>
 
 namespace {
-
-QString from_utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::span<const unsigned char> as_bytes(const QByteArray& bytes) {
     return {reinterpret_cast<const unsigned char*>(bytes.constData()),
@@ -78,7 +75,7 @@ PngBytes board_png(const TForm1& logic, int scale) {
     if (png.failure) return png;
     const std::vector<unsigned char> with_texts = logic.with_picture_texts(as_bytes(png.bytes));
     // A picture without its texts would not say what it shows nor open again.
-    if (with_texts.empty()) return {{}, from_utf8(words().picture_texts_failed)};
+    if (with_texts.empty()) return {{}, qt_text(words().picture_texts_failed)};
     return {QByteArray(reinterpret_cast<const char*>(with_texts.data()),
                        static_cast<qsizetype>(with_texts.size())),
             std::nullopt};
@@ -107,7 +104,7 @@ std::optional<QString> save_board_png(const TForm1& logic, int scale, const QStr
 
 PngBytes read_picture_file(const QString& path) {
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) return {{}, from_utf8(words().not_a_file)};
+    if (info.exists() && !info.isFile()) return {{}, qt_text(words().not_a_file)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {{}, file.errorString()};
     const qint64 most = static_cast<qint64>(png_max_file) + 1;
@@ -123,15 +120,14 @@ PngBytes read_picture_file(const QString& path) {
 
 std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
     const Words& w = words();
-    const QStringList types{from_utf8(w.png_scale_1), from_utf8(w.png_scale_2),
-                            from_utf8(w.png_scale_4)};
-    QFileDialog dialog(parent, from_utf8(w.save_dialog_title));
+    const QStringList types{qt_text(w.png_scale_1), qt_text(w.png_scale_2), qt_text(w.png_scale_4)};
+    QFileDialog dialog(parent, qt_text(w.save_dialog_title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(types);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.setDirectory(pictures_folder());
-    dialog.selectFile(from_utf8(picture_file_name));
+    dialog.selectFile(qt_text(picture_file_name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const auto type = types.indexOf(dialog.selectedNameFilter());
     return PictureTarget{dialog.selectedFiles().constFirst(),
@@ -139,10 +135,10 @@ std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
 }
 
 std::optional<QString> ask_picture_source(QWidget* parent) {
-    QFileDialog dialog(parent, from_utf8(words().open_dialog_title));
+    QFileDialog dialog(parent, qt_text(words().open_dialog_title));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(from_utf8(words().png_files));
+    dialog.setNameFilter(qt_text(words().png_files));
     dialog.setDirectory(pictures_folder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -178,13 +174,13 @@ PictureCommands::PictureCommands(TForm1& logic, QWidget* board, WindowPort& erro
                                  std::function<void()> shown)
     : QObject(board), logic_(logic), errors_(errors), shown_(std::move(shown)) {
     const Words& w = words();
-    copy = new QAction(from_utf8(w.copy_picture), this);
+    copy = new QAction(qt_text(w.copy_picture), this);
     copy->setShortcuts(QKeySequence::Copy);
-    save = new QAction(from_utf8(w.save_picture), this);
+    save = new QAction(qt_text(w.save_picture), this);
     save->setShortcuts(QKeySequence::Save);
-    open = new QAction(from_utf8(w.open_picture), this);
+    open = new QAction(qt_text(w.open_picture), this);
     open->setShortcuts(QKeySequence::Open);
-    paste = new QAction(from_utf8(w.paste_board), this);
+    paste = new QAction(qt_text(w.paste_board), this);
     paste->setShortcuts(QKeySequence::Paste);
     connect(copy, &QAction::triggered, this, [this] { copy_picture(); });
     connect(save, &QAction::triggered, this, [this] { save_picture(); });

@@ -8,6 +8,7 @@
 #include "desktop/fonts.h"
 #include "desktop/glyph_icon.h"
 #include "desktop/help_dialogs.h"
+#include "desktop/qt_text.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -33,10 +34,6 @@
 #include <cmath>
 
 namespace {
-
-QString from_utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont control_font(ControlFont font) {
     return pixel_font(font == ControlFont::panel ? FontRole::sans : FontRole::dialog,
@@ -69,7 +66,7 @@ class PanelGroup final : public QGroupBox {
 
 DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     const FormControl& form = form_controls().front();
-    setWindowTitle(from_utf8(form.caption));
+    setWindowTitle(qt_text(form.caption));
     // Fixed size: it can be minimised but neither resized nor maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -82,9 +79,8 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
                                    static_cast<double>(hints->touchDoubleTapDistance())});
     build_layout();
     build_menu();
-    bind_members();
     connect_handlers();
-    picture_commands = new PictureCommands(*logic_, Image1, *this, [this] { mirror(); });
+    picture_commands_ = new PictureCommands(*logic_, board_view_, *this, [this] { mirror(); });
     build_history_actions();
     setAcceptDrops(true);
     // The menu bar's height is known only now: the whole window takes one size, and a window
@@ -96,7 +92,7 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     centre_on_screen();
     apply_glyphs();
     mirror();
-    Image1->update();
+    board_view_->update();
     qApp->installEventFilter(this);
 }
 
@@ -109,8 +105,8 @@ void DesktopWindow::build_layout() {
     // name; those a user reaches with Tab in the table's order.
     QWidget* previous_stop = nullptr;
     for (const FormControl& c : form_controls()) {
-        const QString caption = from_utf8(c.caption);
-        QWidget* parent = c.parent.empty() ? nullptr : qobject_cast<QWidget*>(control(c.parent));
+        const QString caption = qt_text(c.caption);
+        QWidget* parent = control<QWidget>(c.parent);
         QWidget* w = nullptr;
         switch (c.kind) {
         case FormControlKind::window: {
@@ -132,6 +128,7 @@ void DesktopWindow::build_layout() {
             auto* l = new QLabel(caption, parent);
             l->move(c.left, c.top);
             l->setMinimumWidth(c.width);
+            readout_.push_back(l);
             w = l;
             break;
         }
@@ -140,6 +137,7 @@ void DesktopWindow::build_layout() {
             bar->setRange(0, progress_start_max);
             bar->setValue(0);
             bar->setTextVisible(false);
+            progress_bar_ = bar;
             w = bar;
             break;
         }
@@ -160,10 +158,11 @@ void DesktopWindow::build_layout() {
             break;
         }
         case FormControlKind::board:
-            w = new BoardView(logic_->board(), parent);
+            board_view_ = new BoardView(logic_->board(), parent);
+            w = board_view_;
             break;
         }
-        w->setObjectName(from_utf8(c.name));
+        w->setObjectName(qt_text(c.name));
         w->setFont(control_font(c.font));
         if (c.kind == FormControlKind::label)
             w->adjustSize();
@@ -171,10 +170,15 @@ void DesktopWindow::build_layout() {
             w->move(c.left, c.top);
         else
             w->setGeometry(c.left, c.top, c.width, c.height);
-        if (!c.hint.empty()) w->setToolTip(from_utf8(c.hint));
-        if (!c.accessible_name.empty()) w->setAccessibleName(from_utf8(c.accessible_name));
+        if (!c.hint.empty()) w->setToolTip(qt_text(c.hint));
+        if (!c.accessible_name.empty()) w->setAccessibleName(qt_text(c.accessible_name));
+        // The window opens with the focus on the first stop, not on the board, which would show
+        // its cursor to someone who came with the mouse.
         if (w->focusPolicy() & Qt::TabFocus) {
-            if (previous_stop) setTabOrder(previous_stop, w);
+            if (previous_stop)
+                setTabOrder(previous_stop, w);
+            else
+                w->setFocus();
             previous_stop = w;
         }
         controls_.emplace(std::string(c.name), w);
@@ -183,67 +187,18 @@ void DesktopWindow::build_layout() {
 
 void DesktopWindow::build_menu() {
     for (const MenuItem& item : menu_items()) {
-        const QString caption = from_utf8(item.caption);
+        const QString caption = qt_text(item.caption);
         QObject* made = nullptr;
         if (item.submenu) {
             made = menuBar()->addMenu(caption);
         } else if (item.parent.empty()) {
             made = menuBar()->addAction(caption);
         } else {
-            made = static_cast<QMenu*>(control(item.parent))->addAction(caption);
+            made = control<QMenu>(item.parent)->addAction(caption);
         }
-        made->setObjectName(from_utf8(item.name));
+        made->setObjectName(qt_text(item.name));
         controls_.emplace(std::string(item.name), made);
     }
-}
-
-QObject* DesktopWindow::control(std::string_view name) const {
-    const auto at = controls_.find(name);
-    return at == controls_.end() ? nullptr : at->second;
-}
-
-void DesktopWindow::bind_members() {
-    auto find = [this]<class T>(T*& member, const char* name) {
-        member = qobject_cast<T*>(control(name));
-    };
-    find(GroupBox1, "GroupBox1");
-    find(Label1, "Label1");
-    find(Label2, "Label2");
-    find(Label3, "Label3");
-    find(Label4, "Label4");
-    find(Label5, "Label5");
-    find(GroupBox2, "GroupBox2");
-    find(ProgressBar1, "ProgressBar1");
-    find(GroupBox3, "GroupBox3");
-    find(SpeedB1, "SpeedB1");
-    find(SpeedB2, "SpeedB2");
-    find(SpeedB3, "SpeedB3");
-    find(SpeedB4, "SpeedB4");
-    find(SpeedB5, "SpeedB5");
-    find(SpeedB6, "SpeedB6");
-    find(GroupBox4, "GroupBox4");
-    find(RysujB1, "RysujB1");
-    find(RysujB2, "RysujB2");
-    find(RysujB5, "RysujB5");
-    find(GroupBox6, "GroupBox6");
-    find(RysujB3, "RysujB3");
-    find(RysujB4, "RysujB4");
-    find(Button1, "Button1");
-    find(Pole1, "Pole1");
-    find(Rozklad, "Rozklad");
-    find(Linieekwipotencjale1, "Linieekwipotencjale1");
-    find(Vconst1, "Vconst1");
-    find(Pole, "Pole");
-    find(Liniesil1, "Liniesil1");
-    find(Fr1, "Fr1");
-    find(Koniec1, "Koniec1");
-    find(Pomoc1, "Pomoc1");
-    find(Opisprogramu1, "Opisprogramu1");
-    find(Oprogramie1, "Oprogramie1");
-    Image1 = static_cast<BoardView*>(control("Image1"));
-    // The window opens with the focus on the first tool, not on the board, which would show
-    // its cursor to someone who came with the mouse.
-    SpeedB1->setFocus();
 }
 
 void DesktopWindow::centre_on_screen() {
@@ -257,8 +212,7 @@ void DesktopWindow::centre_on_screen() {
 std::array<QAbstractButton*, toggle_count> DesktopWindow::toggles() const {
     std::array<QAbstractButton*, toggle_count> buttons{};
     for (int i = 0; i < toggle_count; ++i)
-        buttons[static_cast<std::size_t>(i)] =
-            qobject_cast<QAbstractButton*>(control(toggle_names[i]));
+        buttons[static_cast<std::size_t>(i)] = control<QAbstractButton>(toggle_names[i]);
     return buttons;
 }
 
@@ -275,14 +229,14 @@ void DesktopWindow::connect_handlers() {
         else if (auto* item = qobject_cast<QAction*>(object))
             connect(item, &QAction::triggered, this, forward);
     }
-    Image1->on_pointer = [this](BoardView::PointerPhase phase, const PointerEvent& e) {
+    board_view_->on_pointer = [this](BoardView::PointerPhase phase, const PointerEvent& e) {
         switch (phase) {
         case BoardView::PointerPhase::pressed:
             logic_->pointer_pressed(e);
             break;
         case BoardView::PointerPhase::moved:
             logic_->pointer_moved(e);
-            if (logic_->dragging()) Image1->update();
+            if (logic_->dragging()) board_view_->update();
             break;
         case BoardView::PointerPhase::released:
             logic_->pointer_released(e);
@@ -292,38 +246,38 @@ void DesktopWindow::connect_handlers() {
     };
     // A dragged charge's moves only note where it is wanted; its board is redrawn as the view
     // paints, so a burst of moves between two frames costs one redraw.
-    Image1->on_frame = [this] {
+    board_view_->on_frame = [this] {
         if (logic_->frame()) mirror();
     };
-    Image1->on_key = [this](BoardKey key, bool shift, bool repeat) {
+    board_view_->on_key = [this](BoardKey key, bool shift, bool repeat) {
         logic_->board_key(key, shift, repeat);
         mirror();
     };
 }
 
 void DesktopWindow::build_history_actions() {
-    undo_action = new QAction(from_utf8(words().undo), this);
-    undo_action->setShortcuts(QKeySequence::Undo);
+    undo_action_ = new QAction(qt_text(words().undo), this);
+    undo_action_->setShortcuts(QKeySequence::Undo);
     // Ctrl+Y and Ctrl+Shift+Z both, whichever the desktop names Redo; a key listed twice would
     // make the shortcut ambiguous and do nothing.
     QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
         if (!redo_keys.contains(key)) redo_keys << key;
-    redo_action = new QAction(from_utf8(words().redo), this);
-    redo_action->setShortcuts(redo_keys);
-    connect(undo_action, &QAction::triggered, this, [this] {
+    redo_action_ = new QAction(qt_text(words().redo), this);
+    redo_action_->setShortcuts(redo_keys);
+    connect(undo_action_, &QAction::triggered, this, [this] {
         logic_->undo();
         mirror();
     });
-    connect(redo_action, &QAction::triggered, this, [this] {
+    connect(redo_action_, &QAction::triggered, this, [this] {
         logic_->redo();
         mirror();
     });
     auto* line = new QAction(this);
     line->setSeparator(true);
-    Image1->addActions({line, undo_action, redo_action});
-    addActions({undo_action, redo_action});
+    board_view_->addActions({line, undo_action_, redo_action_});
+    addActions({undo_action_, redo_action_});
 }
 
 void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -347,13 +301,14 @@ void DesktopWindow::dropEvent(QDropEvent* event) {
     // Opened after the drop has ended: an error box inside it would hold the program the drag
     // came from until the box is closed.
     QTimer::singleShot(0, this,
-                       [this, opened = *source] { picture_commands->open_source(opened); });
+                       [this, opened = *source] { picture_commands_->open_source(opened); });
 }
 
 bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if ((type == QEvent::MouseButtonPress || type == QEvent::TouchBegin) && watched != Image1 &&
-        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+    if ((type == QEvent::MouseButtonPress || type == QEvent::TouchBegin) &&
+        watched != board_view_ && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
         logic_->pressed_elsewhere();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -363,21 +318,20 @@ void DesktopWindow::mirror() {
     for (int i = 0; i < toggle_count; ++i)
         buttons[static_cast<std::size_t>(i)]->setChecked(logic_->down(static_cast<Toggle>(i)));
     const auto& texts = logic_->labels();
-    QLabel* const labels[] = {Label1, Label2, Label3, Label4, Label5};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const QString text = QString::fromStdString(texts[i]);
-        if (labels[i]->text() == text) continue;
-        labels[i]->setText(text);
-        labels[i]->adjustSize();
+        const QString text = qt_text(texts[i]);
+        if (readout_[i]->text() == text) continue;
+        readout_[i]->setText(text);
+        readout_[i]->adjustSize();
     }
-    Image1->setToolTip(logic_->board_tooltip() ? from_utf8(words().board_hint) : QString());
-    Image1->show_cursor(QPoint(logic_->cursor()[0], logic_->cursor()[1]));
+    board_view_->setToolTip(logic_->board_tooltip() ? qt_text(words().board_hint) : QString());
+    board_view_->show_cursor(QPoint(logic_->cursor()[0], logic_->cursor()[1]));
     constexpr Qt::CursorShape shapes[] = {Qt::ArrowCursor, Qt::OpenHandCursor,
                                           Qt::ClosedHandCursor};
     const Qt::CursorShape shape = shapes[static_cast<int>(logic_->pointer_shape())];
-    if (Image1->cursor().shape() != shape) Image1->setCursor(shape);
-    undo_action->setEnabled(logic_->can_undo());
-    redo_action->setEnabled(logic_->can_redo());
+    if (board_view_->cursor().shape() != shape) board_view_->setCursor(shape);
+    undo_action_->setEnabled(logic_->can_undo());
+    redo_action_->setEnabled(logic_->can_redo());
 }
 
 void DesktopWindow::keyPressEvent(QKeyEvent* event) {
@@ -410,7 +364,7 @@ void DesktopWindow::apply_glyphs() {
 }
 
 void DesktopWindow::board_changed() {
-    if (Image1 && !Image1->painting()) Image1->update();
+    if (board_view_ && !board_view_->painting()) board_view_->update();
 }
 
 void DesktopWindow::open_description() {
@@ -423,9 +377,8 @@ void DesktopWindow::open_about() {
 
 void DesktopWindow::announce(std::string_view phrase) {
     // The board describes what it shows, and tells screen readers that the description changed.
-    Image1->setAccessibleDescription(
-        QString::fromUtf8(phrase.data(), static_cast<qsizetype>(phrase.size())));
-    QAccessibleEvent changed(Image1, QAccessible::DescriptionChanged);
+    board_view_->setAccessibleDescription(qt_text(phrase));
+    QAccessibleEvent changed(board_view_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
 }
 
@@ -434,29 +387,27 @@ void DesktopWindow::end_program() {
 }
 
 void DesktopWindow::show_error(std::string_view text) {
-    QMessageBox box(QMessageBox::Critical, windowTitle(),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Critical, windowTitle(), qt_text(text), QMessageBox::Ok, this);
     box.exec();
 }
 
 void DesktopWindow::progress_set_position(int position) {
     // A position is set at the start and at the end of a pass: the bar paints normally again.
-    ProgressBar1->setUpdatesEnabled(true);
-    ProgressBar1->setValue(position);
+    progress_bar_->setUpdatesEnabled(true);
+    progress_bar_->setValue(position);
 }
 
 void DesktopWindow::progress_set_max(int max) {
-    ProgressBar1->setMaximum(max);
+    progress_bar_->setMaximum(max);
     // During the pass the bar would repaint itself on every visible change; it is painted from
     // repaint_progress_when_due instead.
-    ProgressBar1->setUpdatesEnabled(false);
+    progress_bar_->setUpdatesEnabled(false);
     progress_clock_.start();
     progress_painted_at_ = 0;
 }
 
 void DesktopWindow::progress_step() {
-    ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum()));
+    progress_bar_->setValue(std::min(progress_bar_->value() + 1, progress_bar_->maximum()));
     repaint_progress_when_due();
 }
 
@@ -468,9 +419,9 @@ void DesktopWindow::repaint_progress_when_due() {
     const qint64 now = progress_clock_.elapsed();
     if (now - progress_painted_at_ >= frame_ms) {
         progress_painted_at_ = now;
-        const bool held = !ProgressBar1->updatesEnabled();
-        ProgressBar1->setUpdatesEnabled(true);
-        ProgressBar1->repaint();
-        ProgressBar1->setUpdatesEnabled(!held);
+        const bool held = !progress_bar_->updatesEnabled();
+        progress_bar_->setUpdatesEnabled(true);
+        progress_bar_->repaint();
+        progress_bar_->setUpdatesEnabled(!held);
     }
 }

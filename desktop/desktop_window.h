@@ -9,17 +9,15 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class BoardView;
 class PictureCommands;
 class QAbstractButton;
 class QAction;
-class QGroupBox;
 class QLabel;
-class QMenu;
 class QProgressBar;
-class QPushButton;
-class QToolButton;
 
 // The main window on the desktop: the widgets of the form, each forwarding its events to the
 // window logic and showing what it made.
@@ -31,53 +29,19 @@ class DesktopWindow : public QMainWindow, public Screen {
     TForm1& logic() { return *logic_; }
     const Canvas& board() const { return logic_->board(); }
 
-    // Controls, named as on the form.
-    BoardView* Image1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QGroupBox* GroupBox3 = nullptr;
-    QToolButton* SpeedB1 = nullptr;
-    QToolButton* SpeedB2 = nullptr;
-    QToolButton* SpeedB3 = nullptr;
-    QToolButton* SpeedB4 = nullptr;
-    QToolButton* SpeedB5 = nullptr;
-    QToolButton* SpeedB6 = nullptr;
-    QGroupBox* GroupBox4 = nullptr;
-    QPushButton* RysujB1 = nullptr;
-    QPushButton* RysujB2 = nullptr;
-    QPushButton* RysujB5 = nullptr;
-    QGroupBox* GroupBox6 = nullptr;
-    QPushButton* RysujB3 = nullptr;
-    QPushButton* RysujB4 = nullptr;
-    QPushButton* Button1 = nullptr;
-
-    QMenu* Pole1 = nullptr;
-    QAction* Rozklad = nullptr;
-    QAction* Linieekwipotencjale1 = nullptr;
-    QAction* Vconst1 = nullptr;
-    QMenu* Pole = nullptr;
-    QAction* Liniesil1 = nullptr;
-    QAction* Fr1 = nullptr;
-    QAction* Koniec1 = nullptr;
-    QMenu* Pomoc1 = nullptr;
-    QAction* Opisprogramu1 = nullptr;
-    QAction* Oprogramie1 = nullptr;
+    // The control or menu item of this form name, or nullptr when there is none of that type.
+    template <class T = QObject> T* control(std::string_view name) const {
+        const auto at = controls_.find(name);
+        return at == controls_.end() ? nullptr : dynamic_cast<T*>(at->second);
+    }
     // "Kopiuj obraz", "Zapisz obraz…", "Otwórz obraz…" of the board, paste and drop.
-    PictureCommands* picture_commands = nullptr;
+    PictureCommands& picture_commands() const { return *picture_commands_; }
     // "Cofnij" and "Ponów": in the board's menu, their keys anywhere in the window.
-    QAction* undo_action = nullptr;
-    QAction* redo_action = nullptr;
+    QAction* undo_action() const { return undo_action_; }
+    QAction* redo_action() const { return redo_action_; }
 
     // The eight toggle buttons in the order of Toggle.
     std::array<QAbstractButton*, toggle_count> toggles() const;
-    // The control or menu item of this form name, or nullptr.
-    QObject* control(std::string_view name) const;
 
     // Screen: the error box, the progress bar, the board, the dialogs and the end.
     void show_error(std::string_view text) override;
@@ -102,7 +66,6 @@ class DesktopWindow : public QMainWindow, public Screen {
   private:
     void build_layout();
     void build_menu();
-    void bind_members();
     void connect_handlers();
     void build_history_actions();
     void apply_glyphs();
@@ -112,7 +75,15 @@ class DesktopWindow : public QMainWindow, public Screen {
     void repaint_progress_when_due();
 
     std::unique_ptr<TForm1> logic_;
+    // Every control and menu item by its form name.
     std::map<std::string, QObject*, std::less<>> controls_;
+    // Those the window itself reaches at every change, found by their kind as the form is built.
+    BoardView* board_view_ = nullptr;
+    QProgressBar* progress_bar_ = nullptr;
+    std::vector<QLabel*> readout_;
+    PictureCommands* picture_commands_ = nullptr;
+    QAction* undo_action_ = nullptr;
+    QAction* redo_action_ = nullptr;
     QElapsedTimer progress_clock_;
     qint64 progress_painted_at_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "desktop/dialog_parts.h"
 
 #include "desktop/fonts.h"
+#include "desktop/qt_text.h"
 #include "desktop/rich_edit.h"
 
 #include <QDialog>
@@ -15,10 +16,6 @@
 #include <QScreen>
 #include <algorithm>
 #include <cstdlib>
-
-QString qt_text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 namespace {
 

@@ -11,9 +11,6 @@ class QDialog;
 
 // Pieces shared by the two help dialogs.
 
-// A QString of program text kept as UTF-8.
-QString qt_text(std::string_view text);
-
 // The decorative vertical strip down the left edge of both dialogs, 57 x 329 pixels.
 QPixmap make_side_strip();
 

@@ -1,9 +1,10 @@
 #include "desktop/fonts.h"
 
+#include "desktop/qt_text.h"
+
 QStringList font_families_of(FontRole role) {
     QStringList faces;
-    for (std::string_view face : font_families(role))
-        faces << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    for (std::string_view face : font_families(role)) faces << qt_text(face);
     return faces;
 }
 

@@ -1,14 +1,14 @@
 #include "desktop/help_dialogs.h"
 
-#include "desktop/tform2.h"
-#include "desktop/tform3.h"
+#include "desktop/about_dialog.h"
+#include "desktop/description_dialog.h"
 
 void show_description(QWidget* owner) {
-    Tform3 dialog(owner);
+    DescriptionDialog dialog(owner);
     dialog.exec();
 }
 
 void show_about(QWidget* owner) {
-    Tform2 dialog(owner);
+    AboutDialog dialog(owner);
     dialog.exec();
 }

@@ -62,6 +62,6 @@ int main(int argc, char** argv) {
     // Ties the window to its menu entry, for the icon and the name in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ardenika"));
     qInstallMessageHandler(qt_default_handler);
-    DesktopWindow Form1;
+    DesktopWindow window;
     return QApplication::exec();
 }

@@ -1,21 +1,13 @@
 #!/usr/bin/env bash
-# Every folder includes only the folders its layer may see: the shells the window logic and the
-# help texts, the logic the drawing and the numbers, the drawing the numbers, the numbers and
-# the help texts nothing else of the program's. Prints each wrong include and fails on any.
+# Every folder includes only the folders its layer may see, as the build's layer map says (one
+# line a folder: "folder: seen seen..."). Prints each wrong include and fails on any.
 set -euo pipefail
+map=$(realpath "$1")
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 
-declare -A sees=(
-    [model]="model"
-    [render]="render model"
-    [dialogs]="dialogs"
-    [app]="app render model"
-    [desktop]="desktop app dialogs"
-    [web]="web app dialogs"
-)
 status=0
-for folder in "${!sees[@]}"; do
-    allowed="${sees[$folder]}"
+while IFS=: read -r folder allowed; do
+    [[ -n $folder ]] || continue
     while IFS=: read -r file line text; do
         target=$(sed -E 's/.*#include "([^/"]+)\/.*/\1/' <<<"$text")
         case " $allowed " in
@@ -26,5 +18,5 @@ for folder in "${!sees[@]}"; do
             ;;
         esac
     done < <(grep -nE '^\s*#\s*include "[^"/]+/' -r "$folder" --include='*.cpp' --include='*.h' --with-filename || true)
-done
+done <"$map"
 exit "$status"

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEdge) {
-    click(form->SpeedB1);
+    click("SpeedB1");
     send(QEvent::MouseButtonPress, QPointF(390.5, 10.5), Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseMove, QPointF(650.0, -80.0), Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(form->Label1->text(), "X = 200");
-    EXPECT_EQ(form->Label2->text(), "Y = 200");
+    EXPECT_EQ(form->control<QLabel>("Label1")->text(), "X = 200");
+    EXPECT_EQ(form->control<QLabel>("Label2")->text(), "Y = 200");
     send(QEvent::MouseButtonRelease, QPointF(650.0, -80.0), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(charge_count, 0);
     EXPECT_EQ(state().mouse_x, 400);
@@ -36,14 +36,14 @@ TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEd
 }
 
 TEST_F(Window, ADraggedChargeFollowsThePointerWithAClosedHandAndEscapePutsItBack) {
-    click(form->SpeedB5); // the dipole, and no tool chosen
-    click(form->RysujB1);
+    click("SpeedB5"); // the dipole, and no tool chosen
+    click("RysujB1");
     move_to(280, 200);
-    EXPECT_EQ(form->Image1->cursor().shape(), Qt::OpenHandCursor);
+    EXPECT_EQ(board_view()->cursor().shape(), Qt::OpenHandCursor);
     send(QEvent::MouseButtonPress, QPointF(280.5, 200.5), Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseMove, QPointF(300.5, 150.5), Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(form->Image1->cursor().shape(), Qt::ClosedHandCursor);
-    form->Image1->grab(); // the frame: the board follows as it is painted
+    EXPECT_EQ(board_view()->cursor().shape(), Qt::ClosedHandCursor);
+    board_view()->grab(); // the frame: the board follows as it is painted
     EXPECT_EQ(form->logic().setup_text(), "v1;p100,50;n-80,0;V");
     QTest::keyClick(form.get(), Qt::Key_Escape);
     EXPECT_EQ(form->logic().setup_text(), "v1;p80,0;n-80,0;V");
@@ -64,17 +64,17 @@ TEST_F(Window, DoubleClickOnTheBoardIsOneClickWithEveryTool) {
         send(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     };
-    click(form->SpeedB1);
+    click("SpeedB1");
     double_click(100, 100);
     EXPECT_EQ(charge_count, 1);
-    click(form->SpeedB2);
+    click("SpeedB2");
     double_click(300, 300);
     ASSERT_EQ(charge_count, 2);
     EXPECT_EQ(charges[2].znak, -1);
-    click(form->SpeedB1);
+    click("SpeedB1");
     click_board(300, 315);
     ASSERT_EQ(charge_count, 3);
-    click(form->SpeedB6);
+    click("SpeedB6");
     double_click(300, 303);
     ASSERT_EQ(charge_count, 2);
     EXPECT_EQ(charges[2].y, -115);
@@ -84,8 +84,8 @@ TEST_F(Window, DoubleClickOnTheBoardIsOneClickWithEveryTool) {
 }
 
 TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) {
-    click(form->SpeedB5);
-    click(form->RysujB2);
+    click("SpeedB5");
+    click("RysujB2");
     auto right_click = [this](QPointF at) {
         send(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
         send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
@@ -94,7 +94,9 @@ TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) 
     };
     // No tool, add +, add -, remove (on the positive charge), equipotential, field line.
     for (QAbstractButton* tool : std::initializer_list<QAbstractButton*>{
-             nullptr, form->SpeedB1, form->SpeedB2, form->SpeedB6, form->RysujB5, form->RysujB4}) {
+             nullptr, form->control<QToolButton>("SpeedB1"), form->control<QToolButton>("SpeedB2"),
+             form->control<QToolButton>("SpeedB6"), form->control<QPushButton>("RysujB5"),
+             form->control<QPushButton>("RysujB4")}) {
         if (tool) click(tool);
         move_to(100, 100);
         const std::vector<Rgb> board(form->board().data(),
@@ -108,10 +110,11 @@ TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) 
         EXPECT_EQ(charge_count, count);
         EXPECT_EQ(std::memcmp(&table, &charges, sizeof table), 0);
         EXPECT_EQ(form->logic().pictures(), pictures);
-        EXPECT_EQ(form->Label1->text(), "X = -100"); // the readout stays where the pointer was
+        EXPECT_EQ(form->control<QLabel>("Label1")->text(),
+                  "X = -100"); // the readout stays where the pointer was
     }
     // A right click in the middle of a left one leaves the left click whole.
-    click(form->SpeedB1);
+    click("SpeedB1");
     move_to(50, 60);
     send(QEvent::MouseButtonPress, QPointF(50.5, 60.5), Qt::LeftButton, Qt::LeftButton);
     right_click(QPointF(50.5, 60.5));

@@ -61,9 +61,17 @@ long check_board_as_shown(const QImage& shown, qreal ratio, QPointF board_at, co
 } // namespace
 
 TEST_F(Window, EveryControlHasARoleADistinctNameAndTogglesTheirState) {
-    std::vector<QWidget*> controls = {
-        form->Image1, form->ProgressBar1, form->Label1,  form->Label2,  form->Label3, form->Label4,
-        form->Label5, form->RysujB1,      form->RysujB2, form->RysujB3, form->Button1};
+    std::vector<QWidget*> controls = {board_view(),
+                                      form->control<QProgressBar>("ProgressBar1"),
+                                      form->control<QLabel>("Label1"),
+                                      form->control<QLabel>("Label2"),
+                                      form->control<QLabel>("Label3"),
+                                      form->control<QLabel>("Label4"),
+                                      form->control<QLabel>("Label5"),
+                                      form->control<QPushButton>("RysujB1"),
+                                      form->control<QPushButton>("RysujB2"),
+                                      form->control<QPushButton>("RysujB3"),
+                                      form->control<QPushButton>("Button1")};
     for (QAbstractButton* b : form->toggles()) controls.push_back(b);
     QSet<QString> names;
     for (QWidget* w : controls) {
@@ -76,13 +84,14 @@ TEST_F(Window, EveryControlHasARoleADistinctNameAndTogglesTheirState) {
         EXPECT_NE(face->role(), QAccessible::NoRole) << name.toStdString();
         EXPECT_NE(face->role(), QAccessible::Client) << name.toStdString();
     }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Image1)->role(), QAccessible::Canvas);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(board_view())->role(), QAccessible::Canvas);
 
-    click(form->SpeedB5);
+    click("SpeedB5");
     for (QAbstractButton* b : form->toggles()) {
         const QAccessible::State state = QAccessible::queryAccessibleInterface(b)->state();
         EXPECT_TRUE(state.checkable) << b->objectName().toStdString();
-        EXPECT_EQ(bool(state.checked), b == form->SpeedB5) << b->objectName().toStdString();
+        EXPECT_EQ(bool(state.checked), b == form->control<QToolButton>("SpeedB5"))
+            << b->objectName().toStdString();
     }
 }
 
@@ -92,19 +101,21 @@ TEST_F(Window, ScreenReadersReadTheReadoutWhatWasDrawnAndTheFullTableAsAnAlert) 
     grid_V[250][150] = 1.5;
     grid_Ex[250][150] = -0.25;
     move_to(250, 150);
-    for (QLabel* l : {form->Label1, form->Label2, form->Label3, form->Label4, form->Label5}) {
+    for (QLabel* l : {form->control<QLabel>("Label1"), form->control<QLabel>("Label2"),
+                      form->control<QLabel>("Label3"), form->control<QLabel>("Label4"),
+                      form->control<QLabel>("Label5")}) {
         // A label without a name of its own reports its text; setText sends NameChanged then.
         EXPECT_TRUE(l->accessibleName().isEmpty());
         EXPECT_EQ(accessible(l, QAccessible::Name), l->text());
     }
-    EXPECT_EQ(accessible(form->Label3, QAccessible::Name), "V[50,50]  = 1.50");
-    EXPECT_EQ(accessible(form->Label4, QAccessible::Name), "Ex[50,50] = -0.25");
+    EXPECT_EQ(accessible(form->control<QLabel>("Label3"), QAccessible::Name), "V[50,50]  = 1.50");
+    EXPECT_EQ(accessible(form->control<QLabel>("Label4"), QAccessible::Name), "Ex[50,50] = -0.25");
 
-    click(form->SpeedB5);
-    click(form->RysujB1);
-    EXPECT_EQ(accessible(form->Image1, QAccessible::Description), "Narysowano: mapa potencjału");
+    click("SpeedB5");
+    click("RysujB1");
+    EXPECT_EQ(accessible(board_view(), QAccessible::Description), "Narysowano: mapa potencjału");
 
-    click(form->SpeedB1);
+    click("SpeedB1");
     for (int i = 0; i < 12; ++i) click_board(20 + 25 * i, 30);
     ASSERT_EQ(charge_count, 14);
     QAccessible::Role role = QAccessible::NoRole;
@@ -119,22 +130,31 @@ TEST_F(Window, ScreenReadersReadTheReadoutWhatWasDrawnAndTheFullTableAsAnAlert) 
 TEST_F(Window, TabWalksDownThePanelThenTheBoardAndSpaceUsesTheTool) {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const std::vector<QWidget*> order = {form->SpeedB1, form->SpeedB2, form->SpeedB4, form->SpeedB5,
-                                         form->SpeedB3, form->SpeedB6, form->RysujB1, form->RysujB2,
-                                         form->RysujB5, form->RysujB3, form->RysujB4, form->Button1,
-                                         form->Image1};
-    form->SpeedB1->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(QApplication::focusWidget(), form->SpeedB1);
+    const std::vector<QWidget*> order = {form->control<QToolButton>("SpeedB1"),
+                                         form->control<QToolButton>("SpeedB2"),
+                                         form->control<QToolButton>("SpeedB4"),
+                                         form->control<QToolButton>("SpeedB5"),
+                                         form->control<QToolButton>("SpeedB3"),
+                                         form->control<QToolButton>("SpeedB6"),
+                                         form->control<QPushButton>("RysujB1"),
+                                         form->control<QPushButton>("RysujB2"),
+                                         form->control<QPushButton>("RysujB5"),
+                                         form->control<QPushButton>("RysujB3"),
+                                         form->control<QPushButton>("RysujB4"),
+                                         form->control<QPushButton>("Button1"),
+                                         board_view()};
+    form->control<QToolButton>("SpeedB1")->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), form->control<QToolButton>("SpeedB1"));
     // Twice round: after the last button the first one comes again.
     for (std::size_t step = 1; step <= 2 * order.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), order[step % order.size()]) << "step " << step;
     }
-    while (QApplication::focusWidget() != form->SpeedB5)
+    while (QApplication::focusWidget() != form->control<QToolButton>("SpeedB5"))
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(form->SpeedB5, Qt::Key_Space);
+    QTest::keyClick(form->control<QToolButton>("SpeedB5"), Qt::Key_Space);
     EXPECT_EQ(charge_count, 2);
-    EXPECT_TRUE(form->SpeedB5->isChecked());
+    EXPECT_TRUE(form->control<QToolButton>("SpeedB5")->isChecked());
 }
 
 TEST_F(Window, AltKLeavesTheProgramWithStatusZero) {
@@ -187,7 +207,7 @@ TEST(GlyphIcon, NearestScalingKeepsTheAspectOfAWideGlyph) {
 
 TEST_F(Window, BoardRenderedAtAnyRatioShowsWhatAClickThereSelects) {
     paint_every_pixel_apart(form->logic().board());
-    const QPointF board_at = form->Image1->mapTo(form.get(), QPoint(0, 0));
+    const QPointF board_at = board_view()->mapTo(form.get(), QPoint(0, 0));
     for (qreal ratio : ratios) {
         QImage shown(form->size() * ratio, QImage::Format_RGB32);
         shown.setDevicePixelRatio(ratio);
@@ -206,7 +226,7 @@ TEST_F(Window, OnTheScreenAtItsRatioBoardAndGlyphsStaySharp) {
     paint_every_pixel_apart(form->logic().board());
     const QImage window = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(window.devicePixelRatio(), ratio);
-    const QPointF board_at = form->Image1->mapTo(form.get(), QPoint(0, 0));
+    const QPointF board_at = board_view()->mapTo(form.get(), QPoint(0, 0));
     EXPECT_GT(check_board_as_shown(window, ratio, board_at, form->board()), 0);
 
     // A glyph button shows only its frame or the glyph's own colours, never a mix.

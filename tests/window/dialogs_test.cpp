@@ -1,7 +1,8 @@
+#include "desktop/about_dialog.h"
+#include "desktop/description_dialog.h"
 #include "desktop/help_dialogs.h"
+#include "desktop/qt_text.h"
 #include "desktop/rich_edit.h"
-#include "desktop/tform2.h"
-#include "desktop/tform3.h"
 #include "dialogs/dialog_content.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@ QString description_text() {
     QString text;
     for (const DescriptionRun& run : description_runs()) {
         if (run.starts_paragraph) text += QLatin1Char('\n');
-        text += QString::fromUtf8(run.text.data(), static_cast<qsizetype>(run.text.size()));
+        text += qt_text(run.text);
     }
     return text;
 }
@@ -159,7 +160,7 @@ TEST(RichEdit, OperationsActAtTheCaret) {
 }
 
 TEST(DescriptionDialog, TextIsTheElevenParagraphs) {
-    Tform3 dialog;
+    DescriptionDialog dialog;
     const QTextDocument* document = dialog.description()->document();
     EXPECT_EQ(document->blockCount(), 11);
     EXPECT_EQ(document->toPlainText(), description_text());
@@ -167,7 +168,7 @@ TEST(DescriptionDialog, TextIsTheElevenParagraphs) {
 }
 
 TEST(DescriptionDialog, RunsCarryTheirColourAndStyle) {
-    Tform3 dialog;
+    DescriptionDialog dialog;
     const QTextDocument* document = dialog.description()->document();
     const Look plain{black, false, false, false};
     const Look italic{black, false, true, false};
@@ -211,7 +212,7 @@ TEST(DescriptionDialog, RunsCarryTheirColourAndStyle) {
 }
 
 TEST(DescriptionDialog, SubscriptsShrinkAndTheTextAfterKeepsTheRoundedHeight) {
-    Tform3 dialog;
+    DescriptionDialog dialog;
     const QTextDocument* document = dialog.description()->document();
     const QString text = document->toPlainText();
 
@@ -236,16 +237,16 @@ TEST(DescriptionDialog, SubscriptsShrinkAndTheTextAfterKeepsTheRoundedHeight) {
 }
 
 TEST(DescriptionDialog, EachOpeningBuildsTheTextOnce) {
-    Tform3 first;
-    Tform3 second;
+    DescriptionDialog first;
+    DescriptionDialog second;
     const QString expected = description_text();
     EXPECT_EQ(first.description()->toPlainText(), expected);
     EXPECT_EQ(second.description()->toPlainText(), expected);
 }
 
 TEST(HelpDialogs, AreFixedSizeWithOnlyACloseButton) {
-    Tform3 description;
-    Tform2 about;
+    DescriptionDialog description;
+    AboutDialog about;
     EXPECT_EQ(description.windowTitle(), QStringLiteral("Opis programu"));
     EXPECT_EQ(about.windowTitle(), QStringLiteral("O programie"));
     EXPECT_EQ(description.size(), QSize(432, 329));
@@ -262,8 +263,8 @@ TEST(HelpDialogs, AreFixedSizeWithOnlyACloseButton) {
 }
 
 TEST(HelpDialogs, EnterOnTheFocusedOkButtonClosesWithOk) {
-    Tform3 description;
-    Tform2 about;
+    DescriptionDialog description;
+    AboutDialog about;
     for (QDialog* dialog : {static_cast<QDialog*>(&description), static_cast<QDialog*>(&about)}) {
         dialog->show();
         dialog->activateWindow();
@@ -278,8 +279,8 @@ TEST(HelpDialogs, EnterOnTheFocusedOkButtonClosesWithOk) {
 }
 
 TEST(HelpDialogs, TabMovesFromOkToTheTextWhereEnterStays) {
-    Tform3 description;
-    Tform2 about;
+    DescriptionDialog description;
+    AboutDialog about;
     for (QDialog* dialog : {static_cast<QDialog*>(&description), static_cast<QDialog*>(&about)}) {
         dialog->show();
         dialog->activateWindow();
@@ -300,25 +301,25 @@ TEST(HelpDialogs, OpenModallyOverTheOwnerAndAreGoneWhenClosed) {
     QWidget owner;
     owner.show();
     {
-        ModalProbe<Tform3> probe(&owner);
+        ModalProbe<DescriptionDialog> probe(&owner);
         show_description(&owner);
         EXPECT_TRUE(probe.seen);
         EXPECT_TRUE(probe.was_modal);
         EXPECT_TRUE(probe.owned);
     }
-    EXPECT_EQ(live_dialogs<Tform3>(owner), 0);
+    EXPECT_EQ(live_dialogs<DescriptionDialog>(owner), 0);
     {
-        ModalProbe<Tform2> probe(&owner);
+        ModalProbe<AboutDialog> probe(&owner);
         show_about(&owner);
         EXPECT_TRUE(probe.seen);
         EXPECT_TRUE(probe.was_modal);
         EXPECT_TRUE(probe.owned);
     }
-    EXPECT_EQ(live_dialogs<Tform2>(owner), 0);
+    EXPECT_EQ(live_dialogs<AboutDialog>(owner), 0);
 }
 
 TEST(AboutDialog, ShowsTheStatementAndAnAddressThatLeadsNowhere) {
-    Tform2 about;
+    AboutDialog about;
     auto* memo = about.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     ASSERT_NE(memo, nullptr);
     EXPECT_TRUE(memo->isReadOnly());

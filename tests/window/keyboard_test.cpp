@@ -71,37 +71,43 @@ TEST_F(Keyboard, KeysAloneMakeTheBoardOfTheSameStepsByMouse) {
         std::function<void()> by_mouse;
     };
     const std::vector<TwoWays> steps = {
-        {[&] { tab_to(form->SpeedB5), key(Qt::Key_Space); }, [&] { click(form->SpeedB5); }},
-        {[&] { tab_to(form->RysujB1), key(Qt::Key_Return); }, [&] { click(form->RysujB1); }},
+        {[&] { tab_to(form->control<QToolButton>("SpeedB5")), key(Qt::Key_Space); },
+         [&] { click("SpeedB5"); }},
+        {[&] { tab_to(form->control<QPushButton>("RysujB1")), key(Qt::Key_Return); },
+         [&] { click("RysujB1"); }},
         // The cursor to pixel (250, 150): the centre, five long steps right, five up.
         {[&] {
-             tab_to(form->Image1);
+             tab_to(board_view());
              key(Qt::Key_Home);
              key(Qt::Key_Right, Qt::ShiftModifier, 5);
              key(Qt::Key_Up, Qt::ShiftModifier, 5);
          },
          [&] { move_to(250, 150); }},
-        {[&] { tab_to(form->RysujB2), key(Qt::Key_Space); }, [&] { click(form->RysujB2); }},
-        {[&] { tab_to(form->RysujB3), key(Qt::Key_Enter, Qt::KeypadModifier); },
-         [&] { click(form->RysujB3); }},
+        {[&] { tab_to(form->control<QPushButton>("RysujB2")), key(Qt::Key_Space); },
+         [&] { click("RysujB2"); }},
         {[&] {
-             tab_to(form->RysujB5), key(Qt::Key_Space);
-             tab_to(form->Image1), key(Qt::Key_Return);
+             tab_to(form->control<QPushButton>("RysujB3")), key(Qt::Key_Enter, Qt::KeypadModifier);
+         },
+         [&] { click("RysujB3"); }},
+        {[&] {
+             tab_to(form->control<QPushButton>("RysujB5")), key(Qt::Key_Space);
+             tab_to(board_view()), key(Qt::Key_Return);
          },
          [&] {
-             click(form->RysujB5);
+             click("RysujB5");
              click_board(250, 150);
          }},
         {[&] {
-             tab_to(form->RysujB4), key(Qt::Key_Return);
-             tab_to(form->Image1), key(Qt::Key_Left, Qt::NoModifier, 3), key(Qt::Key_Space);
+             tab_to(form->control<QPushButton>("RysujB4")), key(Qt::Key_Return);
+             tab_to(board_view()), key(Qt::Key_Left, Qt::NoModifier, 3), key(Qt::Key_Space);
          },
          [&] {
-             click(form->RysujB4);
+             click("RysujB4");
              click_board(247, 150);
          }},
-        {[&] { tab_to(form->Button1), key(Qt::Key_Return); }, [&] { click(form->Button1); }},
-        {[&] { key(Qt::Key_Space); }, [&] { click(form->Button1); }},
+        {[&] { tab_to(form->control<QPushButton>("Button1")), key(Qt::Key_Return); },
+         [&] { click("Button1"); }},
+        {[&] { key(Qt::Key_Space); }, [&] { click("Button1"); }},
     };
     struct Seen {
         std::vector<Rgb> board;
@@ -146,7 +152,7 @@ TEST_F(Keyboard, KeysAloneMakeTheBoardOfTheSameStepsByMouse) {
 
 TEST_F(Keyboard, CursorAndRingShowOverTheViewOnlyWhileTheBoardHasTheFocus) {
     auto shown = [&] {
-        return form->Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return board_view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     };
     auto shows_the_board = [&](const QImage& image) {
         for (int y = 0; y < board_size; ++y)
@@ -155,12 +161,12 @@ TEST_F(Keyboard, CursorAndRingShowOverTheViewOnlyWhileTheBoardHasTheFocus) {
         return true;
     };
     // A click does not take the focus to the board.
-    tab_to(form->RysujB1);
+    tab_to(form->control<QPushButton>("RysujB1"));
     click_board(30, 40);
-    EXPECT_EQ(focused(), form->RysujB1);
+    EXPECT_EQ(focused(), form->control<QPushButton>("RysujB1"));
     EXPECT_TRUE(shows_the_board(shown()));
 
-    tab_to(form->Image1);
+    tab_to(board_view());
     key(Qt::Key_Right);
     const QImage with_cursor = shown();
     int cursor_pixels = 0;
@@ -175,35 +181,36 @@ TEST_F(Keyboard, CursorAndRingShowOverTheViewOnlyWhileTheBoardHasTheFocus) {
 }
 
 TEST_F(Keyboard, AltOpensTheMenusArrowsWalkThemEnterRunsAndEscapeLeaves) {
-    click(form->SpeedB5);
-    tab_to(form->RysujB2);
+    click("SpeedB5");
+    tab_to(form->control<QPushButton>("RysujB2"));
     // Alt alone takes the focus to the menu bar; the captions carry no underlined letters.
     key(Qt::Key_Alt);
-    ASSERT_EQ(form->menuBar()->activeAction(), form->Pole1->menuAction());
+    ASSERT_EQ(form->menuBar()->activeAction(), form->control<QMenu>("Pole1")->menuAction());
     key(Qt::Key_Right);
     key(Qt::Key_Down);
-    ASSERT_EQ(QApplication::activePopupWidget(), form->Pole);
+    ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("Pole"));
     key(Qt::Key_Down);
-    EXPECT_EQ(form->Pole->activeAction(), form->Fr1);
+    EXPECT_EQ(form->control<QMenu>("Pole")->activeAction(), form->control<QAction>("Fr1"));
     key(Qt::Key_Return);
-    EXPECT_TRUE(form->RysujB4->isChecked());
+    EXPECT_TRUE(form->control<QPushButton>("RysujB4")->isChecked());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_EQ(focused(), form->RysujB2);
+    EXPECT_EQ(focused(), form->control<QPushButton>("RysujB2"));
 
     // Escape closes the menu, then leaves the bar for where the focus was.
     key(Qt::Key_Alt);
     key(Qt::Key_Down);
-    ASSERT_EQ(QApplication::activePopupWidget(), form->Pole1);
+    ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("Pole1"));
     key(Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     key(Qt::Key_Escape);
     EXPECT_EQ(form->menuBar()->activeAction(), nullptr);
-    EXPECT_EQ(focused(), form->RysujB2);
+    EXPECT_EQ(focused(), form->control<QPushButton>("RysujB2"));
 }
 
 TEST_F(Keyboard, HelpDialogsKeepTheFocusInsideCloseWithEscapeAndGiveItBack) {
-    for (QAction* item : {form->Opisprogramu1, form->Oprogramie1}) {
-        tab_to(form->RysujB3);
+    for (QAction* item :
+         {form->control<QAction>("Opisprogramu1"), form->control<QAction>("Oprogramie1")}) {
+        tab_to(form->control<QPushButton>("RysujB3"));
         std::vector<QString> inside;
         bool closed_by_escape = false;
         auto in_dialog = [&] {
@@ -229,8 +236,8 @@ TEST_F(Keyboard, HelpDialogsKeepTheFocusInsideCloseWithEscapeAndGiveItBack) {
         key(Qt::Key_Alt);
         key(Qt::Key_Left);
         key(Qt::Key_Down);
-        ASSERT_EQ(QApplication::activePopupWidget(), form->Pomoc1);
-        while (form->Pomoc1->activeAction() != item) key(Qt::Key_Down);
+        ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("Pomoc1"));
+        while (form->control<QMenu>("Pomoc1")->activeAction() != item) key(Qt::Key_Down);
         QTimer::singleShot(0, in_dialog);
         key(Qt::Key_Return);
         EXPECT_TRUE(closed_by_escape);
@@ -240,6 +247,6 @@ TEST_F(Keyboard, HelpDialogsKeepTheFocusInsideCloseWithEscapeAndGiveItBack) {
         EXPECT_EQ(inside[2], "OKButton");
         // The window manager gives the window back its activation; it gives the focus back.
         activate();
-        EXPECT_EQ(focused(), form->RysujB3);
+        EXPECT_EQ(focused(), form->control<QPushButton>("RysujB3"));
     }
 }

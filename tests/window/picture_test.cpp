@@ -52,14 +52,14 @@ class Picture : public Window {
     // Saves through the window's command as if the dialog chose path and scale; the error
     // box's text, if one appeared.
     std::optional<QString> save_as(const QString& path, int scale, bool by_shortcut = false) {
-        form->picture_commands->choose_target = [path, scale] {
+        form->picture_commands().choose_target = [path, scale] {
             return std::optional<PictureTarget>(PictureTarget{path, scale});
         };
         return answer_message_box([&] {
             if (by_shortcut)
                 QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
             else
-                form->picture_commands->save->trigger();
+                form->picture_commands().save->trigger();
         });
     }
     void activate() {
@@ -88,9 +88,9 @@ class Picture : public Window {
     Shown shown() const { return {board_copy(), form->logic().setup_text()}; }
     // A dipole, its colour map and a field line through a point, saved as board.png at 2x.
     Shown make_board() {
-        click(form->SpeedB5);
-        click(form->RysujB1);
-        click(form->RysujB4);
+        click("SpeedB5");
+        click("RysujB1");
+        click("RysujB4");
         click_board(250, 150);
         EXPECT_EQ(save_as(dir.filePath(QStringLiteral("board.png")), 2), std::nullopt);
         return shown();
@@ -117,11 +117,11 @@ class Picture : public Window {
 };
 
 TEST_F(Picture, PngHoldsTheBoardPixelsInExactSquaresAndSaysWhatItShows) {
-    click(form->SpeedB5);
-    click(form->RysujB2); // the colour map under the equipotentials: every colour of the board
+    click("SpeedB5");
+    click("RysujB2"); // the colour map under the equipotentials: every colour of the board
     activate();
     const auto board = board_copy();
-    const QString description = QString::fromStdString(form->logic().picture_description());
+    const QString description = qt_text(form->logic().picture_description());
     for (int scale : {1, 2, 4}) {
         const QString path = dir.filePath(QStringLiteral("x%1.png").arg(scale));
         EXPECT_EQ(save_as(path, scale, scale == 1), std::nullopt);
@@ -136,19 +136,19 @@ TEST_F(Picture, PngHoldsTheBoardPixelsInExactSquaresAndSaysWhatItShows) {
 }
 
 TEST_F(Picture, CopyPutsTheBoardOnTheClipboardAndKeepsItWhenTheBoardChanges) {
-    click(form->SpeedB5);
+    click("SpeedB5");
     activate();
     const auto board = board_copy();
     QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
-    click(form->RysujB1);
+    click("RysujB1");
     ASSERT_NE(board_copy(), board);
     EXPECT_TRUE(shows(QGuiApplication::clipboard()->image(), board, 1));
     // The board's context menu: the picture, then the history.
     QStringList menu;
-    for (const QAction* a : form->Image1->actions()) menu << a->text();
+    for (const QAction* a : board_view()->actions()) menu << a->text();
     EXPECT_EQ(menu, QStringList(
                         {"Kopiuj obraz", "Zapisz obraz…", "Otwórz obraz…", "", "Cofnij", "Ponów"}));
-    EXPECT_EQ(form->Image1->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(board_view()->contextMenuPolicy(), Qt::ActionsContextMenu);
 }
 
 TEST_F(Picture, AFailedSaveSaysWhyNamesTheFileAndKeepsTheOldOne) {
@@ -189,11 +189,11 @@ TEST_F(Picture, SavedCopiedDroppedOrPastedBoardOpensTheSameInAFreshProgram) {
     const QString path = dir.filePath(QStringLiteral("board.png"));
     // Qt's reader, which folds the line breaks, still finds the description.
     EXPECT_EQ(QImageReader(path).text("Description"),
-              QString::fromStdString(form->logic().picture_description()).simplified());
+              qt_text(form->logic().picture_description()).simplified());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray png = file.readAll();
-    const QString setup = QString::fromStdString(made.second);
+    const QString setup = qt_text(made.second);
     const QList<QUrl> url{QUrl::fromLocalFile(path)};
     key(Qt::Key_C);
     auto mime = [](const QString& text, const QByteArray& picture = {},
@@ -212,7 +212,7 @@ TEST_F(Picture, SavedCopiedDroppedOrPastedBoardOpensTheSameInAFreshProgram) {
         {"the board copied before", [&] { key(Qt::Key_V); }},
         {"the open dialog",
          [&] {
-             form->picture_commands->choose_source = [&] { return std::optional(path); };
+             form->picture_commands().choose_source = [&] { return std::optional(path); };
              key(Qt::Key_O);
          }},
         {"a dropped file", [&] { EXPECT_TRUE(drop(*mime({}, {}, url))); }},
@@ -247,7 +247,7 @@ TEST_F(Picture, AFileThatHoldsNoBoardSaysWhyAndLeavesTheBoardAsItWas) {
         {dir.path(), unread + dir.path() + "\n\nTo nie jest zwykły plik."},
     };
     for (const auto& [path, why] : cases) {
-        form->picture_commands->choose_source = [path] { return std::optional<QString>(path); };
+        form->picture_commands().choose_source = [path] { return std::optional<QString>(path); };
         const std::optional<QString> said = answer_message_box([&] { key(Qt::Key_O); });
         EXPECT_TRUE(said && said->startsWith(why)) << said.value_or("no box").toStdString();
         EXPECT_EQ(shown(), made) << path.toStdString();
@@ -256,9 +256,9 @@ TEST_F(Picture, AFileThatHoldsNoBoardSaysWhyAndLeavesTheBoardAsItWas) {
 
 TEST_F(Picture, UndoAndRedoKeysWalkTheChangesAndTheMenuShowsWhichCanRun) {
     const Shown empty = shown();
-    click(form->SpeedB5);
+    click("SpeedB5");
     const Shown dipole = shown();
-    click(form->RysujB1);
+    click("RysujB1");
     const Shown map = shown();
     activate();
     const std::tuple<const char*, const Shown*, bool, bool> steps[] = {
@@ -269,7 +269,7 @@ TEST_F(Picture, UndoAndRedoKeysWalkTheChangesAndTheMenuShowsWhichCanRun) {
     for (const auto& [keys, after, can_undo, can_redo] : steps) {
         QTest::keySequence(form.get(), QKeySequence(keys));
         EXPECT_EQ(shown(), *after) << keys;
-        EXPECT_EQ(std::pair(form->undo_action->isEnabled(), form->redo_action->isEnabled()),
+        EXPECT_EQ(std::pair(form->undo_action()->isEnabled(), form->redo_action()->isEnabled()),
                   std::pair(can_undo, can_redo));
     }
 }

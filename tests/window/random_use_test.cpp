@@ -6,6 +6,7 @@
 //   ARDENIKA_RANDOM_SEED    seed of the first session (default 1); session k uses seed + k
 #include "window_fixture.h"
 
+#include "app/form.h"
 #include "support/random_session.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -123,30 +125,20 @@ class RandomUse : public Window {
                 move(uniform(0, 1) == 0 ? off_board() : anywhere());
             release(uniform(0, 1) == 0 ? off_board() : over_board());
         } else if (pick < 92) {
-            const std::array<std::pair<QAbstractButton*, const char*>, 12> buttons = {{
-                {form->SpeedB1, "SpeedB1"},
-                {form->SpeedB2, "SpeedB2"},
-                {form->SpeedB3, "SpeedB3"},
-                {form->SpeedB4, "SpeedB4"},
-                {form->SpeedB5, "SpeedB5"},
-                {form->SpeedB6, "SpeedB6"},
-                {form->RysujB1, "RysujB1"},
-                {form->RysujB2, "RysujB2"},
-                {form->RysujB5, "RysujB5"},
-                {form->RysujB3, "RysujB3"},
-                {form->RysujB4, "RysujB4"},
-                {form->Button1, "Button1"},
-            }};
-            const auto& [button, name] = buttons[uniform(0, 11)];
-            QAbstractButton* b = button;
-            event(std::string("click ") + name, false, [this, b] { click(b); });
+            std::vector<std::string_view> buttons;
+            for (const FormControl& c : form_controls())
+                if (form->control<QAbstractButton>(c.name)) buttons.push_back(c.name);
+            const std::string_view name =
+                buttons[static_cast<std::size_t>(uniform(0, static_cast<int>(buttons.size()) - 1))];
+            event("click " + std::string(name), false, [this, name] { click(name); });
         } else if (pick < 99) {
-            const std::array<QAction*, 5> pictures = {form->Rozklad, form->Linieekwipotencjale1,
-                                                      form->Vconst1, form->Liniesil1, form->Fr1};
-            QAction* a = pictures[uniform(0, 4)];
+            constexpr std::string_view pictures[] = {"Rozklad", "Linieekwipotencjale1", "Vconst1",
+                                                     "Liniesil1", "Fr1"};
+            QAction* a = form->control<QAction>(pictures[uniform(0, 4)]);
             event("menu " + a->text().toStdString(), false, [&] { a->trigger(); });
         } else {
-            QAction* a = uniform(0, 1) == 0 ? form->Opisprogramu1 : form->Oprogramie1;
+            QAction* a =
+                form->control<QAction>(uniform(0, 1) == 0 ? "Opisprogramu1" : "Oprogramie1");
             const int before = closer_->help_dialogs;
             event("menu " + a->text().toStdString(), false, [&] { a->trigger(); });
             if (HasFatalFailure()) return;
@@ -165,12 +157,16 @@ class RandomUse : public Window {
         const bool over = at.x() >= 0 && at.x() < 401 && at.y() >= 0 && at.y() < 401;
         if (!held_ && !over) return;
         // The readout and the hint follow the pointer, read at the nearest board pixel.
-        const QString hint =
-            form->RysujB4->isChecked() || form->RysujB5->isChecked() ? "Kliknij" : "";
-        ASSERT_EQ(form->Image1->toolTip(), hint) << log_.context("hint");
-        ASSERT_EQ(form->Label1->text(), QString("X = %1").arg(state().mouse_x - 200))
+        const QString hint = form->control<QPushButton>("RysujB4")->isChecked() ||
+                                     form->control<QPushButton>("RysujB5")->isChecked()
+                                 ? "Kliknij"
+                                 : "";
+        ASSERT_EQ(board_view()->toolTip(), hint) << log_.context("hint");
+        ASSERT_EQ(form->control<QLabel>("Label1")->text(),
+                  QString("X = %1").arg(state().mouse_x - 200))
             << log_.context("X");
-        ASSERT_EQ(form->Label2->text(), QString("Y = %1").arg(200 - state().mouse_y))
+        ASSERT_EQ(form->control<QLabel>("Label2")->text(),
+                  QString("Y = %1").arg(200 - state().mouse_y))
             << log_.context("Y");
     }
     void press(QPointF at) {
@@ -181,7 +177,8 @@ class RandomUse : public Window {
     void release(QPointF at) {
         const bool click_lands =
             held_ && at.x() >= 0.0 && at.x() < 401.0 && at.y() >= 0.0 && at.y() < 401.0;
-        const bool adding = form->SpeedB1->isChecked() || form->SpeedB2->isChecked();
+        const bool adding = form->control<QToolButton>("SpeedB1")->isChecked() ||
+                            form->control<QToolButton>("SpeedB2")->isChecked();
         const bool fifteenth =
             click_lands && adding &&
             (state().tool_mode == ToolMode::positive || state().tool_mode == ToolMode::negative) &&
@@ -204,8 +201,9 @@ class RandomUse : public Window {
         slowest_ms_ = std::max(slowest_ms_, took);
         ASSERT_LT(took, event_bound_ms) << log_.context("too slow");
 
-        const std::string broken = broken_invariant(state(), six_down(), form->RysujB4->isChecked(),
-                                                    form->RysujB5->isChecked());
+        const std::string broken = broken_invariant(
+            state(), six_down(), form->control<QPushButton>("RysujB4")->isChecked(),
+            form->control<QPushButton>("RysujB5")->isChecked());
         ASSERT_EQ(broken, "") << log_.context(broken);
         const bool shown = closer_->error_boxes != boxes_before;
         ASSERT_EQ(shown, fifteenth) << log_.context("error box");

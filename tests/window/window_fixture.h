@@ -2,6 +2,7 @@
 
 #include "desktop/board_view.h"
 #include "desktop/desktop_window.h"
+#include "desktop/qt_text.h"
 #include "model/charges.h"
 #include "model/field.h"
 
@@ -25,10 +26,12 @@ class Window : public testing::Test {
     void TearDown() override { form.reset(); }
 
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void click(std::string_view name) { click(form->control<QAbstractButton>(name)); }
+    BoardView* board_view() const { return form->control<BoardView>("Image1"); }
     // Pointer events straight to the board, at any position (QTest treats (0, 0) as "centre").
     void send(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, form->Image1->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(form->Image1, &event);
+        QMouseEvent event(type, at, board_view()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(board_view(), &event);
     }
     void move_to(int column, int row) {
         send(QEvent::MouseMove, QPointF(column + 0.5, row + 0.5), Qt::NoButton, Qt::NoButton);
@@ -39,16 +42,20 @@ class Window : public testing::Test {
         send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     }
-    // Which of the six are down, in the order SpeedB1..SpeedB6.
+    // The six tool buttons, in the order of Toggle.
+    std::array<QToolButton*, 6> six() const {
+        std::array<QToolButton*, 6> tools{};
+        for (std::size_t i = 0; i < tools.size(); ++i)
+            tools[i] = form->control<QToolButton>(toggle_names[i]);
+        return tools;
+    }
+    // Which of the six are down.
     std::array<bool, 6> six_down() const {
-        return {form->SpeedB1->isChecked(), form->SpeedB2->isChecked(), form->SpeedB3->isChecked(),
-                form->SpeedB4->isChecked(), form->SpeedB5->isChecked(), form->SpeedB6->isChecked()};
+        std::array<bool, 6> down{};
+        for (std::size_t i = 0; i < down.size(); ++i) down[i] = six()[i]->isChecked();
+        return down;
     }
     Rgb pixel(int column, int row) { return form->board().pixel(column, row); }
-    std::array<QToolButton*, 6> six() const {
-        return {form->SpeedB1, form->SpeedB2, form->SpeedB3,
-                form->SpeedB4, form->SpeedB5, form->SpeedB6};
-    }
 
     std::unique_ptr<DesktopWindow> form;
 };

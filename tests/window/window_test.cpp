@@ -18,9 +18,12 @@
 
 namespace {
 
+// The panel's readout lines, top to bottom.
 QStringList readout(const DesktopWindow& f) {
-    return {f.Label1->text(), f.Label2->text(), f.Label3->text(), f.Label4->text(),
-            f.Label5->text()};
+    QStringList texts;
+    for (const FormControl& c : form_controls())
+        if (c.kind == FormControlKind::label) texts << f.control<QLabel>(c.name)->text();
+    return texts;
 }
 
 } // namespace
@@ -30,24 +33,23 @@ TEST_F(Window, StartsWithZeroReadoutEmptyBoardAndSixGlyphs) {
               (QStringList{"X = 0", "Y = 0", "V[0,0]  = 0", "Ex[0,0] = 0", "Ey[0,0] = 0"}));
     EXPECT_EQ(form->windowTitle(), "Ardenika");
     EXPECT_EQ(form->centralWidget()->size(), QSize(632, 434));
-    EXPECT_EQ(form->Image1->geometry(), QRect(204, 0, 401, 401));
+    EXPECT_EQ(board_view()->geometry(), QRect(204, 0, 401, 401));
     EXPECT_EQ(pixel(200, 200), black);
     EXPECT_EQ(pixel(201, 201), white);
-    EXPECT_EQ(form->ProgressBar1->maximum(), 10000);
-    EXPECT_EQ(form->ProgressBar1->value(), 0);
+    EXPECT_EQ(form->control<QProgressBar>("ProgressBar1")->maximum(), 10000);
+    EXPECT_EQ(form->control<QProgressBar>("ProgressBar1")->value(), 0);
     for (QToolButton* b : six()) {
         EXPECT_FALSE(b->icon().isNull());
         EXPECT_FALSE(b->isChecked());
     }
-    EXPECT_EQ(form->SpeedB4->iconSize(), QSize(48, 48));
-    EXPECT_EQ(form->SpeedB5->iconSize(), QSize(48, 23));
+    EXPECT_EQ(form->control<QToolButton>("SpeedB4")->iconSize(), QSize(48, 48));
+    EXPECT_EQ(form->control<QToolButton>("SpeedB5")->iconSize(), QSize(48, 23));
+    // Tab starts from the first tool, and the board shows no keyboard cursor.
+    EXPECT_EQ(form->focusWidget(), form->control<QToolButton>("SpeedB1"));
 }
 
 // Every control and menu item of the form's table, as the widgets show it.
 TEST_F(Window, WidgetsAndMenusAreTheFormsTable) {
-    auto text = [](std::string_view s) {
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    };
     QWidget* previous_stop = nullptr;
     for (const FormControl& c : form_controls()) {
         auto* w = qobject_cast<QWidget*>(form->control(c.name));
@@ -56,7 +58,7 @@ TEST_F(Window, WidgetsAndMenusAreTheFormsTable) {
         if (c.kind == FormControlKind::window) {
             EXPECT_EQ(w, form->centralWidget());
             EXPECT_EQ(w->size(), QSize(c.width, c.height));
-            EXPECT_EQ(form->windowTitle(), text(c.caption));
+            EXPECT_EQ(form->windowTitle(), qt_text(c.caption));
             continue;
         }
         EXPECT_EQ(w->parentWidget(), form->control(c.parent)) << name;
@@ -73,10 +75,10 @@ TEST_F(Window, WidgetsAndMenusAreTheFormsTable) {
             shown = button->text();
             EXPECT_EQ(button->isCheckable(), c.group != 0) << name;
         }
-        EXPECT_EQ(shown, text(c.caption)) << name;
-        EXPECT_EQ(w->toolTip(), text(c.hint)) << name;
+        EXPECT_EQ(shown, qt_text(c.caption)) << name;
+        EXPECT_EQ(w->toolTip(), qt_text(c.hint)) << name;
         if (!c.accessible_name.empty()) {
-            EXPECT_EQ(w->accessibleName(), text(c.accessible_name)) << name;
+            EXPECT_EQ(w->accessibleName(), qt_text(c.accessible_name)) << name;
         }
         if (w->focusPolicy() & Qt::TabFocus) {
             if (previous_stop) {
@@ -92,12 +94,12 @@ TEST_F(Window, WidgetsAndMenusAreTheFormsTable) {
     for (const MenuItem& m : menu_items()) {
         auto* item = form->control(m.name);
         ASSERT_NE(item, nullptr) << m.name;
-        if (m.parent.empty()) wanted_bar << text(m.caption);
+        if (m.parent.empty()) wanted_bar << qt_text(m.caption);
         if (auto* menu = qobject_cast<QMenu*>(item)) {
-            EXPECT_EQ(menu->title(), text(m.caption));
+            EXPECT_EQ(menu->title(), qt_text(m.caption));
         }
         if (auto* action = qobject_cast<QAction*>(item)) {
-            EXPECT_EQ(action->text(), text(m.caption));
+            EXPECT_EQ(action->text(), qt_text(m.caption));
             EXPECT_EQ(action->parent(), m.parent.empty() ? static_cast<QObject*>(form->menuBar())
                                                          : form->control(m.parent));
         }
@@ -106,7 +108,8 @@ TEST_F(Window, WidgetsAndMenusAreTheFormsTable) {
 }
 
 TEST_F(Window, GlyphShowsTheButtonFaceWhereItsBottomLeftColourWas) {
-    const QImage glyph = form->SpeedB1->icon().pixmap(QSize(23, 23)).toImage();
+    const QImage glyph =
+        form->control<QToolButton>("SpeedB1")->icon().pixmap(QSize(23, 23)).toImage();
     ASSERT_EQ(glyph.size(), QSize(23, 23));
     EXPECT_EQ(qAlpha(glyph.pixel(0, 22)), 0);
     EXPECT_EQ(qAlpha(glyph.pixel(0, 0)), 0);
@@ -125,38 +128,41 @@ TEST_F(Window, HasOneSizeCentredOnTheScreen) {
 }
 
 TEST_F(Window, EveryControlForwardsToItsHandlerAndShowsTheResult) {
-    click(form->SpeedB5); // the dipole
-    EXPECT_TRUE(form->SpeedB5->isChecked());
+    click("SpeedB5"); // the dipole
+    EXPECT_TRUE(form->control<QToolButton>("SpeedB5")->isChecked());
     EXPECT_EQ(pixel(280 - 8, 200), positive_colour);
-    click(form->RysujB1);
-    EXPECT_FALSE(form->SpeedB5->isChecked()); // the colour map raises all eight
+    click("RysujB1");
+    EXPECT_FALSE(
+        form->control<QToolButton>("SpeedB5")->isChecked()); // the colour map raises all eight
     EXPECT_NE(pixel(300, 300), white);
-    form->Fr1->trigger();
-    EXPECT_TRUE(form->RysujB4->isChecked());
+    form->control<QAction>("Fr1")->trigger();
+    EXPECT_TRUE(form->control<QPushButton>("RysujB4")->isChecked());
     move_to(250, 150);
-    EXPECT_EQ(form->Image1->toolTip(), "Kliknij");
-    EXPECT_EQ(form->Label1->text(), "X = 50");
-    click(form->RysujB5);
-    EXPECT_FALSE(form->RysujB4->isChecked());
-    EXPECT_TRUE(form->RysujB5->isChecked());
-    form->Vconst1->trigger();
-    EXPECT_TRUE(form->RysujB5->isChecked());
+    EXPECT_EQ(board_view()->toolTip(), "Kliknij");
+    EXPECT_EQ(form->control<QLabel>("Label1")->text(), "X = 50");
+    click("RysujB5");
+    EXPECT_FALSE(form->control<QPushButton>("RysujB4")->isChecked());
+    EXPECT_TRUE(form->control<QPushButton>("RysujB5")->isChecked());
+    form->control<QAction>("Vconst1")->trigger();
+    EXPECT_TRUE(form->control<QPushButton>("RysujB5")->isChecked());
     const auto before = std::vector<Rgb>(form->board().data(), form->board().data() + 401 * 401);
-    click(form->RysujB3);
-    EXPECT_FALSE(form->RysujB5->isChecked());
+    click("RysujB3");
+    EXPECT_FALSE(form->control<QPushButton>("RysujB5")->isChecked());
     EXPECT_FALSE(std::equal(before.begin(), before.end(), form->board().data()));
-    click(form->Button1);
-    click(form->Button1);
+    click("Button1");
+    click("Button1");
     EXPECT_EQ(charge_count, 0);
     EXPECT_EQ(pixel(300, 300), white);
-    for (QAction* a : {form->Rozklad, form->Linieekwipotencjale1, form->Liniesil1})
+    for (QAction* a :
+         {form->control<QAction>("Rozklad"), form->control<QAction>("Linieekwipotencjale1"),
+          form->control<QAction>("Liniesil1")})
         a->trigger(); // nothing on the board: each stops at its guard
     EXPECT_EQ(pixel(300, 300), white);
 }
 
 TEST_F(Window, FifteenthChargeShowsTheBoxAndChangesNothing) {
-    click(form->SpeedB3); // twelve charges
-    click(form->SpeedB1);
+    click("SpeedB3"); // twelve charges
+    click("SpeedB1");
     click_board(200, 20);
     click_board(200, 380);
     ASSERT_EQ(charge_count, 14);
@@ -172,7 +178,7 @@ TEST_F(Window, FifteenthChargeShowsTheBoxAndChangesNothing) {
     EXPECT_TRUE(std::equal(board.begin(), board.end(), form->board().data()));
     EXPECT_EQ(state().scene_stage, SceneStage::picture);
     EXPECT_FALSE(state().grids_stale);
-    EXPECT_TRUE(form->SpeedB1->isChecked());
+    EXPECT_TRUE(form->control<QToolButton>("SpeedB1")->isChecked());
 }
 
 TEST_F(Window, WithoutADisplayItSaysInPolishHowToStartIt) {
@@ -214,14 +220,14 @@ class PaintCounter : public QObject {
 TEST_F(Window, ProgressBarRepaintsWhileHeldButAtMostOncePerFrame) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     PaintCounter counter;
-    form->ProgressBar1->installEventFilter(&counter);
+    form->control<QProgressBar>("ProgressBar1")->installEventFilter(&counter);
     form->progress_set_position(0);
     form->progress_set_max(400);
     QElapsedTimer pass;
     pass.start();
     for (int i = 0; i < 401; ++i) form->progress_step();
     const qint64 frames = pass.elapsed() / 16;
-    EXPECT_EQ(form->ProgressBar1->value(), 400); // stops at its maximum
+    EXPECT_EQ(form->control<QProgressBar>("ProgressBar1")->value(), 400); // stops at its maximum
     // A pass within one frame paints nothing; a slow machine earns one paint a frame.
     EXPECT_LE(counter.paints, frames);
 
@@ -232,5 +238,5 @@ TEST_F(Window, ProgressBarRepaintsWhileHeldButAtMostOncePerFrame) {
         form->progress_step();
     }
     EXPECT_EQ(counter.paints, 3);
-    form->ProgressBar1->removeEventFilter(&counter);
+    form->control<QProgressBar>("ProgressBar1")->removeEventFilter(&counter);
 }
