@@ -767,12 +767,20 @@ var Ardenika = (function () {
     return barWidth;
   }
 
+  // The screen's width or height in CSS pixels. A phone's browser widens its layout viewport, and
+  // innerWidth with it, to whatever overflows the screen, so a fit measured from innerWidth alone
+  // would keep what it overflowed by; the root's client size is the screen's, less any scroll bar.
+  function screenSide(inner, client) {
+    return Math.min(inner, client + scrollBar());
+  }
+
   // The window at that scale, in the layout that shows the board larger; an upright screen (a
   // phone held upright) takes the narrow one at a tie.
   function fit() {
     if (root.classList.contains('ended')) return;
     var ratio = window.devicePixelRatio || 1;
-    var width = window.innerWidth * ratio, height = window.innerHeight * ratio;
+    var width = screenSide(window.innerWidth, root.clientWidth) * ratio;
+    var height = screenSide(window.innerHeight, root.clientHeight) * ratio;
     var wide = naturalSize(false), narrow = naturalSize(true);
     var wideSteps = wholeSteps(wide, width, height, ratio), narrowSteps = wholeSteps(narrow, width, height, ratio);
     var useNarrow = narrowSteps > wideSteps || (narrowSteps === wideSteps && window.innerHeight > window.innerWidth);

@@ -27,13 +27,13 @@ export async function launch() {
 }
 
 // A fresh page at the given viewport; every request that leaves the page's own file fails the test.
-export async function openPage(browser, { width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false } = {}) {
+export async function openPage(browser, { width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, isMobile = false } = {}) {
   const page = await browser.newPage();
   const outside = [];
   const errors = [];
   page.on('request', (r) => { if (!r.url().startsWith('file:') && !r.url().startsWith('data:')) outside.push(r.url()); });
   page.on('pageerror', (e) => errors.push(e.message));
-  await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
+  await page.setViewport({ width, height, deviceScaleFactor, hasTouch, isMobile });
   await page.goto(pathToFileURL(pagePath).href);
   await page.waitForFunction(() => document.documentElement.dataset.ready === '1', { timeout: 20000 });
   page.outsideRequests = outside;

@@ -3,7 +3,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { boardPoint, pagePath, usePage } from './page.js';
+import { boardPoint, launch, openPage, pagePath, usePage } from './page.js';
 
 // width, height, ratio (a browser zoom divides the CSS size by it), CSS around the page, then the
 // layout, device pixels per board pixel and whether the board starts on a device pixel
@@ -72,6 +72,29 @@ describe('the page on every screen', () => {
     }
     const readouts = ['X = -200 Y = 200 at 0,0', 'X = 200 Y = -200 at 400,400', 'X = 50 Y = 163 at 250,37'];
     assert.deepEqual(found, screens.map((s) => [...s, [], ...readouts]));
+  });
+
+  // A phone's browser widens its layout to whatever overflows the screen: the window must fit the
+  // screen it is on, not the layout it widened.
+  test('on a phone the page never scrolls sideways, the board at the most whole device pixels that fit', async () => {
+    const browser = await launch();
+    try {
+      const found = [];
+      for (const [width, height, deviceScaleFactor] of [[390, 844, 3], [360, 740, 3], [360, 740, 4], [320, 480, 2]]) {
+        const page = await openPage(browser, { width, height, deviceScaleFactor, hasTouch: true, isMobile: true });
+        found.push([width, height, deviceScaleFactor, ...(await page.evaluate(() => {
+          const screenWidth = visualViewport.width * visualViewport.scale;
+          const steps = Math.round(Image1.getBoundingClientRect().width * devicePixelRatio / 401 * 1000) / 1000;
+          const frame = document.getElementById('window').getBoundingClientRect().width;
+          return [document.scrollingElement.scrollWidth <= screenWidth, steps, frame / steps * (steps + 1) > screenWidth];
+        }))]);
+        await page.close();
+      }
+      assert.deepEqual(found, [[390, 844, 3, true, 2, true], [360, 740, 3, true, 2, true], [360, 740, 4, true, 3, true],
+        [320, 480, 2, true, 1, true]]);
+    } finally {
+      await browser.close();
+    }
   });
 
   test('on paper: the board alone, 12 cm wide and pixel for pixel, and the lines that say what it shows', async () => {
