@@ -91,3 +91,9 @@ export async function boardPoint(page, column, row) {
   const at = (start, i) => (size < 1 ? start + (i + 0.5) * size : Math.round(start + (i + 0.5) * size - 0.01));
   return { x: at(box.x, column), y: at(box.y, row) };
 }
+
+// The readout's lines, top to bottom, by the names the program hands the page.
+export function readout(page) {
+  return page.evaluate(() => JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout
+    .map((id) => document.getElementById(id).textContent));
+}

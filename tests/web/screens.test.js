@@ -32,7 +32,7 @@ async function measured(css) {
   const all = (scope) => scope.querySelectorAll('button, canvas[tabindex], progress, .text').forEach((e) => e.checkVisibility() && reach(e));
   all(document.getElementById('window'));
   document.querySelectorAll('.menu > button').forEach((title) => { title.click(); all(title.nextElementSibling); title.click(); });
-  for (const open of [() => Ardenika.openDialog('Opisprogramu1'), () => Ardenika.openDialog('Oprogramie1'), () => Ardenika.showError('!')]) {
+  for (const open of [() => Ardenika.openDialog('description'), () => Ardenika.openDialog('about'), () => Ardenika.showError('!')]) {
     open();
     const box = document.querySelector('dialog[open]');
     reach(box);
@@ -65,7 +65,8 @@ describe('the page on every screen', () => {
         row.push(await page.evaluate(() => {
           const b = Image1.getBoundingClientRect(), c = BoardCursor.getBoundingClientRect();
           const at = [c.left + c.right - 2 * b.left, c.top + c.bottom - 2 * b.top].map((v) => Math.floor(v / 2 / b.width * 401));
-          return `${Label1.textContent} ${Label2.textContent} at ${at}`;
+          const [x, y] = JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout.map((id) => document.getElementById(id).textContent);
+          return `${x} ${y} at ${at}`;
         }));
       }
       found.push(row);
