@@ -105,7 +105,7 @@ void mirror() {
                form->down(static_cast<Toggle>(i)));
     }
     const std::vector<std::string_view>& names = readout_names();
-    for (std::size_t i = 0; i < names.size(); ++i) {
+    for (std::size_t i = 0; i < std::min(names.size(), form->labels().size()); ++i) {
         const std::string& text = form->labels()[i];
         EM_ASM({ Ardenika.setLabel(UTF8ToString($0, $1), UTF8ToString($2, $3)); }, names[i].data(),
                names[i].size(), text.data(), text.size());
