@@ -69,5 +69,8 @@ struct MenuItem {
     bool submenu = false;
 };
 
+// The menu bar's own name, for a screen that names it as it names the controls.
+inline constexpr std::string_view menu_bar_name = "MainMenu1";
+
 // The menu bar left to right, each submenu followed by its items.
 std::span<const MenuItem> menu_items();

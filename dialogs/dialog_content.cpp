@@ -44,7 +44,8 @@ struct HeadingNames {
 // The heading both dialogs share: the strip, "Ostrada", the subtitle, the bevel under them,
 // "Ardenika" in blue and "Freeware" in red. Only their places and control names differ.
 void add_heading(std::vector<Control>& controls, const HeadingPlaces& at, const HeadingNames& n) {
-    controls.push_back({n.strip, ControlKind::picture, 0, 0, 57, 329});
+    controls.push_back(
+        {n.strip, ControlKind::picture, 0, 0, side_strip().width, side_strip().height});
     Control title{n.title, ControlKind::label, at.title_left, at.title_top, 90,
                   37,      "Ostrada",          title_font};
     title.grows = true;
@@ -237,4 +238,30 @@ std::span<const std::string_view> font_families(FontRole role) {
         return heavy;
     }
     return {};
+}
+
+const SideStrip& side_strip() {
+    static const SideStrip strip = [] {
+        // From the positive charge's red at the top to the negative charge's blue at the bottom.
+        constexpr Colour red{224, 28, 0};
+        constexpr Colour blue{0, 28, 164};
+        SideStrip s{
+            57,  329, {{0.0, red}, {0.5, {112, 28, 82}}, {1.0, blue}}, {}, {}, red, blue, 10.0, 1.5,
+            5.0, 2.0};
+        const double x = s.width / 2.0;
+        const double top = 62.0;
+        const double bottom = 267.0;
+        // Field lines of a dipole: they leave the upper charge and bend round into the lower one.
+        for (int line = -3; line <= 3; ++line) {
+            const double bulge = line * 15.0;
+            s.curves.push_back({x, top, x + bulge, top + 60.0, x + bulge, bottom - 60.0, x, bottom,
+                                150 - 25 * (line < 0 ? -line : line)});
+        }
+        // Lines that leave the strip upwards and come back in from below.
+        s.curves.push_back({x, top, x, top, x, 0.0, x, 0.0, 90});
+        s.curves.push_back({x, bottom, x, bottom, x, double(s.height), x, double(s.height), 90});
+        s.charges = {{x, top, true}, {x, bottom, false}};
+        return s;
+    }();
+    return strip;
 }

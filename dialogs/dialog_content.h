@@ -95,3 +95,34 @@ struct DescriptionRun {
 
 // The description, run by run in the order it is written into the view.
 const std::vector<DescriptionRun>& description_runs();
+
+// The decorative strip down both dialogs' left edge as shapes, so that every shell paints the
+// same strip: a vertical gradient, white curves of a dipole's field, the two charges with signs.
+struct StripStop {
+    double at; // 0 at the top, 1 at the bottom
+    Colour colour;
+};
+// A white cubic curve, 1 pixel wide; a straight line has its control points at its ends.
+struct StripCurve {
+    double from_x, from_y, first_x, first_y, second_x, second_y, to_x, to_y;
+    int alpha;
+};
+struct StripCharge {
+    double x;
+    double y;
+    bool positive;
+};
+struct SideStrip {
+    int width;
+    int height;
+    std::vector<StripStop> gradient;
+    std::vector<StripCurve> curves;
+    std::vector<StripCharge> charges;
+    Colour positive;
+    Colour negative;
+    double charge_radius; // the disc, ringed in white
+    double ring_width;
+    double sign_half; // half the length of a sign's bar, drawn white
+    double sign_width;
+};
+const SideStrip& side_strip();

@@ -1,43 +1,11 @@
 #include "dialogs/dialogs_json.h"
 
 #include "dialogs/dialog_content.h"
+#include "dialogs/json_writer.h"
 
 #include <array>
+#include <cstdio>
 #include <string>
-
-std::string json_string(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                constexpr std::string_view hex = "0123456789abcdef";
-                out += "\\u00";
-                out += hex[static_cast<unsigned char>(c) >> 4];
-                out += hex[static_cast<unsigned char>(c) & 0xf];
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-    return out;
-}
 
 namespace {
 
@@ -52,85 +20,113 @@ std::string_view kind_name(ControlKind kind) {
     return names[static_cast<std::size_t>(kind)];
 }
 
-// Appends pieces of JSON one after another.
-class Json {
-  public:
-    Json& raw(std::string_view piece) {
-        out_ += piece;
-        return *this;
-    }
-    Json& number(int value) { return raw(std::to_string(value)); }
-    Json& boolean(bool value) { return raw(value ? "true" : "false"); }
-    Json& string(std::string_view text) { return raw(json_string(text)); }
-    Json& colour(const Colour& c) {
-        return raw("[").number(c.red).raw(",").number(c.green).raw(",").number(c.blue).raw("]");
-    }
-    Json& font(const FontSpec& f) {
-        return raw(R"({"role":")")
-            .raw(role_name(f.role))
-            .raw(R"(","pixels":)")
-            .number(f.pixels)
-            .raw(R"(,"weight":)")
-            .number(f.weight)
-            .raw(R"(,"underline":)")
-            .boolean(f.underline)
-            .raw("}");
-    }
-    Json& control(const Control& c) {
-        raw(R"({"name":)").string(c.name).raw(R"(,"kind":")").raw(kind_name(c.kind));
-        raw(R"(","left":)").number(c.left).raw(R"(,"top":)").number(c.top);
-        raw(R"(,"width":)").number(c.width).raw(R"(,"height":)").number(c.height);
-        raw(R"(,"text":)").string(c.text).raw(R"(,"font":)");
-        c.font ? font(*c.font) : raw("null");
-        raw(R"(,"colour":)");
-        c.colour ? colour(*c.colour) : raw("null");
-        return raw(R"(,"hint":)").string(c.hint).raw(R"(,"grows":)").boolean(c.grows).raw("}");
-    }
-    Json& run(const DescriptionRun& r) {
-        raw(R"({"text":)").string(r.text).raw(R"(,"colour":)").colour(r.colour);
-        raw(R"(,"bold":)").boolean((r.style & style_bold) != 0);
-        raw(R"(,"italic":)").boolean((r.style & style_italic) != 0);
-        raw(R"(,"underline":)").boolean((r.style & style_underline) != 0);
-        raw(R"(,"script":)").number(static_cast<int>(r.script));
-        return raw(R"(,"paragraph":)").boolean(r.starts_paragraph).raw("}");
-    }
-    // A dialog's object, left open for the members that follow.
-    Json& dialog(const DialogContent& d) {
-        raw(R"({"class":)").string(d.class_name).raw(R"(,"caption":)").string(d.caption);
-        raw(R"(,"width":)").number(d.width).raw(R"(,"height":)").number(d.height);
-        raw(R"(,"font":)").font(d.font).raw(R"(,"controls":[)");
-        for (std::size_t i = 0; i < d.controls.size(); ++i) {
-            if (i > 0) raw(",");
-            control(d.controls[i]);
-        }
-        return raw("]");
-    }
-    std::string text() const { return out_; }
+void write(JsonWriter& json, const Colour& c) {
+    json.open_array().number(c.red).number(c.green).number(c.blue).close_array();
+}
 
-  private:
-    std::string out_;
-};
+void write(JsonWriter& json, const FontSpec& f) {
+    json.open_object().member("role", role_name(f.role)).member("pixels", f.pixels);
+    json.member("weight", f.weight).member("underline", f.underline).close_object();
+}
+
+void write(JsonWriter& json, const Control& c) {
+    json.open_object().member("name", c.name).member("kind", kind_name(c.kind));
+    json.member("left", c.left).member("top", c.top);
+    json.member("width", c.width).member("height", c.height).member("text", c.text).key("font");
+    c.font ? write(json, *c.font) : void(json.null());
+    json.key("colour");
+    c.colour ? write(json, *c.colour) : void(json.null());
+    json.member("hint", c.hint).member("grows", c.grows).close_object();
+}
+
+void write(JsonWriter& json, const DescriptionRun& r) {
+    json.open_object().member("text", r.text).key("colour");
+    write(json, r.colour);
+    json.member("bold", (r.style & style_bold) != 0);
+    json.member("italic", (r.style & style_italic) != 0);
+    json.member("underline", (r.style & style_underline) != 0);
+    json.member("script", static_cast<int>(r.script));
+    json.member("paragraph", r.starts_paragraph).close_object();
+}
+
+// A dialog's object, left open for the members that follow.
+void open_dialog(JsonWriter& json, const DialogContent& d) {
+    json.open_object().member("class", d.class_name).member("caption", d.caption);
+    json.member("width", d.width).member("height", d.height).key("font");
+    write(json, d.font);
+    json.key("controls").open_array();
+    for (const Control& c : d.controls) write(json, c);
+    json.close_array();
+}
+
+// Shapes' places are whole or half pixels; the shortest text that reads back the same double.
+void write_place(JsonWriter& json, double value) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.17g", value);
+    json.raw_number(text.data());
+}
+
+void write_strip(JsonWriter& json, const SideStrip& s) {
+    json.open_object().member("width", s.width).member("height", s.height);
+    json.key("gradient").open_array();
+    for (const StripStop& stop : s.gradient) {
+        json.open_object().key("at");
+        write_place(json, stop.at);
+        json.key("colour");
+        write(json, stop.colour);
+        json.close_object();
+    }
+    json.close_array().key("curves").open_array();
+    for (const StripCurve& c : s.curves) {
+        json.open_object().key("points").open_array();
+        for (const double v :
+             {c.from_x, c.from_y, c.first_x, c.first_y, c.second_x, c.second_y, c.to_x, c.to_y})
+            write_place(json, v);
+        json.close_array().member("alpha", c.alpha).close_object();
+    }
+    json.close_array().key("charges").open_array();
+    for (const StripCharge& c : s.charges) {
+        json.open_object().key("x");
+        write_place(json, c.x);
+        json.key("y");
+        write_place(json, c.y);
+        json.member("positive", c.positive).close_object();
+    }
+    json.close_array().key("positive");
+    write(json, s.positive);
+    json.key("negative");
+    write(json, s.negative);
+    const std::pair<const char*, double> sizes[] = {{"radius", s.charge_radius},
+                                                    {"ring", s.ring_width},
+                                                    {"signHalf", s.sign_half},
+                                                    {"signWidth", s.sign_width}};
+    for (const auto& [name, value] : sizes) {
+        json.key(name);
+        write_place(json, value);
+    }
+    json.close_object();
+}
 
 } // namespace
 
 std::string help_dialogs_json() {
-    Json json;
-    json.raw(R"({"description":)").dialog(description_dialog()).raw(R"(,"runs":[)");
-    const std::vector<DescriptionRun>& runs = description_runs();
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (i > 0) json.raw(",");
-        json.run(runs[i]);
-    }
-    json.raw(R"(]},"about":)").dialog(about_dialog()).raw("}");
+    JsonWriter json;
+    json.open_object().key("description");
+    open_dialog(json, description_dialog());
+    json.key("runs").open_array();
+    for (const DescriptionRun& r : description_runs()) write(json, r);
+    json.close_array().close_object().key("about");
+    open_dialog(json, about_dialog());
+    json.close_object();
     // Each role's faces in order, for the page's font stacks.
-    json.raw(R"(,"families":{)");
+    json.key("families").open_object();
     for (int role = 0; role < 4; ++role) {
         const auto r = static_cast<FontRole>(role);
-        json.raw(role > 0 ? "," : "").string(role_name(r)).raw(":[");
-        const auto faces = font_families(r);
-        for (std::size_t i = 0; i < faces.size(); ++i) json.raw(i > 0 ? "," : "").string(faces[i]);
-        json.raw("]");
+        json.key(role_name(r)).open_array();
+        for (const std::string_view face : font_families(r)) json.string(face);
+        json.close_array();
     }
-    json.raw("}}");
-    return json.text();
+    json.close_object().key("strip");
+    write_strip(json, side_strip());
+    return json.close_object().text();
 }

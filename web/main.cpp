@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "app/words.h"
 #include "dialogs/dialogs_json.h"
+#include "dialogs/json_writer.h"
 #include "dialogs/script_metrics.h"
 
 #include <emscripten/emscripten.h>
@@ -17,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -28,6 +30,17 @@ void to_rgba(const std::uint32_t* pixels, std::size_t count, std::vector<std::ui
     std::transform(pixels, pixels + count, out.begin(), [](std::uint32_t c) {
         return (c & 0xff00ff00u) | ((c >> 16) & 0xffu) | ((c & 0xffu) << 16);
     });
+}
+
+// The form's labels that show the readout, top to bottom.
+const std::vector<std::string_view>& readout_names() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> found;
+        for (const FormControl& c : form_controls())
+            if (c.kind == FormControlKind::label) found.push_back(c.name);
+        return found;
+    }();
+    return names;
 }
 
 class WebScreen final : public Screen {
@@ -46,10 +59,10 @@ class WebScreen final : public Screen {
     }
     void progress_step() override { position_ = std::min(position_ + 1, max_); }
     void open_description() override {
-        EM_ASM({ Ardenika.openDialog("Opisprogramu1"); });
+        EM_ASM({ Ardenika.openDialog("description"); });
     }
     void open_about() override {
-        EM_ASM({ Ardenika.openDialog("Oprogramie1"); });
+        EM_ASM({ Ardenika.openDialog("about"); });
     }
     void announce(std::string_view phrase) override {
         EM_ASM({ Ardenika.announce(UTF8ToString($0, $1)); }, phrase.data(), phrase.size());
@@ -91,9 +104,11 @@ void mirror() {
         EM_ASM({ Ardenika.setPressed(UTF8ToString($0, $1), $2); }, id.data(), id.size(),
                form->down(static_cast<Toggle>(i)));
     }
-    for (int i = 0; i < 5; ++i) {
-        const std::string& text = form->labels()[static_cast<std::size_t>(i)];
-        EM_ASM({ Ardenika.setLabel($0, UTF8ToString($1, $2)); }, i + 1, text.data(), text.size());
+    const std::vector<std::string_view>& names = readout_names();
+    for (std::size_t i = 0; i < std::min(names.size(), form->labels().size()); ++i) {
+        const std::string& text = form->labels()[i];
+        EM_ASM({ Ardenika.setLabel(UTF8ToString($0, $1), UTF8ToString($2, $3)); }, names[i].data(),
+               names[i].size(), text.data(), text.size());
     }
     EM_ASM({ Ardenika.setBoardTooltip($0); }, form->board_tooltip());
     EM_ASM({ Ardenika.setPointerShape($0, $1); }, static_cast<int>(form->pointer_shape()),
@@ -107,59 +122,97 @@ void mirror() {
     }
 }
 
-const char* kind_name(FormControlKind kind) {
-    switch (kind) {
-    case FormControlKind::window:
-        return "window";
-    case FormControlKind::group_box:
-        return "group_box";
-    case FormControlKind::label:
-        return "label";
-    case FormControlKind::progress_bar:
-        return "progress_bar";
-    case FormControlKind::tool_button:
-        return "tool_button";
-    case FormControlKind::push_button:
-        return "push_button";
-    case FormControlKind::toggle_button:
-        return "toggle_button";
-    case FormControlKind::board:
-        return "board";
-    }
-    return "";
+std::string_view kind_name(FormControlKind kind) {
+    constexpr std::string_view names[] = {"window",        "group_box",   "label",
+                                          "progress_bar",  "tool_button", "push_button",
+                                          "toggle_button", "board"};
+    return names[static_cast<std::size_t>(kind)];
 }
 
-// The form's controls and menus, and the words the page writes itself, as one JSON object.
+// What the page sends for the pointer on the board.
+enum class PointerPhase { pressed, moved, released, cancelled };
+
+// The page's names of the codes it sends; the page reads them from the form JSON and types none.
+constexpr std::pair<std::string_view, PointerPhase> pointer_phases[] = {
+    {"pressed", PointerPhase::pressed},
+    {"moved", PointerPhase::moved},
+    {"released", PointerPhase::released},
+    {"cancelled", PointerPhase::cancelled}};
+// By the browser's PointerEvent.button.
+constexpr std::pair<int, PointerButton> pointer_buttons[] = {
+    {0, PointerButton::primary}, {1, PointerButton::middle}, {2, PointerButton::secondary}};
+// By the browser's PointerEvent.pointerType.
+constexpr std::pair<std::string_view, PointerKind> pointer_kinds[] = {
+    {"mouse", PointerKind::mouse}, {"touch", PointerKind::touch}, {"pen", PointerKind::pen}};
+// By the browser's KeyboardEvent.key.
+constexpr std::pair<std::string_view, BoardKey> board_keys[] = {
+    {"ArrowLeft", BoardKey::left}, {"ArrowRight", BoardKey::right}, {"ArrowUp", BoardKey::up},
+    {"ArrowDown", BoardKey::down}, {"Home", BoardKey::home},        {"Enter", BoardKey::activate},
+    {" ", BoardKey::activate},     {"Escape", BoardKey::escape}};
+
+// A code from the page, if it is one of the table's.
+template <typename Code, typename Name, std::size_t n>
+std::optional<Code> known(const std::pair<Name, Code> (&table)[n], int code) {
+    for (const auto& entry : table)
+        if (static_cast<int>(entry.second) == code) return entry.second;
+    return std::nullopt;
+}
+
+template <typename Name, typename Code, std::size_t n>
+void write_codes(JsonWriter& json, std::string_view name, const std::pair<Name, Code> (&table)[n]) {
+    json.key(name).open_object();
+    for (const auto& [key, code] : table) {
+        if constexpr (std::is_same_v<Name, int>)
+            json.member(std::to_string(key), static_cast<int>(code));
+        else
+            json.member(key, static_cast<int>(code));
+    }
+    json.close_object();
+}
+
+// The name of the form's one control of this kind.
+std::string_view control_of(FormControlKind kind) {
+    for (const FormControl& c : form_controls())
+        if (c.kind == kind) return c.name;
+    return {};
+}
+
+// The form's controls and menus, the names the page finds its parts by, the codes it sends, and
+// the words the page writes itself, as one JSON object.
 std::string form_json() {
-    std::string out = R"({"controls":[)";
+    JsonWriter json;
+    json.open_object().key("controls").open_array();
     for (const FormControl& c : form_controls()) {
-        if (out.back() != '[') out += ',';
-        out += R"({"name":)" + json_string(c.name) + R"(,"kind":")" + kind_name(c.kind) +
-               R"(","parent":)" + json_string(c.parent) + R"(,"left":)" + std::to_string(c.left) +
-               R"(,"top":)" + std::to_string(c.top) + R"(,"width":)" + std::to_string(c.width) +
-               R"(,"height":)" + std::to_string(c.height) + R"(,"caption":)" +
-               json_string(c.caption) + R"(,"hint":)" + json_string(c.hint) + R"(,"spoken":)" +
-               json_string(c.accessible_name) + R"(,"group":)" + std::to_string(c.group) +
-               R"(,"font":")" + (c.font == ControlFont::panel ? "sans" : "dialog") + "\"}";
+        json.open_object().member("name", c.name).member("kind", kind_name(c.kind));
+        json.member("parent", c.parent).member("left", c.left).member("top", c.top);
+        json.member("width", c.width).member("height", c.height).member("caption", c.caption);
+        json.member("hint", c.hint).member("spoken", c.accessible_name).member("group", c.group);
+        json.member("font", c.font == ControlFont::panel ? "sans" : "dialog").close_object();
     }
-    out += R"(],"narrow":[)";
+    json.close_array().key("narrow").open_array();
     for (const NarrowPlace& n : narrow_layout()) {
-        if (out.back() != '[') out += ',';
-        out += R"({"name":)" + json_string(n.name) + R"(,"left":)" + std::to_string(n.left) +
-               R"(,"top":)" + std::to_string(n.top) + R"(,"width":)" + std::to_string(n.width) +
-               R"(,"height":)" + std::to_string(n.height) + "}";
+        json.open_object().member("name", n.name).member("left", n.left).member("top", n.top);
+        json.member("width", n.width).member("height", n.height).close_object();
     }
-    out += R"(],"menu":[)";
+    json.close_array().key("menu").open_array();
     for (const MenuItem& m : menu_items()) {
-        if (out.back() != '[') out += ',';
-        out += R"({"name":)" + json_string(m.name) + R"(,"parent":)" + json_string(m.parent) +
-               R"(,"caption":)" + json_string(m.caption) + R"(,"submenu":)" +
-               (m.submenu ? "true" : "false") + "}";
+        json.open_object().member("name", m.name).member("parent", m.parent);
+        json.member("caption", m.caption).member("submenu", m.submenu).close_object();
     }
+    json.close_array().key("names").open_object();
+    json.member("window", control_of(FormControlKind::window));
+    json.member("board", control_of(FormControlKind::board));
+    json.member("menuBar", menu_bar_name).key("readout").open_array();
+    for (const std::string_view name : readout_names()) json.string(name);
+    json.close_array().close_object().key("codes").open_object();
+    write_codes(json, "pointerPhases", pointer_phases);
+    write_codes(json, "pointerButtons", pointer_buttons);
+    write_codes(json, "pointerKinds", pointer_kinds);
+    write_codes(json, "boardKeys", board_keys);
+    json.close_object();
+    json.member("fontPixels", form_font_pixels).member("progressMax", progress_start_max);
+    json.member("pngMaxFile", static_cast<int>(png_max_file)).key("words").open_object();
     const Words& w = words();
-    out += R"(],"fontPixels":)" + std::to_string(form_font_pixels) + R"(,"progressMax":)" +
-           std::to_string(progress_start_max) + R"(,"pngMaxFile":)" + std::to_string(png_max_file) +
-           R"(,"words":{)";
     const std::pair<const char*, std::string_view> texts[] = {{"programName", w.program_name},
                                                               {"boardHint", w.board_hint},
                                                               {"ok", w.ok},
@@ -170,16 +223,8 @@ std::string form_json() {
                                                               {"saveFailed", w.save_failed_here},
                                                               {"readFailed", w.read_failed},
                                                               {"pictureFile", picture_file_name}};
-    for (const auto& [key, text] : texts) {
-        if (out.back() != '{') out += ',';
-        out += json_string(key) + ':' + json_string(text);
-    }
-    return out + "}}";
-}
-
-PointerEvent pointer(double x, double y, int button, int kind, double time_ms) {
-    return {x, y, static_cast<PointerButton>(std::clamp(button, 0, 2)),
-            static_cast<PointerKind>(std::clamp(kind, 0, 2)), time_ms};
+    for (const auto& [key, text] : texts) json.member(key, text);
+    return json.close_object().close_object().text();
 }
 
 } // namespace
@@ -193,23 +238,25 @@ EMSCRIPTEN_KEEPALIVE bool ardenika_run(const char* id) {
     return true;
 }
 
-// The pointer on the board: phase 0 pressed, 1 moved, 2 released, 3 cancelled; (x, y) in board
-// pixels; button 0 primary, 1 secondary, 2 middle; kind 0 mouse, 1 touch, 2 pen.
+// The pointer on the board, by the codes of the form JSON's "codes": a phase, (x, y) in board
+// pixels, the button and the kind of pointer. A code the tables do not hold is ignored.
 EMSCRIPTEN_KEEPALIVE void ardenika_pointer(int phase, double x, double y, int button, int kind,
                                            double time_ms) {
-    if (!form) return;
-    const PointerEvent e = pointer(x, y, button, kind, time_ms);
-    switch (phase) {
-    case 0:
+    const auto at = known(pointer_phases, phase);
+    if (!form || !at) return;
+    const PointerEvent e{x, y, known(pointer_buttons, button).value_or(PointerButton::primary),
+                         known(pointer_kinds, kind).value_or(PointerKind::mouse), time_ms};
+    switch (*at) {
+    case PointerPhase::pressed:
         form->pointer_pressed(e);
         break;
-    case 1:
+    case PointerPhase::moved:
         form->pointer_moved(e);
         break;
-    case 2:
+    case PointerPhase::released:
         form->pointer_released(e);
         break;
-    default:
+    case PointerPhase::cancelled:
         form->pointer_cancelled();
     }
     mirror();
@@ -225,10 +272,11 @@ EMSCRIPTEN_KEEPALIVE void ardenika_pressed_elsewhere() {
     if (form) form->pressed_elsewhere();
 }
 
-// A key on the focused board, as BoardKey's value (left, right, up, down, home, activate).
+// A key on the focused board, by its code in the form JSON's "codes"; any other is ignored.
 EMSCRIPTEN_KEEPALIVE void ardenika_board_key(int key, bool shift, bool repeat) {
-    if (!form || key < 0 || key > static_cast<int>(BoardKey::activate)) return;
-    form->board_key(static_cast<BoardKey>(key), shift, repeat);
+    const auto board_key = known(board_keys, key);
+    if (!form || !board_key) return;
+    form->board_key(*board_key, shift, repeat);
     mirror();
 }
 

@@ -6,6 +6,9 @@ var Ardenika = (function () {
   var errorBox = document.getElementById('ErrorBox');
   var words = null;
   var faces = null;
+  // The names the page finds its parts by and the codes it sends, from the program's form JSON.
+  var names = null, codes = null;
+  function part(name) { return document.getElementById(names[name]); }
 
   function run(id) {
     // A menu item chosen: the focus goes back to its menu's title, as the menu closes.
@@ -35,6 +38,8 @@ var Ardenika = (function () {
   // name, placed in its parent; the menu bar from the menu table.
   function buildForm(form) {
     words = form.words;
+    names = form.names;
+    codes = form.codes;
     pngMaxFile = form.pngMaxFile;
     faces = JSON.parse(UTF8ToString(Module._ardenika_dialogs_json())).families;
     document.title = words.programName;
@@ -44,7 +49,9 @@ var Ardenika = (function () {
     document.getElementById('restart').textContent = words.startAgain;
     errorBox.setAttribute('aria-label', words.programName);
     errorBox.querySelector('.ok').textContent = words.ok;
-    var nav = document.getElementById('MainMenu1');
+    bar.id = names.menuBar;
+    document.querySelector('#window > .form').id = names.window;
+    var nav = bar;
     nav.setAttribute('aria-label', words.menuBar);
     form.controls.forEach(function (c) {
       var e;
@@ -106,7 +113,7 @@ var Ardenika = (function () {
     var cursor = document.createElement('div');
     cursor.id = 'BoardCursor';
     cursor.setAttribute('aria-hidden', 'true');
-    document.getElementById('Image1').after(cursor);
+    part('board').after(cursor);
 
     form.menu.forEach(function (m) {
       var item = document.createElement('button');
@@ -141,7 +148,7 @@ var Ardenika = (function () {
       }
     });
     nav.querySelector('[role="menuitem"]').tabIndex = 0;
-    board = document.getElementById('Image1');
+    board = part('board');
     boardContext = board.getContext('2d', { alpha: false });
     progress = document.querySelector('progress');
     cursorMark = document.getElementById('BoardCursor');
@@ -167,7 +174,7 @@ var Ardenika = (function () {
     if (e.key === 'Escape') closeMenus();
     if (!e.altKey || e.ctrlKey || document.querySelector('dialog[open]')) return;
     // Alt with a menu bar entry's underlined letter chooses it.
-    var chosen = Array.prototype.filter.call(document.querySelectorAll('#MainMenu1 [aria-keyshortcuts]'), function (item) {
+    var chosen = Array.prototype.filter.call(bar.querySelectorAll('[aria-keyshortcuts]'), function (item) {
       return item.getAttribute('aria-keyshortcuts') === 'Alt+' + e.key.toUpperCase();
     })[0];
     if (!chosen) return;
@@ -180,7 +187,7 @@ var Ardenika = (function () {
   // on its last; in a menu Up and Down walk round, Enter or Space choose, Escape closes it back
   // to its title, Left and Right go on to the next menu, Tab closes it and leaves the bar.
   // Alt pressed and released alone puts the focus on the bar, as on the desktop.
-  var bar = document.getElementById('MainMenu1');
+  var bar = document.querySelector('#window > .menubar');
   var titles = [];
   function menuOf(title) { return title.parentNode === bar ? null : title.nextElementSibling; }
   function openOn(title, last) {
@@ -189,7 +196,7 @@ var Ardenika = (function () {
     items[last ? items.length - 1 : 0].focus();
   }
   function bindMenus() {
-    menus = Array.prototype.slice.call(document.querySelectorAll('#MainMenu1 > .menu'));
+    menus = Array.prototype.slice.call(bar.querySelectorAll(':scope > .menu'));
     titles = Array.prototype.map.call(bar.children, function (c) { return c.matches('button') ? c : c.firstElementChild; });
     menus.forEach(function (m) {
       var top = m.firstElementChild;
@@ -252,7 +259,6 @@ var Ardenika = (function () {
   // The board: raw pointer input goes to the window logic, which tells a click, a double
   // click's second press and a drag apart. A press on the board captures the pointer, so moves
   // beyond the edge keep coming; any press elsewhere on the page ends a double click's pair.
-  var kinds = { mouse: 0, touch: 1, pen: 2 };
   // The board pixel under a pointer, with fractions: through the box the browser reports, so
   // any scale, zoom or transform of the page maps right.
   function pixel(e) {
@@ -261,20 +267,22 @@ var Ardenika = (function () {
   }
   function send(phase, e) {
     var p = pixel(e);
-    Module._ardenika_pointer(phase, p.x, p.y, e.button === 2 ? 1 : e.button === 1 ? 2 : 0,
-                             kinds[e.pointerType] || 0, e.timeStamp);
+    var button = codes.pointerButtons[e.button], kind = codes.pointerKinds[e.pointerType];
+    Module._ardenika_pointer(codes.pointerPhases[phase], p.x, p.y,
+                             button === undefined ? codes.pointerButtons[0] : button,
+                             kind === undefined ? codes.pointerKinds.mouse : kind, e.timeStamp);
   }
   function bindBoard() {
     board.addEventListener('pointerdown', function (e) {
       if (e.button === 0) board.setPointerCapture(e.pointerId);
-      send(0, e);
+      send('pressed', e);
     });
-    board.addEventListener('pointermove', function (e) { send(1, e); });
-    board.addEventListener('pointerup', function (e) { send(2, e); });
-    board.addEventListener('pointercancel', function () { Module._ardenika_pointer(3, 0, 0, 0, 0, 0); });
+    board.addEventListener('pointermove', function (e) { send('moved', e); });
+    board.addEventListener('pointerup', function (e) { send('released', e); });
+    board.addEventListener('pointercancel', function (e) { send('cancelled', e); });
     board.addEventListener('mousedown', function (e) { e.preventDefault(); });
     board.addEventListener('keydown', function (e) {
-      var key = boardKeys[e.key];
+      var key = codes.boardKeys[e.key];
       if (key === undefined || e.altKey || e.ctrlKey || e.metaKey) return;
       e.preventDefault();
       Module._ardenika_board_key(key, e.shiftKey, e.repeat);
@@ -387,7 +395,6 @@ var Ardenika = (function () {
   // The board by keyboard. It takes the focus by Tab only: a press of the mouse or a finger
   // leaves the focus where it was. The window logic keeps the cursor; the page draws it over
   // the board (#BoardCursor) while the board has the focus.
-  var boardKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Home: 4, Enter: 5, ' ': 5, Escape: 6 };
   // A dragged charge's moves are redrawn once per displayed frame, however many came between.
   var dragging = false, frameAsked = false;
   function askFrame() {
@@ -402,7 +409,7 @@ var Ardenika = (function () {
   document.addEventListener('keydown', function (e) {
     if (e.key !== 'Escape' || !dragging || e.defaultPrevented) return;
     e.preventDefault();
-    Module._ardenika_board_key(6, false, false);
+    Module._ardenika_board_key(codes.boardKeys.Escape, false, false);
   });
   var progressTimer = null, progressSaid = 0, progressText = '';
   var cursorAt = {};
@@ -415,8 +422,8 @@ var Ardenika = (function () {
     readoutTimer = setTimeout(function () {
       readoutTimer = null;
       readoutSaid = Date.now();
-      readout.textContent = [1, 2, 3, 4, 5].map(function (n) {
-        return document.getElementById('Label' + n).textContent.replace(/\s+/g, ' ');
+      readout.textContent = names.readout.map(function (name) {
+        return document.getElementById(name).textContent.replace(/\s+/g, ' ');
       }).join(', ');
     }, Math.max(0, readoutSaid + 500 - Date.now()));
   }
@@ -531,7 +538,7 @@ var Ardenika = (function () {
         e = document.createElement('canvas');
         e.width = c.width;
         e.height = c.height;
-        drawSideStrip(e.getContext('2d'), c.width, c.height);
+        drawSideStrip(e.getContext('2d'), helpContent().strip);
       } else if (kind === 'button') {
         e = document.createElement('button');
         e.type = 'button';
@@ -563,44 +570,34 @@ var Ardenika = (function () {
     return body;
   }
 
-  // The decorative strip of both help dialogs, drawn as the desktop draws it: the gradient from
-  // the positive marker's red to the negative one's blue, a dipole's field lines and the charges.
-  function drawSideStrip(g, width, height) {
-    var red = 'rgb(224,28,0)', blue = 'rgb(0,28,164)';
-    var background = g.createLinearGradient(0, 0, 0, height);
-    background.addColorStop(0, red);
-    background.addColorStop(0.5, 'rgb(112,28,82)');
-    background.addColorStop(1, blue);
+  // The decorative strip of both help dialogs, painted from the program's one description of it.
+  function drawSideStrip(g, strip) {
+    var background = g.createLinearGradient(0, 0, 0, strip.height);
+    strip.gradient.forEach(function (stop) { background.addColorStop(stop.at, colour(stop.colour)); });
     g.fillStyle = background;
-    g.fillRect(0, 0, width, height);
-    var x = width / 2, top = 62, bottom = 267;
+    g.fillRect(0, 0, strip.width, strip.height);
     g.lineWidth = 1;
-    for (var line = -3; line <= 3; ++line) {
-      var bulge = line * 15;
-      g.strokeStyle = 'rgba(255,255,255,' + (150 - 25 * Math.abs(line)) / 255 + ')';
+    strip.curves.forEach(function (curve) {
+      var p = curve.points;
+      g.strokeStyle = 'rgba(255,255,255,' + curve.alpha / 255 + ')';
       g.beginPath();
-      g.moveTo(x, top);
-      g.bezierCurveTo(x + bulge, top + 60, x + bulge, bottom - 60, x, bottom);
+      g.moveTo(p[0], p[1]);
+      g.bezierCurveTo(p[2], p[3], p[4], p[5], p[6], p[7]);
       g.stroke();
-    }
-    g.strokeStyle = 'rgba(255,255,255,' + 90 / 255 + ')';
-    g.beginPath();
-    g.moveTo(x, top); g.lineTo(x, 0);
-    g.moveTo(x, bottom); g.lineTo(x, height);
-    g.stroke();
-    [[top, red, true], [bottom, blue, false]].forEach(function (charge) {
-      var y = charge[0];
+    });
+    strip.charges.forEach(function (charge) {
+      var x = charge.x, y = charge.y, half = strip.signHalf;
       g.beginPath();
-      g.arc(x, y, 10, 0, 2 * Math.PI);
-      g.fillStyle = charge[1];
+      g.arc(x, y, strip.radius, 0, 2 * Math.PI);
+      g.fillStyle = colour(charge.positive ? strip.positive : strip.negative);
       g.fill();
       g.strokeStyle = '#fff';
-      g.lineWidth = 1.5;
+      g.lineWidth = strip.ring;
       g.stroke();
-      g.lineWidth = 2;
+      g.lineWidth = strip.signWidth;
       g.beginPath();
-      g.moveTo(x - 5, y); g.lineTo(x + 5, y);
-      if (charge[2]) { g.moveTo(x, y - 5); g.lineTo(x, y + 5); }
+      g.moveTo(x - half, y); g.lineTo(x + half, y);
+      if (charge.positive) { g.moveTo(x, y - half); g.lineTo(x, y + half); }
       g.stroke();
     });
   }
@@ -631,8 +628,8 @@ var Ardenika = (function () {
     setPressed: function (id, down) {
       document.getElementById(id).setAttribute('aria-pressed', down ? 'true' : 'false');
     },
-    setLabel: function (n, text) {
-      var label = document.getElementById('Label' + n);
+    setLabel: function (id, text) {
+      var label = document.getElementById(id);
       if (label.textContent === text) return;
       label.textContent = text;
       sayReadout();
@@ -665,8 +662,9 @@ var Ardenika = (function () {
       document.getElementById('ErrorText').textContent = text;
       if (!errorBox.open) showModal(errorBox, false);
     },
-    openDialog: function (id) {
-      var content = helpContent()[id === 'Opisprogramu1' ? 'description' : 'about'];
+    // "description" or "about", as the dialogs JSON names them.
+    openDialog: function (which) {
+      var content = helpContent()[which];
       var dialog = document.createElement('dialog');
       dialog.setAttribute('role', 'dialog');
       dialog.setAttribute('aria-modal', 'true');
@@ -767,12 +765,20 @@ var Ardenika = (function () {
     return barWidth;
   }
 
+  // The screen's width or height in CSS pixels. A phone's browser widens its layout viewport, and
+  // innerWidth with it, to whatever overflows the screen, so a fit measured from innerWidth alone
+  // would keep what it overflowed by; the root's client size is the screen's, less any scroll bar.
+  function screenSide(inner, client) {
+    return Math.min(inner, client + scrollBar());
+  }
+
   // The window at that scale, in the layout that shows the board larger; an upright screen (a
   // phone held upright) takes the narrow one at a tie.
   function fit() {
     if (root.classList.contains('ended')) return;
     var ratio = window.devicePixelRatio || 1;
-    var width = window.innerWidth * ratio, height = window.innerHeight * ratio;
+    var width = screenSide(window.innerWidth, root.clientWidth) * ratio;
+    var height = screenSide(window.innerHeight, root.clientHeight) * ratio;
     var wide = naturalSize(false), narrow = naturalSize(true);
     var wideSteps = wholeSteps(wide, width, height, ratio), narrowSteps = wholeSteps(narrow, width, height, ratio);
     var useNarrow = narrowSteps > wideSteps || (narrowSteps === wideSteps && window.innerHeight > window.innerWidth);
@@ -810,7 +816,7 @@ var Ardenika = (function () {
   }
   // Once the window is built: fitted now and whenever the screen changes.
   Ardenika.fitToScreen = function () {
-    board = document.getElementById('Image1');
+    board = document.querySelector('canvas.board');
     fit();
     window.addEventListener('resize', fit);
     watchRatio();

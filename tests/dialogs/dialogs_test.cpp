@@ -1,5 +1,6 @@
 #include "dialogs/dialog_content.h"
 #include "dialogs/dialogs_json.h"
+#include "dialogs/json_writer.h"
 #include "dialogs/script_metrics.h"
 
 #include <cmath>
@@ -128,6 +129,15 @@ TEST(Json, StringsAreEscapedAndUtf8PassesThrough) {
     EXPECT_EQ(json_string(std::string_view("\x01\x1f\0", 3)), R"("\u0001\u001f\u0000")");
     EXPECT_EQ(json_string("Połącz się ze stroną"), "\"Połącz się ze stroną\"");
     EXPECT_EQ(json_string("\x7f/"), "\"\x7f/\"");
+}
+
+TEST(Json, TheWriterSeparatesMembersAndItemsAtEveryDepth) {
+    JsonWriter json;
+    json.open_object().key("a").open_array().number(1).open_object().member("b", true);
+    json.close_object().open_array().close_array().number(-2).close_array().key("c").null();
+    json.member("d", "x\"").key("e").open_object().close_object().key("f").raw_number("0.5");
+    EXPECT_EQ(json.close_object().text(),
+              R"({"a":[1,{"b":true},[],-2],"c":null,"d":"x\"","e":{},"f":0.5})");
 }
 
 TEST(Json, HoldsBothDialogsWithTheirRunsAndControls) {

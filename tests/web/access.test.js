@@ -4,7 +4,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
-import { boardPixels, restart, usePage } from './page.js';
+import { boardPixels, readout, restart, usePage } from './page.js';
 
 const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -146,7 +146,6 @@ async function byMouse(page, cursor, [kind, a, b]) {
   return kind === 'at' ? page.mouse.move(x, y) : page.mouse.click(x, y);
 }
 
-const readout = (page) => page.evaluate(() => [1, 2, 3, 4, 5].map((n) => document.getElementById('Label' + n).textContent));
 
 async function runAll(page, way) {
   const boards = [], readouts = [], cursor = {};

@@ -1,12 +1,12 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { boardPixels, boardPoint, usePage, restart } from './page.js';
+import { boardPixels, boardPoint, readout, usePage, restart } from './page.js';
 
 const positive = 0xe01c00;
 const negative = 0x001ca4;
 
 async function labels(page) {
-  return page.evaluate(() => [1, 2].map((n) => document.getElementById('Label' + n).textContent));
+  return (await readout(page)).slice(0, 2);
 }
 // A page point inside board pixel (x, y), in CSS pixels, at the scale the page chose.
 const overPixel = boardPoint;
@@ -52,6 +52,52 @@ async function fillAndOverflow(page, double, single) {
   assert.equal(await page.$eval('[role="alertdialog"]', (d) => d.open), true);
   await page.click('[role="alertdialog"] button');
 }
+
+// A dipole under its potential map, its positive charge at board pixel (280, 200).
+const movedAndPutBack = [
+  ['by mouse: pressed, dragged, Escape, released', async (page) => {
+    const from = await overPixel(page, 280, 200), to = await overPixel(page, 320, 260);
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    for (let i = 1; i <= 4; ++i) await page.mouse.move(from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4);
+    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    const moved = await boardPixels(page);
+    await page.keyboard.press('Escape');
+    await page.mouse.up();
+    return moved;
+  }],
+  ['by keyboard: the cursor on it, Enter, arrows, Escape', async (page) => {
+    for (let i = 0; i < 40 && (await page.evaluate(() => document.activeElement.tagName)) !== 'CANVAS'; ++i) await page.keyboard.press('Tab');
+    await page.keyboard.press('Home');
+    await page.keyboard.down('Shift');
+    for (let i = 0; i < 8; ++i) await page.keyboard.press('ArrowRight');
+    await page.keyboard.up('Shift');
+    await page.keyboard.press('Enter');
+    for (let i = 0; i < 30; ++i) await page.keyboard.press('ArrowDown');
+    const moved = await boardPixels(page);
+    await page.keyboard.press('Escape');
+    return moved;
+  }],
+];
+
+describe('a charge being moved, put back by Escape', () => {
+  const at = usePage();
+
+  for (const [way, move] of movedAndPutBack) {
+    test(way, async () => {
+      const { page } = at;
+      await restart(page);
+      await page.click('#SpeedB5');
+      await page.click('#RysujB1');
+      const before = { pixels: await boardPixels(page), address: await page.evaluate(() => location.hash) };
+      const moved = await move(page);
+      const after = { pixels: await boardPixels(page), address: await page.evaluate(() => location.hash) };
+      assert.notDeepEqual(moved, before.pixels, 'the charge never moved');
+      assert.equal(after.address, before.address);
+      assert.ok(after.pixels.every((p, i) => p === before.pixels[i]), 'the board differs from the one before the move');
+    });
+  }
+});
 
 describe('messages and the end', () => {
   const at = usePage();
@@ -104,7 +150,14 @@ describe('messages and the end', () => {
         const sub = d.querySelector('[data-name="RichEdit1"] span[style*="vertical-align"]');
         return {
           caption: d.getAttribute('aria-label'), size: [body.width, body.height],
-          focus: document.activeElement.textContent, strip: !!d.querySelector('canvas[data-name^="Image"]'),
+          focus: document.activeElement.textContent,
+          // the strip: its size, red above and blue below, each charge's disc and white sign
+          strip: (() => {
+            const c = d.querySelector('canvas[data-name^="Image"]'), g = c.getContext('2d');
+            const at = (x, y) => [...g.getImageData(x, y, 1, 1).data.slice(0, 3)];
+            const hue = ([r, , b]) => (r > 2 * b ? 'red' : b > 2 * r ? 'blue' : 'between');
+            return [c.width, c.height, hue(at(3, 2)), hue(at(3, 164)), hue(at(3, 326)), at(35, 62), at(28, 59), at(35, 267), at(28, 264)];
+          })(),
           paragraphs: d.querySelectorAll('[data-name="RichEdit1"] p').length,
           first: text.textContent.slice(0, 29),
           subscript: sub && [sub.textContent, Math.round(parseFloat(sub.style.fontSize) * 15), Math.round(parseFloat(sub.style.verticalAlign) * 15)],
@@ -113,7 +166,7 @@ describe('messages and the end', () => {
       assert.equal(shown.caption, caption);
       assert.deepEqual(shown.size, size);
       assert.equal(shown.focus, 'OK');
-      assert.ok(shown.strip);
+      assert.deepEqual(shown.strip, [57, 329, 'red', 'between', 'blue', [224, 28, 0], [255, 255, 255], [0, 28, 164], [0, 28, 164]]);
       if (item === 'Opisprogramu1') {
         // 13 px is 195 twentieths of a point; its subscript is 136 with the baseline 41 lower
         assert.equal(shown.paragraphs, 11);
@@ -141,6 +194,6 @@ describe('messages and the end', () => {
     await Promise.all([page.waitForNavigation(), page.click('#restart')]);
     await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
     assert.equal(await page.$eval('#SpeedB1', (b) => b.getAttribute('aria-pressed')), 'false');
-    assert.equal(await page.$eval('#Label1', (l) => l.textContent), 'X = 0');
+    assert.equal((await readout(page))[0], 'X = 0');
   });
 });

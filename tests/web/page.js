@@ -27,13 +27,13 @@ export async function launch() {
 }
 
 // A fresh page at the given viewport; every request that leaves the page's own file fails the test.
-export async function openPage(browser, { width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false } = {}) {
+export async function openPage(browser, { width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, isMobile = false } = {}) {
   const page = await browser.newPage();
   const outside = [];
   const errors = [];
   page.on('request', (r) => { if (!r.url().startsWith('file:') && !r.url().startsWith('data:')) outside.push(r.url()); });
   page.on('pageerror', (e) => errors.push(e.message));
-  await page.setViewport({ width, height, deviceScaleFactor, hasTouch });
+  await page.setViewport({ width, height, deviceScaleFactor, hasTouch, isMobile });
   await page.goto(pathToFileURL(pagePath).href);
   await page.waitForFunction(() => document.documentElement.dataset.ready === '1', { timeout: 20000 });
   page.outsideRequests = outside;
@@ -90,4 +90,10 @@ export async function boardPoint(page, column, row) {
   const size = box.width / 401;
   const at = (start, i) => (size < 1 ? start + (i + 0.5) * size : Math.round(start + (i + 0.5) * size - 0.01));
   return { x: at(box.x, column), y: at(box.y, row) };
+}
+
+// The readout's lines, top to bottom, by the names the program hands the page.
+export function readout(page) {
+  return page.evaluate(() => JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout
+    .map((id) => document.getElementById(id).textContent));
 }

@@ -62,7 +62,7 @@ describe('the page at start', () => {
   test('shows the start texts, every toggle up and the board one CSS pixel per pixel', async () => {
     const { page } = at;
     const state = await page.evaluate((ts) => ({
-      labels: [1, 2, 3, 4, 5].map((n) => document.getElementById('Label' + n).textContent),
+      labels: JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout.map((id) => document.getElementById(id).textContent),
       pressed: ts.map((t) => document.getElementById(t).getAttribute('aria-pressed')),
       board: (() => { const r = document.getElementById('Image1').getBoundingClientRect(); return [r.width, r.height]; })(),
       scroll: [document.documentElement.scrollWidth, document.documentElement.scrollHeight],

@@ -51,7 +51,7 @@ async function runStep(page, step, finger) {
 
 async function state(page) {
   return page.evaluate(() => {
-    const labels = [1, 2, 3, 4, 5].map((n) => document.getElementById('Label' + n).textContent);
+    const labels = JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout.map((id) => document.getElementById(id).textContent);
     const pressed = [...document.querySelectorAll('[aria-pressed="true"]')].map((b) => b.id);
     return { labels, pressed, digest: Ardenika.gridsDigest() };
   });

@@ -3,7 +3,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { boardPoint, pagePath, usePage } from './page.js';
+import { boardPoint, launch, openPage, pagePath, usePage } from './page.js';
 
 // width, height, ratio (a browser zoom divides the CSS size by it), CSS around the page, then the
 // layout, device pixels per board pixel and whether the board starts on a device pixel
@@ -32,7 +32,7 @@ async function measured(css) {
   const all = (scope) => scope.querySelectorAll('button, canvas[tabindex], progress, .text').forEach((e) => e.checkVisibility() && reach(e));
   all(document.getElementById('window'));
   document.querySelectorAll('.menu > button').forEach((title) => { title.click(); all(title.nextElementSibling); title.click(); });
-  for (const open of [() => Ardenika.openDialog('Opisprogramu1'), () => Ardenika.openDialog('Oprogramie1'), () => Ardenika.showError('!')]) {
+  for (const open of [() => Ardenika.openDialog('description'), () => Ardenika.openDialog('about'), () => Ardenika.showError('!')]) {
     open();
     const box = document.querySelector('dialog[open]');
     reach(box);
@@ -65,13 +65,37 @@ describe('the page on every screen', () => {
         row.push(await page.evaluate(() => {
           const b = Image1.getBoundingClientRect(), c = BoardCursor.getBoundingClientRect();
           const at = [c.left + c.right - 2 * b.left, c.top + c.bottom - 2 * b.top].map((v) => Math.floor(v / 2 / b.width * 401));
-          return `${Label1.textContent} ${Label2.textContent} at ${at}`;
+          const [x, y] = JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout.map((id) => document.getElementById(id).textContent);
+          return `${x} ${y} at ${at}`;
         }));
       }
       found.push(row);
     }
     const readouts = ['X = -200 Y = 200 at 0,0', 'X = 200 Y = -200 at 400,400', 'X = 50 Y = 163 at 250,37'];
     assert.deepEqual(found, screens.map((s) => [...s, [], ...readouts]));
+  });
+
+  // A phone's browser widens its layout to whatever overflows the screen: the window must fit the
+  // screen it is on, not the layout it widened.
+  test('on a phone the page never scrolls sideways, the board at the most whole device pixels that fit', async () => {
+    const browser = await launch();
+    try {
+      const found = [];
+      for (const [width, height, deviceScaleFactor] of [[390, 844, 3], [360, 740, 3], [360, 740, 4], [320, 480, 2]]) {
+        const page = await openPage(browser, { width, height, deviceScaleFactor, hasTouch: true, isMobile: true });
+        found.push([width, height, deviceScaleFactor, ...(await page.evaluate(() => {
+          const screenWidth = visualViewport.width * visualViewport.scale;
+          const steps = Math.round(Image1.getBoundingClientRect().width * devicePixelRatio / 401 * 1000) / 1000;
+          const frame = document.getElementById('window').getBoundingClientRect().width;
+          return [document.scrollingElement.scrollWidth <= screenWidth, steps, frame / steps * (steps + 1) > screenWidth];
+        }))]);
+        await page.close();
+      }
+      assert.deepEqual(found, [[390, 844, 3, true, 2, true], [360, 740, 3, true, 2, true], [360, 740, 4, true, 3, true],
+        [320, 480, 2, true, 1, true]]);
+    } finally {
+      await browser.close();
+    }
   });
 
   test('on paper: the board alone, 12 cm wide and pixel for pixel, and the lines that say what it shows', async () => {
