@@ -15,60 +15,43 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
-const QColor positive_red(224, 28, 0);
-const QColor negative_blue(0, 28, 164);
-
-// A charge disc with its sign, in the board's marker colours.
-void draw_charge(QPainter& painter, QPointF centre, bool positive) {
-    const double radius = 10.0;
-    const QColor colour = positive ? positive_red : negative_blue;
-    painter.setPen(QPen(Qt::white, 1.5));
-    painter.setBrush(colour);
-    painter.drawEllipse(centre, radius, radius);
-    painter.setPen(QPen(Qt::white, 2.0, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(centre + QPointF(-5, 0), centre + QPointF(5, 0));
-    if (positive) painter.drawLine(centre + QPointF(0, -5), centre + QPointF(0, 5));
+QColor colour_of(const Colour& c, int alpha = 255) {
+    return QColor(c.red, c.green, c.blue, alpha);
 }
 
 } // namespace
 
 QPixmap make_side_strip() {
-    const int width = 57;
-    const int height = 329;
-    QPixmap strip(width, height);
+    const SideStrip& s = side_strip();
+    QPixmap strip(s.width, s.height);
     QPainter painter(&strip);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // From the positive charge's red at the top to the negative charge's blue at the bottom.
-    QLinearGradient background(0, 0, 0, height);
-    background.setColorAt(0.0, positive_red);
-    background.setColorAt(0.5, QColor(112, 28, 82));
-    background.setColorAt(1.0, negative_blue);
+    QLinearGradient background(0, 0, 0, s.height);
+    for (const StripStop& stop : s.gradient) background.setColorAt(stop.at, colour_of(stop.colour));
     painter.fillRect(strip.rect(), background);
 
-    // Field lines of a dipole: they leave the upper charge and bend round into the lower one.
-    const QPointF top(width / 2.0, 62.0);
-    const QPointF bottom(width / 2.0, 267.0);
     painter.setBrush(Qt::NoBrush);
-    for (int line = -3; line <= 3; ++line) {
-        const double bulge = line * 15.0;
-        QPainterPath path(top);
-        path.cubicTo(top + QPointF(bulge, 60.0), bottom + QPointF(bulge, -60.0), bottom);
-        const int alpha = 150 - 25 * std::abs(line);
-        painter.setPen(QPen(QColor(255, 255, 255, alpha), 1.0));
+    for (const StripCurve& c : s.curves) {
+        QPainterPath path(QPointF(c.from_x, c.from_y));
+        path.cubicTo(QPointF(c.first_x, c.first_y), QPointF(c.second_x, c.second_y),
+                     QPointF(c.to_x, c.to_y));
+        painter.setPen(QPen(QColor(255, 255, 255, c.alpha), 1.0));
         painter.drawPath(path);
     }
-    // Lines that leave the strip upwards and come back in from below.
-    painter.setPen(QPen(QColor(255, 255, 255, 90), 1.0));
-    painter.drawLine(top, QPointF(top.x(), 0.0));
-    painter.drawLine(bottom, QPointF(bottom.x(), height));
-
-    draw_charge(painter, top, true);
-    draw_charge(painter, bottom, false);
+    for (const StripCharge& charge : s.charges) {
+        const QPointF centre(charge.x, charge.y);
+        painter.setPen(QPen(Qt::white, s.ring_width));
+        painter.setBrush(colour_of(charge.positive ? s.positive : s.negative));
+        painter.drawEllipse(centre, s.charge_radius, s.charge_radius);
+        painter.setPen(QPen(Qt::white, s.sign_width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(centre + QPointF(-s.sign_half, 0), centre + QPointF(s.sign_half, 0));
+        if (charge.positive)
+            painter.drawLine(centre + QPointF(0, -s.sign_half), centre + QPointF(0, s.sign_half));
+    }
     return strip;
 }
 
