@@ -7,7 +7,7 @@
 
 DescriptionDialog::DescriptionDialog(QWidget* owner) : QDialog(owner) {
     build_dialog(this, description_dialog());
-    description_ = findChild<RichEdit*>(QStringLiteral("RichEdit1"));
+    description_ = findChild<RichEdit*>(QStringLiteral("description_text"));
     fill_description();
 }
 

@@ -61,8 +61,8 @@ void add_heading(std::vector<Control>& controls, const HeadingPlaces& at, const 
 
 DialogContent make_description() {
     DialogContent d{"Tform3", "Opis programu", 432, 329, {FontRole::dialog, 11}, {}};
-    d.controls.push_back({"OKButton", ControlKind::button, 351, 296, 75, 25, "OK"});
-    d.controls.push_back({"RichEdit1",
+    d.controls.push_back({"ok_button", ControlKind::button, 351, 296, 75, 25, "OK"});
+    d.controls.push_back({"description_text",
                           ControlKind::rich_text,
                           64,
                           104,
@@ -71,15 +71,16 @@ DialogContent make_description() {
                           {},
                           FontSpec{FontRole::serif, 13}});
     add_heading(d.controls, {72, 0, 72, 40, 72, 57, 88, 72, 328, 80},
-                {"Image2", "Label3", "Label4", "Bevel1", "StaticText1", "StaticText8"});
+                {"side_strip", "maker_title", "maker_subtitle", "heading_rule", "program_name",
+                 "freeware_note"});
     return d;
 }
 
 DialogContent make_about() {
     DialogContent d{"Tform2", "O programie", 403, 327, {FontRole::dialog, 9}, {}};
     d.controls.push_back(
-        {"OKButton", ControlKind::button, 319, 284, 75, 25, "OK", FontSpec{FontRole::dialog, 11}});
-    d.controls.push_back({"Memo1", ControlKind::memo, 72, 128, 321, 153,
+        {"ok_button", ControlKind::button, 319, 284, 75, 25, "OK", FontSpec{FontRole::dialog, 11}});
+    d.controls.push_back({"licence_text", ControlKind::memo, 72, 128, 321, 153,
                           "Ardenika jest programem bezpłatnym (freeware).\n"
                           "\n"
                           "Można go używać bez żadnych opłat, a także kopiować i przekazywać "
@@ -87,9 +88,10 @@ DialogContent make_about() {
                           "i będzie rozpowszechniany nieodpłatnie.",
                           FontSpec{FontRole::sans, 12}});
     add_heading(d.controls, {72, 8, 72, 48, 72, 73, 104, 96, 344, 104},
-                {"Image1", "Label2", "Label3", "Bevel1", "StaticText6", "StaticText8"});
+                {"side_strip", "maker_title", "maker_subtitle", "heading_rule", "program_name",
+                 "freeware_note"});
     // Shown, not followed: clicking the address does nothing.
-    d.controls.push_back({"Label4",
+    d.controls.push_back({"maker_address",
                           ControlKind::label,
                           73,
                           305,

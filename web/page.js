@@ -554,7 +554,7 @@ var Ardenika = (function () {
           e.setAttribute('role', 'document');
         }
       }
-      // Form names of the dialog repeat the window's (Image1, Label3), so they are not ids.
+      // Both dialogs name their heading's parts alike, so the names are not ids.
       e.dataset.name = c.name;
       e.classList.add('dlg-' + kind);
       e.style.left = c.left + 'px';

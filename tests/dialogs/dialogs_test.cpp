@@ -114,13 +114,13 @@ TEST(DescriptionRuns, ReadAsTheElevenParagraphs) {
 
 TEST(DialogContent, TabOrderStartsAtOkAndEveryNameIsOnce) {
     for (const DialogContent* dialog : {&description_dialog(), &about_dialog()}) {
-        EXPECT_EQ(dialog->controls.front().name, "OKButton");
+        EXPECT_EQ(dialog->controls.front().name, "ok_button");
         for (std::size_t i = 0; i < dialog->controls.size(); ++i)
             for (std::size_t j = i + 1; j < dialog->controls.size(); ++j)
                 EXPECT_NE(dialog->controls[i].name, dialog->controls[j].name);
     }
-    EXPECT_EQ(description_dialog().controls[1].name, "RichEdit1");
-    EXPECT_EQ(about_dialog().controls[1].name, "Memo1");
+    EXPECT_EQ(description_dialog().controls[1].name, "description_text");
+    EXPECT_EQ(about_dialog().controls[1].name, "licence_text");
 }
 
 TEST(Json, StringsAreEscapedAndUtf8PassesThrough) {
@@ -146,7 +146,7 @@ TEST(Json, HoldsBothDialogsWithTheirRunsAndControls) {
     EXPECT_EQ(json.back(), '}');
     EXPECT_NE(json.find(R"({"description":{"class":"Tform3","caption":"Opis programu","width":432,)"
                         R"("height":329,"font":{"role":"dialog","pixels":11,"weight":400,)"
-                        R"("underline":false},"controls":[{"name":"OKButton","kind":"button",)"
+                        R"("underline":false},"controls":[{"name":"ok_button","kind":"button",)"
                         R"("left":351,"top":296,"width":75,"height":25,"text":"OK","font":null,)"
                         R"("colour":null,"hint":"","grows":false})"),
               std::string::npos);

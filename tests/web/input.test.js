@@ -147,7 +147,7 @@ describe('messages and the end', () => {
       const shown = await page.$eval('dialog[role="dialog"][open]', (d) => {
         const body = d.querySelector('.dlgbody').getBoundingClientRect();
         const text = d.querySelector('.text');
-        const sub = d.querySelector('[data-name="RichEdit1"] span[style*="vertical-align"]');
+        const sub = d.querySelector('[data-name="description_text"] span[style*="vertical-align"]');
         return {
           caption: d.getAttribute('aria-label'), size: [body.width, body.height],
           focus: document.activeElement.textContent,
@@ -158,7 +158,7 @@ describe('messages and the end', () => {
             const hue = ([r, , b]) => (r > 2 * b ? 'red' : b > 2 * r ? 'blue' : 'between');
             return [c.width, c.height, hue(at(3, 2)), hue(at(3, 164)), hue(at(3, 326)), at(35, 62), at(28, 59), at(35, 267), at(28, 264)];
           })(),
-          paragraphs: d.querySelectorAll('[data-name="RichEdit1"] p').length,
+          paragraphs: d.querySelectorAll('[data-name="description_text"] p').length,
           first: text.textContent.slice(0, 29),
           subscript: sub && [sub.textContent, Math.round(parseFloat(sub.style.fontSize) * 15), Math.round(parseFloat(sub.style.verticalAlign) * 15)],
         };

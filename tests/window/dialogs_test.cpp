@@ -271,7 +271,7 @@ TEST(HelpDialogs, EnterOnTheFocusedOkButtonClosesWithOk) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         QWidget* focused = QApplication::focusWidget();
         ASSERT_NE(focused, nullptr);
-        EXPECT_EQ(focused->objectName(), QStringLiteral("OKButton"));
+        EXPECT_EQ(focused->objectName(), QStringLiteral("ok_button"));
         QTest::keyClick(focused, Qt::Key_Return);
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), QDialog::Accepted);
@@ -288,8 +288,8 @@ TEST(HelpDialogs, TabMovesFromOkToTheTextWhereEnterStays) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* text_box = QApplication::focusWidget();
         ASSERT_NE(text_box, nullptr);
-        EXPECT_EQ(text_box->objectName(),
-                  dialog == &about ? QStringLiteral("Memo1") : QStringLiteral("RichEdit1"));
+        EXPECT_EQ(text_box->objectName(), dialog == &about ? QStringLiteral("licence_text")
+                                                           : QStringLiteral("description_text"));
         QTest::keyClick(text_box, Qt::Key_Return);
         QTest::keyClick(text_box, Qt::Key_Enter);
         EXPECT_TRUE(dialog->isVisible());
@@ -320,13 +320,13 @@ TEST(HelpDialogs, OpenModallyOverTheOwnerAndAreGoneWhenClosed) {
 
 TEST(AboutDialog, ShowsTheStatementAndAnAddressThatLeadsNowhere) {
     AboutDialog about;
-    auto* memo = about.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    auto* memo = about.findChild<QPlainTextEdit*>(QStringLiteral("licence_text"));
     ASSERT_NE(memo, nullptr);
     EXPECT_TRUE(memo->isReadOnly());
     EXPECT_TRUE(memo->toPlainText().contains(QStringLiteral("bez żadnych opłat")));
     EXPECT_EQ(memo->palette().color(QPalette::Base), memo->palette().color(QPalette::Button));
 
-    auto* address = about.findChild<QLabel*>(QStringLiteral("Label4"));
+    auto* address = about.findChild<QLabel*>(QStringLiteral("maker_address"));
     ASSERT_NE(address, nullptr);
     EXPECT_EQ(address->text(), QStringLiteral("www.example.org/ostrada"));
     EXPECT_TRUE(address->font().underline());

@@ -242,9 +242,9 @@ TEST_F(Keyboard, HelpDialogsKeepTheFocusInsideCloseWithEscapeAndGiveItBack) {
         key(Qt::Key_Return);
         EXPECT_TRUE(closed_by_escape);
         ASSERT_EQ(inside.size(), 3U);
-        EXPECT_EQ(inside[0], "OKButton");
+        EXPECT_EQ(inside[0], "ok_button");
         EXPECT_FALSE(inside[1].isEmpty());
-        EXPECT_EQ(inside[2], "OKButton");
+        EXPECT_EQ(inside[2], "ok_button");
         // The window manager gives the window back its activation; it gives the focus back.
         activate();
         EXPECT_EQ(focused(), form->control<QPushButton>("RysujB3"));
