@@ -81,7 +81,9 @@ class ChargeSet {
     bool remove_near(int column, int row);
 
     bool operator==(const ChargeSet& other) const {
-        return std::ranges::equal(stored(), other.stored());
+        const std::span<const Charge> a = stored();
+        const std::span<const Charge> b = other.stored();
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
     }
 
   private:

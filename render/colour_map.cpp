@@ -7,21 +7,23 @@
 
 namespace {
 
-// The two-sided ramp for one sample already known to lie in the range.
+// The two-sided ramp for one sample already known to lie in the range; a unit is the potential
+// of one colour level.
 struct Ramp {
-    double ePos;
-    double eNeg;
+    double positive_unit;
+    double negative_unit;
     double half_max;
     double half_min;
 
     Rgb colour(double v) const {
         if (v > 0) {
-            if (v > half_max) return rgb(255, 255 - round_half_even((v - half_max) / ePos), 0);
-            return rgb(255, 255, 255 - round_half_even(v / ePos));
+            if (v > half_max)
+                return rgb(255, 255 - round_half_even((v - half_max) / positive_unit), 0);
+            return rgb(255, 255, 255 - round_half_even(v / positive_unit));
         }
         if (v < 0) {
-            if (v >= half_min) return rgb(255 - round_half_even(v / eNeg), 255, 255);
-            return rgb(0, 255 - round_half_even((v - half_min) / eNeg), 255);
+            if (v >= half_min) return rgb(255 - round_half_even(v / negative_unit), 255, 255);
+            return rgb(0, 255 - round_half_even((v - half_min) / negative_unit), 255);
         }
         // Exact cancellation: both halves of the ramp end in white next to 0.
         return white;
