@@ -9,6 +9,7 @@
 // rest below. A shell implements it and hands it to the window it shows.
 class Screen : public ProgressSink {
   public:
+    // The error box, with the text given.
     virtual void show_error(std::string_view text) = 0;
     // The board canvas holds a new picture: show it.
     virtual void board_changed() = 0;

@@ -110,8 +110,7 @@ class TForm1 final {
     }
     const Canvas& board() const { return board_.canvas; }
     Canvas& board() { return board_.canvas; }
-    // The board's charges, grids, range and pen.
-    // Writable so that tests can set up the situations they check, as with state().
+    // The board's charges, grids, range and pen; writable, as state() is, for tests.
     const BoardState& board_state() const { return board_; }
     BoardState& board_state() { return board_; }
 

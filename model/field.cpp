@@ -129,11 +129,11 @@ void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double
             y[j] = y[j] + t.sv * t.ey[first + j];
         }
     }
-    for (int j = 0; j < rows; ++j) {
-        V[first + j] = v[j] * 1000;
-        Ex[first + j] = x[j] * 10000;
-        Ey[first + j] = y[j] * 10000;
-    }
+    // One grid at a time: the grids could overlap for all the compiler knows, and interleaved
+    // stores would keep it from writing each grid's rows in packed pairs.
+    for (int j = 0; j < rows; ++j) V[first + j] = v[j] * 1000;
+    for (int j = 0; j < rows; ++j) Ex[first + j] = x[j] * 10000;
+    for (int j = 0; j < rows; ++j) Ey[first + j] = y[j] * 10000;
 }
 
 // One column through the tables, each cell's sum in slot order.
