@@ -21,7 +21,7 @@ constexpr FormControl text(std::string_view name, int top, std::string_view capt
     return {name, label, "GroupBox1", 8, top, 145, 13, caption, "", "", 0, {}, ControlFont::panel};
 }
 constexpr FormControl tool(std::string_view name, int left, int top, int width, int height,
-                           std::string_view hint, std::string_view spoken, GlyphButton glyph) {
+                           std::string_view hint, std::string_view spoken, Glyph glyph) {
     return {name, tool_button, "GroupBox3",       left, top, width, height, "", hint, spoken,
             six,  glyph,       ControlFont::panel};
 }
@@ -67,12 +67,12 @@ constexpr FormControl controls[] = {
      {},
      ControlFont::panel},
     group("GroupBox3", 8, 168, 161, 113, "Ładunki - Dodaj/Usuń"),
-    tool("SpeedB1", 8, 18, 27, 27, "Dodaj ", "Dodaj ładunek dodatni", GlyphButton::SpeedB1),
-    tool("SpeedB2", 8, 48, 27, 27, "Dodaj ", "Dodaj ładunek ujemny", GlyphButton::SpeedB2),
-    tool("SpeedB4", 41, 19, 52, 52, "Umieść kwadrupol", "Umieść kwadrupol", GlyphButton::SpeedB4),
-    tool("SpeedB5", 41, 78, 52, 27, "Umieść dipol", "Umieść dipol", GlyphButton::SpeedB5),
-    tool("SpeedB3", 100, 19, 52, 52, "Umieść", "Umieść kondensator płaski", GlyphButton::SpeedB3),
-    tool("SpeedB6", 112, 80, 27, 27, "Usuń ładunek", "Usuń ładunek", GlyphButton::SpeedB6),
+    tool("SpeedB1", 8, 18, 27, 27, "Dodaj ", "Dodaj ładunek dodatni", Glyph::add_positive),
+    tool("SpeedB2", 8, 48, 27, 27, "Dodaj ", "Dodaj ładunek ujemny", Glyph::add_negative),
+    tool("SpeedB4", 41, 19, 52, 52, "Umieść kwadrupol", "Umieść kwadrupol", Glyph::quadrupole),
+    tool("SpeedB5", 41, 78, 52, 27, "Umieść dipol", "Umieść dipol", Glyph::dipole),
+    tool("SpeedB3", 100, 19, 52, 52, "Umieść", "Umieść kondensator płaski", Glyph::capacitor),
+    tool("SpeedB6", 112, 80, 27, 27, "Usuń ładunek", "Usuń ładunek", Glyph::remove),
     group("GroupBox4", 8, 288, 161, 57, "Rozkład potencjału"),
     button("RysujB1", push_button, "GroupBox4", 8, 20, 46, 25, "V(r)", "Rozklad potencjalu",
            "Mapa potencjału V(r)"),

@@ -40,7 +40,7 @@ struct FormControl {
     std::string_view accessible_name;
     // Toggle buttons of one group exclude each other; 0 for none.
     int group = 0;
-    std::optional<GlyphButton> glyph;
+    std::optional<Glyph> glyph;
     ControlFont font = ControlFont::window;
 };
 

@@ -13,7 +13,7 @@ std::string picture_description(std::span<const Charge> placed,
         charges_text += ", ";
         charges_text += std::to_string(placed[i].y);
         charges_text += ", ";
-        charges_text += std::to_string(placed[i].znak);
+        charges_text += std::to_string(placed[i].sign);
     }
     std::string drawn;
     if (pictures.empty()) drawn = w.nothing_drawn;

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "app/words.h"
-#include "model/ports.h"
+#include "model/progress.h"
 
-// What the window logic asks of the screen that shows it, besides the error box and the progress
-// bar of WindowPort. A shell implements it; constructing it installs it as the window port.
-class Screen : public WindowPort {
+#include <string_view>
+
+// What the window logic asks of the screen that shows it: the progress bar, the error box and the
+// rest below. A shell implements it and hands it to the window it shows.
+class Screen : public ProgressSink {
   public:
-    // The fifteenth charge: the error box says why nothing was added.
-    void charge_table_full() final { show_error(words().too_many_charges); }
+    // The error box, with the text given.
+    virtual void show_error(std::string_view text) = 0;
     // The board canvas holds a new picture: show it.
     virtual void board_changed() = 0;
     // "Opis programu" and "O programie": a modal dialog over the window.

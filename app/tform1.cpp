@@ -38,7 +38,7 @@ class Digest {
 
 } // namespace
 
-TForm1::TForm1(Screen& screen) : screen_(screen), board_(board_size, board_size) {
+TForm1::TForm1(Screen& screen) : screen_(screen) {
     FormCreate();
 }
 
@@ -156,24 +156,38 @@ void TForm1::raise_all_eight() {
     raise(Toggle::RysujB5);
 }
 
-void TForm1::start() {
-    ::start(board_);
+void TForm1::draw_empty() {
+    draw_empty_board(board_.canvas);
     steps_.clear();
     grid_source_.reset();
     screen_.board_changed();
 }
 
-void TForm1::rysuj_lad(int slot) {
-    ::rysuj_lad(board_, slot);
-    const Charge& c = charges[static_cast<std::size_t>(slot)];
+void TForm1::draw_placed(const Charge& c) {
+    draw_charge_marker(board_.canvas, c);
     steps_.push_back(
-        {c.znak > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
+        {c.sign > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
     screen_.board_changed();
 }
 
+bool TForm1::add_charge(int column, int row, int sign) {
+    const AddResult added = board_.charges.add(column, row, sign);
+    if (added == AddResult::table_full) screen_.show_error(words().too_many_charges);
+    return added == AddResult::added;
+}
+
+void TForm1::place(const ChargeSet& arrangement) {
+    board_.charges.clear();
+    draw_empty();
+    for (const Charge& c : arrangement.stored()) {
+        board_.charges.append(c);
+        draw_placed(c);
+    }
+}
+
 void TForm1::redraw_charges() {
-    ::start(board_);
-    draw_charge_markers(board_);
+    draw_empty_board(board_.canvas);
+    draw_charge_markers(board_.canvas, board_.charges);
     record_charges();
     screen_.board_changed();
 }
@@ -197,9 +211,10 @@ void TForm1::Image1MouseMove(int X, int Y) {
     const Words& w = words();
     labels_[0] = fill(w.readout_x, {x});
     labels_[1] = fill(w.readout_y, {y});
-    labels_[2] = fill(w.readout_v, {x, y, readout_value(grid_V[X][Y])});
-    labels_[3] = fill(w.readout_ex, {x, y, readout_value(grid_Ex[X][Y])});
-    labels_[4] = fill(w.readout_ey, {x, y, readout_value(grid_Ey[X][Y])});
+    const FieldGrids& grids = board_.grids;
+    labels_[2] = fill(w.readout_v, {x, y, readout_value(grids.v()[X][Y])});
+    labels_[3] = fill(w.readout_ex, {x, y, readout_value(grids.ex()[X][Y])});
+    labels_[4] = fill(w.readout_ey, {x, y, readout_value(grids.ey()[X][Y])});
     state_.mouse_x = X;
     state_.mouse_y = Y;
     cursor_ = {X, Y};
@@ -356,10 +371,10 @@ void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
 void TForm1::Image1Click() {
     switch (state_.tool_mode) {
     case ToolMode::remove:
-        if (charge_count <= 0 || !down(Toggle::SpeedB6)) return;
+        if (board_.charges.empty() || !down(Toggle::SpeedB6)) return;
         raise(Toggle::RysujB4);
         raise(Toggle::RysujB5);
-        if (!remove_charges_near(state_.mouse_x, state_.mouse_y)) return;
+        if (!board_.charges.remove_near(state_.mouse_x, state_.mouse_y)) return;
         redraw_charges();
         state_.scene_stage = SceneStage::with_charges;
         state_.grids_stale = true;
@@ -368,7 +383,7 @@ void TForm1::Image1Click() {
     case ToolMode::negative:
         if (!down(Toggle::SpeedB1) && !down(Toggle::SpeedB2)) return;
         if (!add_charge(state_.mouse_x, state_.mouse_y, static_cast<int>(state_.tool_mode))) return;
-        rysuj_lad(charge_count);
+        draw_placed(board_.charges.slot(board_.charges.count()));
         state_.scene_stage = SceneStage::with_charges;
         state_.grids_stale = true;
         return;
@@ -404,7 +419,7 @@ void TForm1::SpeedB5Click() {
     raise(Toggle::RysujB5);
     press(Toggle::SpeedB5);
     state_.tool_mode = ToolMode::positive;
-    place_dipole();
+    place(dipole_charges());
     press(Toggle::SpeedB5);
     state_.scene_stage = SceneStage::with_charges;
     state_.grids_stale = true;
@@ -416,7 +431,7 @@ void TForm1::SpeedB4Click() {
     raise(Toggle::RysujB5);
     state_.scene_stage = SceneStage::with_charges;
     state_.tool_mode = ToolMode::negative;
-    Kwadrupol(static_cast<int>(state_.tool_mode));
+    place(quadrupole_charges(static_cast<int>(state_.tool_mode)));
     state_.grids_stale = true;
     state_.tool_mode = ToolMode::remove;
 }
@@ -426,7 +441,7 @@ void TForm1::SpeedB3Click() {
     raise(Toggle::RysujB5);
     state_.scene_stage = SceneStage::with_charges;
     state_.tool_mode = ToolMode::positive;
-    Kondensator();
+    place(capacitor_charges());
     state_.grids_stale = true;
     state_.tool_mode = ToolMode::remove;
 }
@@ -434,7 +449,7 @@ void TForm1::SpeedB3Click() {
 void TForm1::Button1Click() {
     if (state_.scene_stage == SceneStage::empty) return;
     if (state_.scene_stage == SceneStage::with_charges) {
-        clear_charges();
+        board_.charges.clear();
         state_.tool_mode = ToolMode::remove;
         state_.scene_stage = SceneStage::empty;
         state_.grids_stale = false;
@@ -445,7 +460,7 @@ void TForm1::Button1Click() {
                 raise(b);
         raise(Toggle::RysujB4);
         raise(Toggle::RysujB5);
-        start();
+        draw_empty();
         return;
     }
     state_.scene_stage = SceneStage::with_charges;
@@ -466,22 +481,22 @@ void TForm1::Koniec1Click() {
 }
 
 void TForm1::prepare() {
-    prepare_grids();
+    prepare_grids(board_.grids);
 }
 
-std::uint32_t TForm1::grids_digest() {
-    return ::grids_digest();
+std::uint32_t TForm1::grids_digest() const {
+    return ::grids_digest(board_.grids);
 }
 
 std::uint64_t TForm1::program_digest() const {
     Digest d;
-    d.add(charge_count);
-    for (const Charge& c : charges) d.add(std::array<std::int32_t, 3>{c.x, c.y, c.znak});
-    d.add(::grids_digest());
-    d.add(minV);
-    d.add(maxV);
-    d.add(std::array<int, 3>{pen_rgb.red, pen_rgb.green, pen_rgb.blue});
-    d.add(scratch_bitmap.has_value());
+    d.add(board_.charges.count());
+    for (const Charge& c : board_.charges.stored())
+        d.add(std::array<std::int32_t, 3>{c.x, c.y, c.sign});
+    d.add(::grids_digest(board_.grids));
+    d.add(board_.grids.range.min);
+    d.add(board_.grids.range.max);
+    d.add(std::array<int, 3>{board_.pen.red, board_.pen.green, board_.pen.blue});
     d.add(std::array<int, 5>{static_cast<int>(state_.tool_mode),
                              static_cast<int>(state_.scene_stage), state_.grids_stale,
                              state_.mouse_x, state_.mouse_y});
@@ -492,7 +507,8 @@ std::uint64_t TForm1::program_digest() const {
     d.add(std::string_view(steps));
     d.add(undo_.size());
     d.add(redo_.size());
-    d.add(board_.data(), static_cast<std::size_t>(board_.width() * board_.height()) * sizeof(Rgb));
+    const Canvas& canvas = board_.canvas;
+    d.add(canvas.data(), static_cast<std::size_t>(canvas.width() * canvas.height()) * sizeof(Rgb));
     d.add(cursor_);
     d.add(held_.has_value());
     d.add(drag_.has_value());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/board_state.h"
 #include "app/gestures.h"
 #include "app/picture.h"
 #include "app/screen.h"
@@ -7,7 +8,6 @@
 #include "app/state.h"
 #include "app/toggles.h"
 #include "model/charges.h"
-#include "model/ports.h"
 #include "render/canvas.h"
 
 #include <array>
@@ -23,11 +23,11 @@
 // eight toggle states, the readout texts, the board tooltip switch, what a pointer or a key on
 // the board means, and the board canvas. A shell forwards raw input and control presses, then
 // mirrors what changed.
-class TForm1 final : private BoardPort {
+class TForm1 final {
   public:
     // Runs the start-up sequence at once; the screen must outlive the window.
     explicit TForm1(Screen& screen);
-    ~TForm1() override;
+    ~TForm1();
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
@@ -106,10 +106,13 @@ class TForm1 final : private BoardPort {
     std::vector<std::string> pictures() const;
     // The stored charges and the pictures, as a saved picture of the board describes them.
     std::string picture_description() const {
-        return ::picture_description(stored_charges(), pictures());
+        return ::picture_description(board_.charges.stored(), pictures());
     }
-    const Canvas& board() const { return board_; }
-    Canvas& board() { return board_; }
+    const Canvas& board() const { return board_.canvas; }
+    Canvas& board() { return board_.canvas; }
+    // The board's charges, grids, range and pen; writable, as state() is, for tests.
+    const BoardState& board_state() const { return board_; }
+    BoardState& board_state() { return board_; }
 
     // The board as a setup: the steps since it was last repainted empty, which rebuild it in a
     // freshly started program.
@@ -137,9 +140,9 @@ class TForm1 final : private BoardPort {
 
     // Readies the field's tables and the grids' memory, so the first picture costs no more
     // than the next; a page calls it while idle after start.
-    static void prepare();
+    void prepare();
     // The grids' digest: two builds computed the same grids bit for bit when theirs agree.
-    static std::uint32_t grids_digest();
+    std::uint32_t grids_digest() const;
     // A digest of every piece of program state: charges, grids, range, the drawing state,
     // the interaction state, toggles, readout, tooltip, pictures, board pixels, cursor and the
     // pointer's pair.
@@ -154,8 +157,14 @@ class TForm1 final : private BoardPort {
     void raise_six();
     void raise_all_eight();
 
-    void start() override;
-    void rysuj_lad(int slot) override;
+    // The empty board, with nothing recorded on it.
+    void draw_empty();
+    // The marker of a charge just stored, recorded as a step.
+    void draw_placed(const Charge& c);
+    // Adds a charge at the pixel, saying so when the table is full.
+    bool add_charge(int column, int row, int sign);
+    // Replaces the charges by a ready-made arrangement on the empty board.
+    void place(const ChargeSet& arrangement);
     // The empty board with every stored charge on it.
     void redraw_charges();
     // Computes the grids when they are stale, as the picture commands ask first; true when it
@@ -198,7 +207,7 @@ class TForm1 final : private BoardPort {
     std::string charge_place(std::string_view positive, std::string_view negative) const;
 
     Screen& screen_;
-    Canvas board_;
+    BoardState board_;
     InteractionState state_;
     std::array<bool, toggle_count> down_{};
     std::array<std::string, 5> labels_;

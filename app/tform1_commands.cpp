@@ -14,9 +14,9 @@ std::string TForm1::at_pointer(std::string_view pattern) const {
 }
 
 bool TForm1::compute_grids() {
-    if (!obl_rozklad_pot()) return false;
+    if (!::compute_grids(board_.grids, board_.charges, screen_)) return false;
     grids_from_.clear();
-    for (const Charge& c : stored_charges()) grids_from_.push_back({c.x, c.y, c.znak});
+    for (const Charge& c : board_.charges.stored()) grids_from_.push_back({c.x, c.y, c.sign});
     state_.scene_stage = SceneStage::picture;
     return true;
 }
@@ -26,7 +26,8 @@ bool TForm1::compute_grids_if_stale() {
 }
 
 bool TForm1::paint_colour_map() {
-    if (!rysuj_rozklad_pot(board_)) return false;
+    if (!::paint_colour_map(board_.canvas, board_.grids, board_.charges, board_.pen, screen_))
+        return false;
     state_.scene_stage = SceneStage::picture;
     // The map covers the whole board: nothing drawn before it is left.
     record_charges();
@@ -53,14 +54,15 @@ void TForm1::rozkladpotencjaluClick() {
 }
 
 void TForm1::equipotential_family_command() {
-    if (charge_count == 0) return;
+    if (board_.charges.empty()) return;
     raise_all_eight();
     if (guard_blocks(state_)) return;
     // Stale grids give a fresh map first, and the lines are drawn over it.
     const bool fresh_map = compute_grids_if_stale() && paint_colour_map();
-    if (fresh_map) minV_maxV();
+    if (fresh_map) board_.grids.range = colour_range(board_.grids, board_.charges);
     state_.grids_stale = false;
-    linie_ekwipotencjalne(board_);
+    draw_equipotential_family(board_.canvas, board_.grids, board_.charges, board_.pen, screen_,
+                              *board_.buffers);
     screen_.board_changed();
     record(StepKind::equipotentials);
     if (fresh_map)
@@ -102,7 +104,9 @@ void TForm1::Vconst1Click() {
 
 void TForm1::equipotential_command() {
     if (!down(Toggle::RysujB5)) return;
-    if (!equipotential_at_pointer(board_, state_.mouse_x, state_.mouse_y)) return;
+    if (!draw_equipotential_through(board_.canvas, board_.grids, board_.charges, state_.mouse_x,
+                                    state_.mouse_y, board_.pen))
+        return;
     state_.scene_stage = SceneStage::picture;
     screen_.board_changed();
     record(StepKind::equipotential_at, state_.mouse_x, state_.mouse_y);
@@ -110,7 +114,7 @@ void TForm1::equipotential_command() {
 }
 
 void TForm1::field_line_family_command() {
-    if (charge_count == 0) return;
+    if (board_.charges.empty()) return;
     raise_all_eight();
     if (guard_blocks(state_)) return;
     // Stale grids: the lines start from the empty board with the charges, and the grids are
@@ -120,7 +124,7 @@ void TForm1::field_line_family_command() {
         compute_grids();
     }
     state_.grids_stale = false;
-    linie_sil(board_);
+    draw_field_line_family(board_.canvas, board_.charges, *board_.buffers);
     screen_.board_changed();
     record(StepKind::field_lines);
     say_drawn({words().field_lines});
@@ -153,8 +157,9 @@ void TForm1::Fr1Click() {
 void TForm1::field_line_command() {
     if (!down(Toggle::RysujB4)) return;
     // Without charges there is no field, and the pass stays on its point: nothing is drawn.
-    if (charge_count == 0) return;
-    rysuj_linie_sil(board_, x_of_column(state_.mouse_x), y_of_row(state_.mouse_y));
+    if (board_.charges.empty()) return;
+    draw_field_line_through(board_.canvas, board_.charges, x_of_column(state_.mouse_x),
+                            y_of_row(state_.mouse_y));
     screen_.board_changed();
     record(StepKind::field_line_at, state_.mouse_x, state_.mouse_y);
     say_drawn({at_pointer(words().field_line_at)});

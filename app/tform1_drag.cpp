@@ -21,12 +21,8 @@ int TForm1::charge_under(int column, int row) const {
     if (!no_tool_chosen()) return 0;
     const long long x = x_of_column(column);
     const long long y = y_of_row(row);
-    for (int slot = charge_count; slot >= 1; --slot) {
-        const Charge& c = charges[static_cast<std::size_t>(slot)];
-        const long long dx = c.x - x;
-        const long long dy = c.y - y;
-        if (dx * dx + dy * dy <= 100) return slot;
-    }
+    for (int slot = board_.charges.count(); slot >= 1; --slot)
+        if (within_ten(board_.charges.slot(slot), x, y)) return slot;
     return 0;
 }
 
@@ -73,8 +69,8 @@ bool TForm1::frame() {
 }
 
 std::string TForm1::charge_place(std::string_view positive, std::string_view negative) const {
-    const Charge& c = charges[static_cast<std::size_t>(drag_->slot)];
-    return fill(c.znak > 0 ? positive : negative, {std::to_string(c.x), std::to_string(c.y)});
+    const Charge& c = board_.charges.slot(drag_->slot);
+    return fill(c.sign > 0 ? positive : negative, {std::to_string(c.x), std::to_string(c.y)});
 }
 
 void TForm1::end_drag(bool put_back) {

@@ -12,9 +12,9 @@
 
 namespace {
 
-std::vector<SetupCharge> stored_as_setup() {
+std::vector<SetupCharge> stored_as_setup(const ChargeSet& charges) {
     std::vector<SetupCharge> out;
-    for (const Charge& c : stored_charges()) out.push_back({c.x, c.y, c.znak});
+    for (const Charge& c : charges.stored()) out.push_back({c.x, c.y, c.sign});
     return out;
 }
 
@@ -27,9 +27,9 @@ bool is_picture(const Step& s) {
 void TForm1::record_charges() {
     steps_.clear();
     grid_source_.reset();
-    for (const Charge& c : stored_charges())
+    for (const Charge& c : board_.charges.stored())
         steps_.push_back(
-            {c.znak > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
+            {c.sign > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
 }
 
 void TForm1::record(StepKind kind, int column, int row) {
@@ -40,7 +40,7 @@ void TForm1::record(StepKind kind, int column, int row) {
         steps_.back().x = steps_.back().y = 0;
     // A line through a point drawn without charges follows the grids as they were left: the
     // setup says which charges they came from.
-    if (kind == StepKind::equipotential_at && charge_count == 0 && !grid_source_ &&
+    if (kind == StepKind::equipotential_at && board_.charges.empty() && !grid_source_ &&
         !grids_from_.empty())
         grid_source_ = grids_from_;
 }
@@ -85,13 +85,13 @@ std::string TForm1::setup_text() const {
 }
 
 void TForm1::clear_board() {
-    reset_program_state();
+    board_.clear();
     state_.tool_mode = ToolMode::remove;
     state_.scene_stage = SceneStage::empty;
     state_.grids_stale = false;
     down_ = {};
     grids_from_.clear();
-    start();
+    draw_empty();
 }
 
 void TForm1::rebuild(const Setup& setup) {
@@ -100,9 +100,9 @@ void TForm1::rebuild(const Setup& setup) {
         for (const SetupCharge& c : *setup.grid_source)
             add_charge(column_of_x(c.x), row_of_y(c.y), c.sign);
         compute_grids();
-        clear_charges();
+        board_.charges.clear();
     }
-    auto fresh = [this] { return grids_from_ == stored_as_setup(); };
+    auto fresh = [this] { return grids_from_ == stored_as_setup(board_.charges); };
     for (const Step& step : setup.steps) {
         const int column = column_of_x(step.x);
         const int row = row_of_y(step.y);
@@ -110,31 +110,33 @@ void TForm1::rebuild(const Setup& setup) {
         case StepKind::positive_charge:
         case StepKind::negative_charge:
             if (add_charge(column, row, step.kind == StepKind::positive_charge ? 1 : -1))
-                rysuj_lad(charge_count);
+                draw_placed(board_.charges.slot(board_.charges.count()));
             break;
         case StepKind::colour_map:
             if (!fresh()) compute_grids();
             paint_colour_map();
             break;
         case StepKind::equipotentials:
-            if (charge_count == 0) break;
+            if (board_.charges.empty()) break;
             if (!fresh()) compute_grids();
-            linie_ekwipotencjalne(board_);
+            draw_equipotential_family(board_.canvas, board_.grids, board_.charges, board_.pen,
+                                      screen_, *board_.buffers);
             record(StepKind::equipotentials);
             break;
         case StepKind::field_lines:
-            if (charge_count == 0) break;
-            linie_sil(board_);
+            if (board_.charges.empty()) break;
+            draw_field_line_family(board_.canvas, board_.charges, *board_.buffers);
             record(StepKind::field_lines);
             break;
         case StepKind::equipotential_at:
-            if (charge_count > 0 && !fresh()) compute_grids();
-            if (equipotential_at_pointer(board_, column, row))
+            if (!board_.charges.empty() && !fresh()) compute_grids();
+            if (draw_equipotential_through(board_.canvas, board_.grids, board_.charges, column, row,
+                                           board_.pen))
                 record(StepKind::equipotential_at, column, row);
             break;
         case StepKind::field_line_at:
-            if (charge_count == 0 || !on_board(column, row)) break;
-            rysuj_linie_sil(board_, step.x, step.y);
+            if (board_.charges.empty() || !on_board(column, row)) break;
+            draw_field_line_through(board_.canvas, board_.charges, step.x, step.y);
             record(StepKind::field_line_at, column, row);
             break;
         }
@@ -142,9 +144,9 @@ void TForm1::rebuild(const Setup& setup) {
     // Every button up and no tool chosen; Clear takes the pictures first, then the charges.
     state_.tool_mode = ToolMode::remove;
     state_.scene_stage = std::any_of(steps_.begin(), steps_.end(), is_picture) ? SceneStage::picture
-                         : charge_count > 0 ? SceneStage::with_charges
-                                            : SceneStage::empty;
-    state_.grids_stale = charge_count > 0 && !fresh();
+                         : !board_.charges.empty() ? SceneStage::with_charges
+                                                   : SceneStage::empty;
+    state_.grids_stale = !board_.charges.empty() && !fresh();
     screen_.board_changed();
     // The readout reads the new grids where the pointer is, once it has been on the board; the
     // keyboard cursor stays put.

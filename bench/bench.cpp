@@ -1,3 +1,4 @@
+#include "app/board_state.h"
 #include "desktop/board_view.h"
 #include "desktop/desktop_window.h"
 #include "model/charges.h"
@@ -10,73 +11,86 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <functional>
+#include <memory>
+#include <string>
 
 namespace {
 
 // The capacitor with one charge of each sign added between its plates.
-void place_fourteen() {
-    Kondensator();
-    add_charge(column_of_x(0), row_of_y(40), 1);
-    add_charge(column_of_x(0), row_of_y(-40), -1);
+ChargeSet fourteen() {
+    ChargeSet set = capacitor_charges();
+    set.add(column_of_x(0), row_of_y(40), 1);
+    set.add(column_of_x(0), row_of_y(-40), -1);
+    return set;
 }
 
-void place(const std::string& name) {
-    if (name == "dipole") place_dipole();
-    if (name == "capacitor") Kondensator();
-    if (name == "14") place_fourteen();
+ChargeSet charges_named(const std::string& name) {
+    if (name == "dipole") return dipole_charges();
+    if (name == "capacitor") return capacitor_charges();
+    return fourteen();
 }
 
-void fresh_grids(const std::string& name) {
-    place(name);
-    obl_rozklad_pot();
+// A board with the named charges, and its grids computed when asked.
+std::unique_ptr<BoardState> board_with(const std::string& name, bool computed) {
+    auto board = std::make_unique<BoardState>();
+    board->charges = charges_named(name);
+    SilentProgress progress;
+    if (computed) compute_grids(board->grids, board->charges, progress);
+    return board;
 }
 
 void register_all() {
     for (const char* name : {"dipole", "capacitor", "14"}) {
-        benchmark::RegisterBenchmark((std::string("obl_rozklad_pot/") + name).c_str(),
+        benchmark::RegisterBenchmark((std::string("compute_grids/") + name).c_str(),
                                      [name](benchmark::State& state) {
-                                         place(name);
-                                         for (auto _ : state) obl_rozklad_pot();
+                                         const auto b = board_with(name, false);
+                                         SilentProgress progress;
+                                         for (auto _ : state)
+                                             compute_grids(b->grids, b->charges, progress);
                                      });
     }
-    benchmark::RegisterBenchmark("rysuj_rozklad_pot/capacitor", [](benchmark::State& state) {
-        Canvas board(board_size, board_size);
-        fresh_grids("capacitor");
-        for (auto _ : state) rysuj_rozklad_pot(board);
+    benchmark::RegisterBenchmark("paint_colour_map/capacitor", [](benchmark::State& state) {
+        const auto b = board_with("capacitor", true);
+        SilentProgress progress;
+        for (auto _ : state) paint_colour_map(b->canvas, b->grids, b->charges, b->pen, progress);
     });
     for (const char* name : {"dipole", "capacitor"}) {
-        benchmark::RegisterBenchmark((std::string("linie_ekwipotencjalne/") + name).c_str(),
+        benchmark::RegisterBenchmark((std::string("draw_equipotential_family/") + name).c_str(),
                                      [name](benchmark::State& state) {
-                                         Canvas board(board_size, board_size);
-                                         fresh_grids(name);
-                                         for (auto _ : state) linie_ekwipotencjalne(board);
+                                         const auto b = board_with(name, true);
+                                         SilentProgress progress;
+                                         for (auto _ : state)
+                                             draw_equipotential_family(b->canvas, b->grids,
+                                                                       b->charges, b->pen, progress,
+                                                                       *b->buffers);
                                      });
     }
     for (const char* name : {"capacitor", "14"}) {
-        benchmark::RegisterBenchmark((std::string("linie_sil/") + name).c_str(),
+        benchmark::RegisterBenchmark((std::string("draw_field_line_family/") + name).c_str(),
                                      [name](benchmark::State& state) {
-                                         Canvas board(board_size, board_size);
-                                         fresh_grids(name);
-                                         for (auto _ : state) linie_sil(board);
+                                         const auto b = board_with(name, true);
+                                         for (auto _ : state)
+                                             draw_field_line_family(b->canvas, b->charges,
+                                                                    *b->buffers);
                                      });
     }
-    benchmark::RegisterBenchmark("rysuj_linie_sil/dipole", [](benchmark::State& state) {
-        Canvas board(board_size, board_size);
-        place("dipole");
-        for (auto _ : state) rysuj_linie_sil(board, 0, 50);
+    benchmark::RegisterBenchmark("draw_field_line_through/dipole", [](benchmark::State& state) {
+        const auto b = board_with("dipole", false);
+        for (auto _ : state) draw_field_line_through(b->canvas, b->charges, 0, 50);
     });
     // One frame of a dragged charge: the board from scratch with all three pictures.
     benchmark::RegisterBenchmark("drag/14", [](benchmark::State& state) {
-        Canvas board(board_size, board_size);
-        place("14");
+        const auto b = board_with("14", false);
+        SilentProgress progress;
         for (auto _ : state) {
-            start(board);
-            draw_charge_markers(board);
-            obl_rozklad_pot();
-            rysuj_rozklad_pot(board);
-            minV_maxV();
-            linie_ekwipotencjalne(board);
-            linie_sil(board);
+            draw_empty_board(b->canvas);
+            draw_charge_markers(b->canvas, b->charges);
+            compute_grids(b->grids, b->charges, progress);
+            paint_colour_map(b->canvas, b->grids, b->charges, b->pen, progress);
+            b->grids.range = colour_range(b->grids, b->charges);
+            draw_equipotential_family(b->canvas, b->grids, b->charges, b->pen, progress,
+                                      *b->buffers);
+            draw_field_line_family(b->canvas, b->charges, *b->buffers);
         }
     });
     // Whole commands through the window, from stale grids, repaints of the bar included.
@@ -88,10 +102,15 @@ void register_all() {
     for (const auto& [label, handler] : commands) {
         benchmark::RegisterBenchmark(label, [handler = handler](benchmark::State& state) {
             DesktopWindow form;
-            place("14");
-            // Charges placed behind the window's back: tell it the board holds some, as placing
-            // them by hand would, or its guard turns every command away.
-            form.logic().state().scene_stage = SceneStage::with_charges;
+            // The capacitor, then one charge of each sign between its plates, by hand.
+            TForm1& logic = form.logic();
+            logic.click(Toggle::SpeedB3);
+            logic.click(Toggle::SpeedB1);
+            logic.Image1MouseMove(column_of_x(0), row_of_y(40));
+            logic.Image1Click();
+            logic.click(Toggle::SpeedB2);
+            logic.Image1MouseMove(column_of_x(0), row_of_y(-40));
+            logic.Image1Click();
             BoardView* const board = form.control<BoardView>("Image1");
             for (auto _ : state) {
                 form.logic().state().grids_stale = true;

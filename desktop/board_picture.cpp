@@ -170,7 +170,7 @@ std::optional<BoardSource> board_source(const QMimeData& data) {
     return std::nullopt;
 }
 
-PictureCommands::PictureCommands(TForm1& logic, QWidget* board, WindowPort& errors,
+PictureCommands::PictureCommands(TForm1& logic, QWidget* board, Screen& errors,
                                  std::function<void()> shown)
     : QObject(board), logic_(logic), errors_(errors), shown_(std::move(shown)) {
     const Words& w = words();

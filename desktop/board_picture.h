@@ -71,7 +71,7 @@ class PictureCommands final : public QObject {
     // The actions go into the board's context menu, the paste action onto its window; their
     // shortcuts work anywhere in the window. shown runs after the logic opened a board, to
     // mirror the window.
-    PictureCommands(TForm1& logic, QWidget* board, WindowPort& errors, std::function<void()> shown);
+    PictureCommands(TForm1& logic, QWidget* board, Screen& errors, std::function<void()> shown);
 
     void copy_picture() const;
     void save_picture() const;
@@ -90,6 +90,6 @@ class PictureCommands final : public QObject {
 
   private:
     TForm1& logic_;
-    WindowPort& errors_;
+    Screen& errors_;
     std::function<void()> shown_;
 };

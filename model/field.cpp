@@ -1,7 +1,5 @@
 #include "model/field.h"
 
-#include "model/ports.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -89,9 +87,9 @@ int magnitude(int n) {
 }
 
 // The tables cover unit charges on the board only; anything else takes the direct route.
-bool tables_cover_charges() {
-    for (const Charge& c : stored_charges()) {
-        if (magnitude(c.znak) != 1 || magnitude(c.x) > board_centre ||
+bool tables_cover(const ChargeSet& charges) {
+    for (const Charge& c : charges.stored()) {
+        if (magnitude(c.sign) != 1 || magnitude(c.x) > board_centre ||
             magnitude(c.y) > board_centre)
             return false;
     }
@@ -131,54 +129,55 @@ void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double
             y[j] = y[j] + t.sv * t.ey[first + j];
         }
     }
-    for (int j = 0; j < rows; ++j) {
-        V[first + j] = v[j] * 1000;
-        Ex[first + j] = x[j] * 10000;
-        Ey[first + j] = y[j] * 10000;
-    }
+    // One grid at a time: the grids could overlap for all the compiler knows, and interleaved
+    // stores would keep it from writing each grid's rows in packed pairs.
+    for (int j = 0; j < rows; ++j) V[first + j] = v[j] * 1000;
+    for (int j = 0; j < rows; ++j) Ex[first + j] = x[j] * 10000;
+    for (int j = 0; j < rows; ++j) Ey[first + j] = y[j] * 10000;
 }
 
 // One column through the tables, each cell's sum in slot order.
-void fill_column_from_tables(const TermTables& t, int column) {
+void fill_column_from_tables(FieldGrids& grids, const ChargeSet& charges, const TermTables& t,
+                             int column) {
     ColumnTerms terms[max_charges];
     int count = 0;
-    const int q = x_of_column(column);
-    for (const Charge& c : stored_charges()) {
-        const int dx = q - c.x;
+    const int x = x_of_column(column);
+    for (const Charge& c : charges.stored()) {
+        const int dx = x - c.x;
         const int adx = magnitude(dx);
-        // Row j is the board point w = 200 - j, so dy = 200 - j - c.y sits at index base + j.
+        // Row j is the board point y = 200 - j, so dy = 200 - j - c.y sits at index base + j.
         const std::size_t base = static_cast<std::size_t>(board_centre + c.y);
-        const bool positive = c.znak > 0;
+        const bool positive = c.sign > 0;
         terms[count++] = {t.v[adx] + base, t.ex[adx] + base, t.ey[adx] + base,
                           positive ? 1.0 : -1.0, positive == (dx >= 0) ? 1.0 : -1.0};
     }
-    double* V = grid_V[column];
-    double* Ex = grid_Ex[column];
-    double* Ey = grid_Ey[column];
+    double* V = grids.v()[column];
+    double* Ex = grids.ex()[column];
+    double* Ey = grids.ey()[column];
     int row = 0;
     for (; row + row_block <= board_size; row += row_block)
         fill_rows<row_block>(terms, count, row, V, Ex, Ey);
     for (; row < board_size; ++row) fill_rows<1>(terms, count, row, V, Ex, Ey);
 }
 
-void fill_column_directly(int column) {
-    const int q = x_of_column(column);
+void fill_column_directly(FieldGrids& grids, const ChargeSet& charges, int column) {
+    const int x = x_of_column(column);
     for (int row = 0; row < board_size; ++row) {
-        const int w = y_of_row(row);
-        grid_V[column][row] = potencjal(q, w);
-        grid_Ex[column][row] = skladowaEx(q, w);
-        grid_Ey[column][row] = skladowaEy(q, w);
+        const int y = y_of_row(row);
+        grids.v()[column][row] = potential_at(charges, x, y);
+        grids.ex()[column][row] = field_x_at(charges, x, y);
+        grids.ey()[column][row] = field_y_at(charges, x, y);
     }
 }
 
 // Ex and Ey differ only in the axis the term is taken along.
-template <bool along_x> double field_component(int q, int w) {
+template <bool along_x> double field_component(const ChargeSet& charges, int x, int y) {
     double sum = 0;
-    for (const Charge& c : stored_charges()) {
-        if (c.x == q && c.y == w) continue;
-        const long long dx = static_cast<long long>(q) - c.x;
-        const long long dy = static_cast<long long>(w) - c.y;
-        const double q_c = static_cast<double>(c.znak);
+    for (const Charge& c : charges.stored()) {
+        if (c.x == x && c.y == y) continue;
+        const long long dx = static_cast<long long>(x) - c.x;
+        const long long dy = static_cast<long long>(y) - c.y;
+        const double q_c = static_cast<double>(c.sign);
         sum = sum + (along_x ? inverse_square_term(dx, dy, q_c) : inverse_square_term(dy, dx, q_c));
     }
     return sum * 10000;
@@ -187,31 +186,39 @@ template <bool along_x> double field_component(int q, int w) {
 // A sample off the board is not taken. For a charge on the board only the coordinate that
 // moved can leave it; checking both also keeps a charge placed off the board from reading
 // outside the grid.
-void take_sample_at(int column, int row) {
+void take_sample_at(const FieldGrids& grids, int column, int row, ColourRange& range) {
     if (!on_board(column, row)) return;
-    const double v = grid_V[column][row];
-    if (v < minV) minV = v;
-    if (v > maxV) maxV = v;
+    const double v = grids.v()[column][row];
+    if (v < range.min) range.min = v;
+    if (v > range.max) range.max = v;
 }
 
 } // namespace
 
-double potencjal(int q, int w) {
+FieldGrids::FieldGrids() : cells_(std::make_unique<Cells>()) {}
+
+void FieldGrids::clear() {
+    for (Grid* grid : {&cells_->v, &cells_->ex, &cells_->ey})
+        for (auto& column : *grid) std::fill(std::begin(column), std::end(column), 0.0);
+    range = {};
+}
+
+double potential_at(const ChargeSet& charges, int x, int y) {
     double sum = 0;
-    for (const Charge& c : stored_charges()) {
-        if (c.x == q && c.y == w) continue;
-        const int d2 = (c.x - q) * (c.x - q) + (c.y - w) * (c.y - w);
+    for (const Charge& c : charges.stored()) {
+        if (c.x == x && c.y == y) continue;
+        const int d2 = (c.x - x) * (c.x - x) + (c.y - y) * (c.y - y);
         const double r = std::sqrt(static_cast<double>(d2));
-        sum = sum + static_cast<double>(c.znak) / r;
+        sum = sum + static_cast<double>(c.sign) / r;
     }
     return sum * 1000;
 }
 
-double skladowaEx(int q, int w) {
-    return field_component<true>(q, w);
+double field_x_at(const ChargeSet& charges, int x, int y) {
+    return field_component<true>(charges, x, y);
 }
-double skladowaEy(int q, int w) {
-    return field_component<false>(q, w);
+double field_y_at(const ChargeSet& charges, int x, int y) {
+    return field_component<false>(charges, x, y);
 }
 
 double field_term(int adx, int ady) {
@@ -219,63 +226,55 @@ double field_term(int adx, int ady) {
     return term_tables().ex[adx][static_cast<std::size_t>(max_offset - ady)];
 }
 
-bool obl_rozklad_pot() {
-    if (charge_count == 0) return false;
-    WindowPort& bar = window_port();
-    bar.progress_set_position(0);
-    bar.progress_set_max(400);
-    const bool by_table = tables_cover_charges();
+bool compute_grids(FieldGrids& grids, const ChargeSet& charges, ProgressSink& progress) {
+    if (charges.empty()) return false;
+    progress.progress_set_position(0);
+    progress.progress_set_max(400);
+    const bool by_table = tables_cover(charges);
     const TermTables* t = by_table ? &term_tables() : nullptr;
     // Columns are independent: each part fills its own run of them.
     constexpr int parts = 16;
-    auto fill = [t](int part) {
+    auto fill = [t, &grids, &charges](int part) {
         const int end = (part + 1) * board_size / parts;
         for (int column = part * board_size / parts; column < end; ++column) {
             if (t)
-                fill_column_from_tables(*t, column);
+                fill_column_from_tables(grids, charges, *t, column);
             else
-                fill_column_directly(column);
+                fill_column_directly(grids, charges, column);
         }
     };
     run_parts(parts, fill);
     // The bar is the window's and is only touched from this thread.
-    for (int column = 0; column < board_size; ++column) bar.progress_step();
-    minV_maxV();
-    bar.progress_set_position(0);
+    for (int column = 0; column < board_size; ++column) progress.progress_step();
+    grids.range = colour_range(grids, charges);
+    progress.progress_set_position(0);
     return true;
 }
 
-void prepare_grids() {
+void prepare_grids(FieldGrids& grids) {
     static_cast<void>(term_tables());
     constexpr std::size_t cells = std::size_t{board_size} * board_size;
     constexpr std::size_t cells_per_page = 4096 / sizeof(double);
-    for (double* grid : {&grid_V[0][0], &grid_Ex[0][0], &grid_Ey[0][0]}) {
+    for (double* grid : {&grids.v()[0][0], &grids.ex()[0][0], &grids.ey()[0][0]}) {
         volatile double* cell = grid;
         for (std::size_t i = 0; i < cells; i += cells_per_page) cell[i] = cell[i];
         cell[cells - 1] = cell[cells - 1];
     }
 }
 
-void clear_grids() {
-    for (auto* grid : {&grid_V, &grid_Ex, &grid_Ey})
-        for (auto& column : *grid) std::fill(std::begin(column), std::end(column), 0.0);
-    minV = 0.0;
-    maxV = 0.0;
-}
-
-void minV_maxV() {
-    minV = grid_V[0][0];
-    maxV = grid_V[0][0];
-    for (const Charge& c : stored_charges()) {
-        const int pc = column_of_x(c.x);
-        const int pr = row_of_y(c.y);
-        take_sample_at(pc, pr - 9);
-        take_sample_at(pc - 9, pr);
-        take_sample_at(pc, pr + 9);
-        take_sample_at(pc + 9, pr);
+ColourRange colour_range(const FieldGrids& grids, const ChargeSet& charges) {
+    ColourRange range{grids.v()[0][0], grids.v()[0][0]};
+    for (const Charge& c : charges.stored()) {
+        const int column = column_of_x(c.x);
+        const int row = row_of_y(c.y);
+        take_sample_at(grids, column, row - 9, range);
+        take_sample_at(grids, column - 9, row, range);
+        take_sample_at(grids, column, row + 9, range);
+        take_sample_at(grids, column + 9, row, range);
     }
-    if (minV > 0) minV = 0;
-    if (maxV < 0) maxV = 0;
+    if (range.min > 0) range.min = 0;
+    if (range.max < 0) range.max = 0;
+    return range;
 }
 
 #ifdef __EMSCRIPTEN__
@@ -400,9 +399,9 @@ int part_threads() {
 
 #endif
 
-std::uint32_t grids_digest() {
+std::uint32_t grids_digest(const FieldGrids& grids) {
     std::uint32_t hash = 2166136261u;
-    for (const auto* grid : {&grid_V, &grid_Ex, &grid_Ey}) {
+    for (const FieldGrids::Grid* grid : {&grids.v(), &grids.ex(), &grids.ey()}) {
         const auto* bytes = reinterpret_cast<const unsigned char*>(grid);
         for (std::size_t i = 0; i < sizeof *grid; ++i) hash = (hash ^ bytes[i]) * 16777619u;
     }

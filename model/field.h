@@ -1,37 +1,65 @@
 #pragma once
 
 #include "model/charges.h"
+#include "model/progress.h"
 
 #include <cstdint>
+#include <memory>
 
-// Potential and field of the charge set at every board pixel, indexed [column][row] with each
-// column's 401 rows together; cell [c][r] is the board point (c - 200, 200 - r). Zero at start.
-alignas(64) inline double grid_V[board_size][board_size];
-alignas(64) inline double grid_Ex[board_size][board_size];
-alignas(64) inline double grid_Ey[board_size][board_size];
+// The colour scale's range: min <= 0 <= max after every computation.
+struct ColourRange {
+    double min = 0.0;
+    double max = 0.0;
+    bool operator==(const ColourRange&) const = default;
+};
 
-// The colour scale's range: minV <= 0 <= maxV after every computation.
-inline double minV = 0.0;
-inline double maxV = 0.0;
+// Potential and field of a charge set at every board pixel, indexed [column][row] with each
+// column's 401 rows together; cell [c][r] is the board point (c - 200, 200 - r); and the colour
+// range. Zero when made; the cells are allocated once, with the object.
+class FieldGrids {
+  public:
+    using Grid = double[board_size][board_size];
+
+    FieldGrids();
+    FieldGrids(const FieldGrids&) = delete;
+    FieldGrids& operator=(const FieldGrids&) = delete;
+
+    Grid& v() { return cells_->v; }
+    Grid& ex() { return cells_->ex; }
+    Grid& ey() { return cells_->ey; }
+    const Grid& v() const { return cells_->v; }
+    const Grid& ex() const { return cells_->ex; }
+    const Grid& ey() const { return cells_->ey; }
+
+    // Zero grids and range, as when made.
+    void clear();
+
+    ColourRange range;
+
+  private:
+    struct Cells {
+        alignas(64) Grid v;
+        alignas(64) Grid ex;
+        alignas(64) Grid ey;
+    };
+    std::unique_ptr<Cells> cells_;
+};
 
 // The potential (1000 s / r per charge) and the field components (10000 s / r^2 per charge,
 // away from a positive charge) at a board point; a charge on the point is left out.
-double potencjal(int q, int w);
-double skladowaEx(int q, int w);
-double skladowaEy(int q, int w);
+double potential_at(const ChargeSet& charges, int x, int y);
+double field_x_at(const ChargeSet& charges, int x, int y);
+double field_y_at(const ChargeSet& charges, int x, int y);
 
-// Fills the three grids and the range for the current charges, stepping the progress bar once
-// per column; does nothing at all, and says so, when there are no charges.
-bool obl_rozklad_pot();
-// What the first computation would otherwise pay for on its way: the term tables, and the first
-// write to each page of the grids, which the system backs with memory only then. The grids keep
-// their values.
-void prepare_grids();
+// Fills the three grids and the range for the charges, stepping the progress bar once per
+// column; does nothing at all, and says so, when there are no charges.
+bool compute_grids(FieldGrids& grids, const ChargeSet& charges, ProgressSink& progress);
+// What the first computation would otherwise pay for on its way: the term tables, and a write to
+// each page of the grids. The grids keep their values.
+void prepare_grids(FieldGrids& grids);
 
-// Zero grids and range, as when the program starts.
-void clear_grids();
 // The range from the corner value and the samples 9 pixels from each charge, widened to 0.
-void minV_maxV();
+ColourRange colour_range(const FieldGrids& grids, const ChargeSet& charges);
 
 // The x term u * (adx / r) of one unit charge's inverse-square field at the offset (adx, ady),
 // u = 1 / (adx^2 + ady^2), r its square root, for 0 <= adx, ady < 2^26; 0 at (0, 0). Within
@@ -54,6 +82,6 @@ template <class Work> void run_parts(int parts, Work& work) {
 // The threads that run_parts spreads parts over, the calling one included.
 int part_threads();
 
-// FNV-1a over the bytes of grid_V, grid_Ex and grid_Ey in this order: two builds computed the
-// same grids bit for bit when their digests agree.
-std::uint32_t grids_digest();
+// FNV-1a over the bytes of the potential grid and the two field grids in this order: two builds
+// computed the same grids bit for bit when their digests agree.
+std::uint32_t grids_digest(const FieldGrids& grids);

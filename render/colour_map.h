@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/field.h"
+#include "model/progress.h"
 #include "render/canvas.h"
 
 // The colour of single plotted pixels in the colour map and the equipotential lines.
@@ -7,8 +9,8 @@ struct PenRgb {
     int red = 0;
     int green = 0;
     int blue = 0;
+    bool operator==(const PenRgb&) const = default;
 };
-inline PenRgb pen_rgb;
 
 constexpr Rgb to_rgb(PenRgb c) {
     return rgb(c.red, c.green, c.blue);
@@ -17,7 +19,8 @@ constexpr PenRgb to_pen(Rgb c) {
     return {red_of(c), green_of(c), blue_of(c)};
 }
 
-// Paints grid_V on the board through the two-sided ramp (red at maxV, white near 0, blue at
-// minV), with the axes over it and the charge markers on top; nothing, and says so, without
-// charges.
-bool rysuj_rozklad_pot(Canvas& board);
+// Paints the potential grid on the board through the two-sided ramp (red at the range's maximum,
+// white near 0, blue at its minimum), with the axes over it and the charge markers on top; the
+// pen ends in the colour painted last. Nothing, and says so, without charges.
+bool paint_colour_map(Canvas& board, const FieldGrids& grids, const ChargeSet& charges, PenRgb& pen,
+                      ProgressSink& progress);

@@ -1,11 +1,9 @@
 #include "render/equipotentials.h"
 
 #include "model/charges.h"
-#include "model/field.h"
-#include "model/ports.h"
 #include "model/rounding.h"
 #include "render/board.h"
-#include "render/colour_map.h"
+#include "render/drawing_buffers.h"
 
 #include <algorithm>
 #include <array>
@@ -43,16 +41,13 @@ struct Family {
     bool blue = false;   // the pass over 0, -step, ..., -11 step
 };
 
-// One mark per board pixel, indexed column * 401 + row; fixed storage, cleared for each family.
-std::array<unsigned char, static_cast<std::size_t>(board_size) * board_size> marks;
-
 // The family's pairs are marked in runs of base columns, one run per part. A horizontal pair at
 // the run's last column may mark the next run's first column, so those marks go to the run's
 // own edge and are merged by max, which does not depend on the order, after all runs are done.
-constexpr int mark_runs = 16;
-std::array<std::array<unsigned char, board_size>, mark_runs> run_edges;
+constexpr int mark_runs = DrawingBuffers::mark_runs;
 
 struct MarkTarget {
+    unsigned char* marks;
     int edge_column; // the first column after the run
     unsigned char* edge;
 };
@@ -60,7 +55,7 @@ struct MarkTarget {
 void mark(const MarkTarget& target, int column, int row, unsigned char m) {
     unsigned char& cell = column == target.edge_column
                               ? target.edge[row]
-                              : marks[static_cast<std::size_t>(column) * board_size + row];
+                              : target.marks[static_cast<std::size_t>(column) * board_size + row];
     cell = std::max(cell, m);
 }
 
@@ -91,94 +86,98 @@ void mark_pair(const Family& f, const MarkTarget& target, double inv_step, doubl
 
 // Clears and marks the base columns of one run; the last run also clears the two columns that
 // no pair starts from.
-void mark_run(const Family& f, double inv_step, int run) {
+void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f, double inv_step,
+              int run) {
+    auto& marks = buffers.marks;
+    auto& run_edges = buffers.run_edges;
     const int first = run * (last_base + 1) / mark_runs;
     const int end = (run + 1) * (last_base + 1) / mark_runs;
     const int cleared_end = run == mark_runs - 1 ? board_size : end;
     std::fill(marks.begin() + static_cast<std::ptrdiff_t>(first) * board_size,
               marks.begin() + static_cast<std::ptrdiff_t>(cleared_end) * board_size, unmarked);
     run_edges[static_cast<std::size_t>(run)].fill(unmarked);
-    const MarkTarget target{end, run_edges[static_cast<std::size_t>(run)].data()};
-    for (int p = first; p < end; ++p) {
-        const double* col = grid_V[p];
-        const double* right = grid_V[p + 1];
-        for (int q = 0; q <= last_base; ++q) {
-            const double b = col[q];
-            mark_pair(f, target, inv_step, b, right[q], p, q, 1, 0);
-            mark_pair(f, target, inv_step, b, col[q + 1], p, q, 0, 1);
+    const MarkTarget target{marks.data(), end, run_edges[static_cast<std::size_t>(run)].data()};
+    for (int column = first; column < end; ++column) {
+        const double* here = grids.v()[column];
+        const double* right = grids.v()[column + 1];
+        for (int row = 0; row <= last_base; ++row) {
+            const double b = here[row];
+            mark_pair(f, target, inv_step, b, right[row], column, row, 1, 0);
+            mark_pair(f, target, inv_step, b, here[row + 1], column, row, 0, 1);
         }
     }
 }
 
-void draw_family(Canvas& board, const Family& f) {
+void draw_family(Canvas& board, const FieldGrids& grids, DrawingBuffers& buffers, const Family& f) {
     if (!f.orange && !f.blue) return;
     const double inv_step = f.step != 0 ? 1.0 / f.step : 0.0;
-    auto run = [&f, inv_step](int r) { mark_run(f, inv_step, r); };
+    auto run = [&grids, &buffers, &f, inv_step](int r) {
+        mark_run(grids, buffers, f, inv_step, r);
+    };
     run_parts(mark_runs, run);
+    auto& marks = buffers.marks;
     for (int r = 0; r < mark_runs; ++r) {
         const int column = (r + 1) * (last_base + 1) / mark_runs;
         unsigned char* cells = marks.data() + static_cast<std::size_t>(column) * board_size;
-        for (int q = 0; q < board_size; ++q)
-            cells[q] = std::max(cells[q], run_edges[static_cast<std::size_t>(r)][q]);
+        for (int row = 0; row < board_size; ++row)
+            cells[row] = std::max(cells[row], buffers.run_edges[static_cast<std::size_t>(r)][row]);
     }
     const Rgb orange = to_rgb(orange_pen);
     const Rgb blue = to_rgb(blue_pen);
-    for (int p = 0; p < board_size; ++p)
-        for (int q = 0; q < board_size; ++q) {
-            const unsigned char m = marks[static_cast<std::size_t>(p) * board_size + q];
-            if (m != unmarked) board.set_pixel(p, q, m == marked_blue ? blue : orange);
+    for (int column = 0; column < board_size; ++column)
+        for (int row = 0; row < board_size; ++row) {
+            const unsigned char m = marks[static_cast<std::size_t>(column) * board_size + row];
+            if (m != unmarked) board.set_pixel(column, row, m == marked_blue ? blue : orange);
         }
 }
 
 } // namespace
 
-void rysuj_linie_potencjalu(Canvas& board, double v) {
-    const Rgb colour = to_rgb(pen_rgb);
-    for (int p = 0; p <= last_base; ++p) {
-        for (int q = 0; q <= last_base; ++q) {
-            const double b = grid_V[p][q];
-            const double r = grid_V[p + 1][q];
-            const double d = grid_V[p][q + 1];
-            if (lies_between(b, r, v)) board.set_pixel(p + level_offset(b, r, v), q, colour);
-            if (lies_between(b, d, v)) board.set_pixel(p, q + level_offset(b, d, v), colour);
+void draw_equipotential_level(Canvas& board, const FieldGrids& grids, double v, Rgb colour) {
+    const FieldGrids::Grid& potential = grids.v();
+    for (int column = 0; column <= last_base; ++column) {
+        for (int row = 0; row <= last_base; ++row) {
+            const double b = potential[column][row];
+            const double r = potential[column + 1][row];
+            const double d = potential[column][row + 1];
+            if (lies_between(b, r, v)) board.set_pixel(column + level_offset(b, r, v), row, colour);
+            if (lies_between(b, d, v)) board.set_pixel(column, row + level_offset(b, d, v), colour);
         }
     }
 }
 
-void linie_ekwipotencjalne(Canvas& board) {
-    WindowPort& bar = window_port();
-    bar.progress_set_position(0);
-    bar.progress_set_max(50);
+void draw_equipotential_family(Canvas& board, const FieldGrids& grids, const ChargeSet& charges,
+                               PenRgb& pen, ProgressSink& progress, DrawingBuffers& buffers) {
+    progress.progress_set_position(0);
+    progress.progress_set_max(50);
 
     Family f;
-    const double m = std::max(std::fabs(minV), std::fabs(maxV));
+    const double m = std::max(std::fabs(grids.range.min), std::fabs(grids.range.max));
     f.step = round_half_even(m / 24.0);
-    f.orange = maxV > 0;
-    f.blue = minV < 0;
+    f.orange = grids.range.max > 0;
+    f.blue = grids.range.min < 0;
     // Twelve levels a pass, one bar step each; the levels are then drawn in one sweep.
     for (int pass = 0; pass < static_cast<int>(f.orange) + static_cast<int>(f.blue); ++pass)
-        for (int level = 0; level < 12; ++level) bar.progress_step();
-    if (f.orange) pen_rgb = orange_pen;
-    if (f.blue) pen_rgb = blue_pen;
-    draw_family(board, f);
+        for (int level = 0; level < 12; ++level) progress.progress_step();
+    if (f.orange) pen = orange_pen;
+    if (f.blue) pen = blue_pen;
+    draw_family(board, grids, buffers, f);
 
-    draw_charge_markers(board);
-    bar.progress_set_position(0);
+    draw_charge_markers(board, charges);
+    progress.progress_set_position(0);
 }
 
-bool equipotential_at_pointer(Canvas& board, int column, int row) {
+bool draw_equipotential_through(Canvas& board, const FieldGrids& grids, const ChargeSet& charges,
+                                int column, int row, PenRgb& pen) {
     if (!on_board(column, row)) return false;
-    const int px = x_of_column(column);
-    const int py = y_of_row(row);
-    for (const Charge& c : stored_charges()) {
-        const double dx = static_cast<double>(c.x) - px;
-        const double dy = static_cast<double>(c.y) - py;
-        if (std::sqrt(dx * dx + dy * dy) < 10.0) return false;
-    }
-    const double v = grid_V[column][row];
+    const int x = x_of_column(column);
+    const int y = y_of_row(row);
+    for (const Charge& c : charges.stored())
+        if (within_ten(c, x, y, false)) return false;
+    const double v = grids.v()[column][row];
     // An exact zero is where charges of both signs cancel; the automatic family draws that
     // level blue whenever both signs occur.
-    pen_rgb = v > 0 ? orange_pen : blue_pen;
-    rysuj_linie_potencjalu(board, v);
+    pen = v > 0 ? orange_pen : blue_pen;
+    draw_equipotential_level(board, grids, v, to_rgb(pen));
     return true;
 }

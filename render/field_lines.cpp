@@ -1,8 +1,8 @@
 #include "render/field_lines.h"
 
-#include "model/charges.h"
 #include "model/field.h"
 #include "render/board.h"
+#include "render/drawing_buffers.h"
 
 #include <array>
 #include <cmath>
@@ -15,7 +15,7 @@ constexpr int edge = board_centre; // the outermost column and row are at -200 a
 // Starts this far off the board cannot reach it; the bound keeps the integer arithmetic exact.
 constexpr int far_start = 1 << 20;
 
-// One charge as the pass sees it: znak already multiplied by the direction factor.
+// One charge as the pass sees it: its sign already multiplied by the direction factor.
 struct Source {
     int x = 0;
     int y = 0;
@@ -28,7 +28,7 @@ struct Field {
 };
 
 // The pass's direction times the inverse-square field of the charges at p, in slot order. A
-// signed term znak * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
+// signed term sign * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
 // +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing.
 Field field_at(const Source* sources, int count, BoardPoint p) {
     Field f;
@@ -76,20 +76,18 @@ bool beyond_board(BoardPoint p) {
 }
 
 bool near_a_charge(const Source* sources, int count, BoardPoint p) {
-    for (int k = 0; k < count; ++k) {
-        const long long dx = static_cast<long long>(sources[k].x) - p.x;
-        const long long dy = static_cast<long long>(sources[k].y) - p.y;
-        if (dx * dx + dy * dy <= 100) return true;
-    }
+    for (int k = 0; k < count; ++k)
+        if (within_ten({sources[k].x, sources[k].y, sources[k].sign}, p.x, p.y)) return true;
     return false;
 }
 
 // Walks one pass, handing its start to pen.move_to and every step's end to pen.line_to.
-template <class Pen> FieldPassEnd trace_pass(Pen& pen, int x0, int y0, int d, int step_cap) {
+template <class Pen>
+FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int d, int step_cap) {
     if (x0 < -far_start || x0 > far_start || y0 < -far_start || y0 > far_start) return {x0, y0, 0};
     Source sources[max_charges];
     int count = 0;
-    for (const Charge& c : stored_charges()) sources[count++] = {c.x, c.y, c.znak * d};
+    for (const Charge& c : charges.stored()) sources[count++] = {c.x, c.y, c.sign * d};
 
     BoardPoint current{x0, y0};
     BoardPoint previous = current;
@@ -118,20 +116,17 @@ struct PassRecorder {
     void line_to(int x, int y) { points.push_back({x, y}); }
 };
 
-// The automatic lines' passes, by charge slot and line, kept from call to call so that their
-// storage is reused.
-std::array<std::vector<BoardPoint>, static_cast<std::size_t>(max_charges) * 10> recorded_passes;
-
 } // namespace
 
-FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d, int step_cap) {
-    return trace_pass(board, x0, y0, d, step_cap);
+FieldPassEnd trace_field_pass(Canvas& board, const ChargeSet& charges, int x0, int y0, int d,
+                              int step_cap) {
+    return trace_pass(board, charges, x0, y0, d, step_cap);
 }
 
-void rysuj_linie_sil(Canvas& board, int x, int y) {
+void draw_field_line_through(Canvas& board, const ChargeSet& charges, int x, int y) {
     board.set_pen_color(field_line_colour);
-    trace_field_pass(board, x, y, +1);
-    trace_field_pass(board, x, y, -1);
+    trace_field_pass(board, charges, x, y, +1);
+    trace_field_pass(board, charges, x, y, -1);
 }
 
 // Round(10 cos a) and Round(10 sin a) for a = j * 2 pi / 10 + 10 degrees, j = 1..10: a table
@@ -144,27 +139,28 @@ BoardPoint field_line_start(int x, int y, int j) {
     return {x + d.x, y + d.y};
 }
 
-void linie_sil(Canvas& board) {
+void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuffers& buffers) {
     board.set_brush_color(white);
     board.set_pen_color(field_line_colour);
     // The passes read only the charges, so they are traced in parallel, one charge's ten lines a
     // part; all are in one colour, and drawing them afterwards in slot and line order leaves the
     // pixels and the pen where drawing them one by one does.
-    const std::span<const Charge> stored = stored_charges();
-    auto trace = [stored](int slot) {
+    const std::span<const Charge> stored = charges.stored();
+    auto& passes = buffers.passes;
+    auto trace = [stored, &charges, &passes](int slot) {
         const Charge& c = stored[static_cast<std::size_t>(slot)];
         for (int j = 1; j <= 10; ++j) {
-            std::vector<BoardPoint>& points = recorded_passes[static_cast<std::size_t>(slot) * 10 +
-                                                              static_cast<std::size_t>(j - 1)];
+            std::vector<BoardPoint>& points =
+                passes[static_cast<std::size_t>(slot) * 10 + static_cast<std::size_t>(j - 1)];
             points.clear();
             PassRecorder pen{points};
             const BoardPoint s = field_line_start(c.x, c.y, j);
-            trace_pass(pen, s.x, s.y, c.znak, field_pass_step_cap);
+            trace_pass(pen, charges, s.x, s.y, c.sign, field_pass_step_cap);
         }
     };
     run_parts(static_cast<int>(stored.size()), trace);
     for (std::size_t pass = 0; pass < stored.size() * 10; ++pass) {
-        const std::vector<BoardPoint>& points = recorded_passes[pass];
+        const std::vector<BoardPoint>& points = passes[pass];
         if (points.empty()) continue; // a start far off the board draws nothing
         board.move_to(points.front().x, points.front().y);
         for (std::size_t k = 1; k < points.size(); ++k) board.line_to(points[k].x, points[k].y);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/charges.h"
 #include "render/canvas.h"
+
+struct DrawingBuffers;
 
 inline constexpr Rgb field_line_colour = rgb(0, 128, 128);
 
@@ -25,12 +28,12 @@ struct FieldPassEnd {
 // Walks one field line from the board point (x0, y0), along the field for d = +1 and against
 // it for d = -1, drawing on the board until the line ends: on the outermost row or column,
 // within 10 of a charge, back on the point it has just left, beyond the board, or at the cap.
-FieldPassEnd trace_field_pass(Canvas& board, int x0, int y0, int d,
+FieldPassEnd trace_field_pass(Canvas& board, const ChargeSet& charges, int x0, int y0, int d,
                               int step_cap = field_pass_step_cap);
 // The field line through a board point, in both directions.
-void rysuj_linie_sil(Canvas& board, int x, int y);
+void draw_field_line_through(Canvas& board, const ChargeSet& charges, int x, int y);
 // Ten lines leaving every charge, drawn over the board as it is.
-void linie_sil(Canvas& board);
+void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuffers& buffers);
 
 // The minor-axis fractions a pass carries from step to step; each changes only in steps whose
 // major axis is the other one.

@@ -301,12 +301,12 @@ EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
 
 // Readies the first picture; the page calls it once it is idle after start.
 EMSCRIPTEN_KEEPALIVE void ardenika_prepare() {
-    TForm1::prepare();
+    if (form) form->prepare();
 }
 
 // The grids' digest, to compare the page's computation with the desktop's.
 EMSCRIPTEN_KEEPALIVE unsigned ardenika_grids_digest() {
-    return TForm1::grids_digest();
+    return form ? form->grids_digest() : 0;
 }
 
 // Opens a setup or a link holding one; a refusal is said in the error box.

@@ -6,7 +6,7 @@
 TEST_F(Form, CursorStartsCentredStepsAndStopsAtTheEdges) {
     EXPECT_EQ(form->cursor(), (std::array<int, 2>{200, 200}));
     // Each step is a pointer move: position, readout and tooltip rule alike.
-    grid_V[199][210] = 2.5;
+    grids().v()[199][210] = 2.5;
     form->board_key(BoardKey::left, false);
     form->board_key(BoardKey::down, true);
     EXPECT_EQ(form->cursor(), (std::array<int, 2>{199, 210}));
@@ -63,7 +63,7 @@ TEST_F(Form, ActivateIsAClickAtTheCursorInEveryToolMode) {
         const std::vector<Rgb> before = board_copy();
         click_board(250, 150);
         const std::vector<Rgb> by_mouse = board_copy();
-        const int charges_by_mouse = charge_count;
+        const int charges_by_mouse = charge_count();
         const auto pictures_by_mouse = form->pictures();
         EXPECT_FALSE(board_is(before)) << "tool " << t;
 
@@ -74,7 +74,7 @@ TEST_F(Form, ActivateIsAClickAtTheCursorInEveryToolMode) {
         for (int i = 0; i < 5; ++i) form->board_key(BoardKey::up, true);
         form->board_key(BoardKey::activate, false);
         EXPECT_TRUE(board_is(by_mouse)) << "tool " << t;
-        EXPECT_EQ(charge_count, charges_by_mouse) << "tool " << t;
+        EXPECT_EQ(charge_count(), charges_by_mouse) << "tool " << t;
         EXPECT_EQ(form->pictures(), pictures_by_mouse) << "tool " << t;
         fresh();
     }

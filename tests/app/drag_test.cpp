@@ -81,8 +81,8 @@ TEST_F(Drag, TheBoardFollowsAtEachFrameAndEndsAsTheMovedSetupOpens) {
         for (int trial = 0; trial < 3; ++trial) {
             fresh();
             ASSERT_TRUE(form->open_setup(start));
-            const int slot = pick(1, charge_count);
-            const Charge c = charges[static_cast<std::size_t>(slot)];
+            const int slot = pick(1, charge_count());
+            const Charge c = charge(slot);
             const std::array<int, 2> from{column_of_x(c.x), row_of_y(c.y)};
             const std::array<int, 2> mid{pick(0, 400), pick(0, 400)};
             const std::array<int, 2> to{pick(-50, 450), pick(-50, 450)};
@@ -93,7 +93,7 @@ TEST_F(Drag, TheBoardFollowsAtEachFrameAndEndsAsTheMovedSetupOpens) {
             form->pointer_moved(at(to[0], to[1]));
             form->pointer_released(at(to[0], to[1]));
             const std::pair<std::string, std::vector<Rgb>> after{form->setup_text(), board_copy()};
-            EXPECT_EQ(charges[static_cast<std::size_t>(slot)].znak, c.znak);
+            EXPECT_EQ(charge(slot).sign, c.sign);
             ASSERT_TRUE(form->undo()); // the whole drag is one change
             EXPECT_EQ(form->setup_text(), start);
             // Each board shown equals the moved setup opened in a freshly started program.
@@ -138,7 +138,7 @@ TEST_F(Drag, TheKeyboardPicksAChargeUpMovesItAndPutsItDown) {
     EXPECT_EQ(form->setup_text(), "v1;p79,10;n-80,0;F");
     form->board_key(BoardKey::activate, false);
     EXPECT_EQ(screen->announcements.back(), "Ładunek dodatni odłożony w (79, 10)");
-    EXPECT_EQ(charge_count, 2);
+    EXPECT_EQ(charge_count(), 2);
     form->board_key(BoardKey::activate, false); // picked up again, then put back
     form->board_key(BoardKey::down, true);
     form->board_key(BoardKey::escape, false);

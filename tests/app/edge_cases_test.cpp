@@ -60,7 +60,7 @@ TEST_F(EdgeCases, VconstOnUntouchedGridsFillsTheBoardFromEveryPairOfZeroSamples)
 TEST_F(EdgeCases, VconstClickWhereTheDipoleCancelsExactlyDrawsTheZeroLevelInBlue) {
     click(Toggle::SpeedB5); // +1 at (80, 0), -1 at (-80, 0)
     form->Vconst1Click();
-    ASSERT_EQ(grid_V[200][100], 0.0); // mirror images: the two terms cancel to the bit
+    ASSERT_EQ(grids().v()[200][100], 0.0); // mirror images: the two terms cancel to the bit
     click_board(300, 100);            // a positive level leaves the pen orange
     const auto before = board_copy();
     timed_click_board(200, 100);

@@ -25,6 +25,10 @@ class Form : public testing::Test {
     }
 
     void click(Toggle button) { form->click(button); }
+    // The board's charges and grids, the grids writable to set up what a readout shows.
+    int charge_count() const { return form->board_state().charges.count(); }
+    const Charge& charge(int slot) const { return form->board_state().charges.slot(slot); }
+    FieldGrids& grids() { return form->board_state().grids; }
     // The interaction state as the window's codes.
     int tool_mode() const { return static_cast<int>(form->state().tool_mode); }
     int scene_stage() const { return static_cast<int>(form->state().scene_stage); }

@@ -63,7 +63,7 @@ TEST_F(Form, PointerGesturesMakeOneBoardClickAtTheReleaseExceptADoubleClicksSeco
         fresh();
         click(Toggle::SpeedB1);
         run(*form, c.steps);
-        EXPECT_EQ(charge_count, c.charges_added) << c.name;
+        EXPECT_EQ(charge_count(), c.charges_added) << c.name;
     }
 }
 
@@ -86,13 +86,13 @@ TEST_F(Form, ChoosingAnotherToolBetweenTwoQuickClicksPlacesBothCharges) {
     ASSERT_TRUE(form->click("SpeedB2"));
     form->pointer_pressed({250, 150, PointerButton::primary, PointerKind::mouse, 120});
     form->pointer_released({250, 150, PointerButton::primary, PointerKind::mouse, 160});
-    ASSERT_EQ(charge_count, 2);
-    EXPECT_EQ(charges[2].znak, -1);
+    ASSERT_EQ(charge_count(), 2);
+    EXPECT_EQ(charge(2).sign, -1);
 }
 
 TEST_F(Form, AHeldEnterClicksOnce) {
     click(Toggle::SpeedB1);
     form->board_key(BoardKey::activate, false);
     for (int i = 0; i < 5; ++i) form->board_key(BoardKey::activate, false, true);
-    EXPECT_EQ(charge_count, 1);
+    EXPECT_EQ(charge_count(), 1);
 }

@@ -44,7 +44,7 @@ TEST_F(Form, EveryPictureCommandWithAToolAndNoChargesLeavesTheButtonsAsItsModeSa
         // A board click adds a charge exactly while the add tool is still down; a field line
         // without charges draws nothing, so nothing is recorded or said.
         click_board(300, 300);
-        EXPECT_EQ(charge_count, want.add_tool_down ? 1 : 0) << want.control;
+        EXPECT_EQ(charge_count(), want.add_tool_down ? 1 : 0) << want.control;
         if (want.f_r_down) {
             EXPECT_TRUE(form->pictures().empty()) << want.control;
             EXPECT_TRUE(screen->announcements.empty()) << want.control;
@@ -97,7 +97,7 @@ TEST_F(Form, ClearInAClickModeRaisesItsButtonAndKeepsTheModeUntilTheChargesGo) {
         click_board(200, 300); // the mode's button is up: the click draws nothing
         EXPECT_TRUE(board_is(before)) << mode;
         form->Button1Click();
-        EXPECT_EQ(charge_count, 0) << mode;
+        EXPECT_EQ(charge_count(), 0) << mode;
         EXPECT_EQ(tool_mode(), 0) << mode;
     }
 }
@@ -112,6 +112,6 @@ TEST_F(Form, AutomaticLinesAfterAPictureClearLeaveTheStageAtChargesSoTheNextClea
     EXPECT_EQ(scene_stage(), 1);
     EXPECT_GT(count_pixels(field_line_colour), 0);
     form->Button1Click();
-    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(count_pixels(field_line_colour), 0);
 }

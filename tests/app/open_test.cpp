@@ -21,7 +21,7 @@ std::vector<unsigned char> tiny_png() {
 TEST_F(Form, ASetupWrittenByHandOpensWithEveryButtonUp) {
     click(Toggle::SpeedB1); // a tool chosen before: opening leaves none
     ASSERT_TRUE(form->open_setup("  https://example.org/ardenika.html#v1;p80,0;n-80,0;V;E  "));
-    EXPECT_EQ(charge_count, 2);
+    EXPECT_EQ(charge_count(), 2);
     EXPECT_EQ(form->pictures(),
               (std::vector<std::string>{"mapa potencjału", "linie ekwipotencjalne"}));
     EXPECT_EQ(form->setup_text(), "v1;p80,0;n-80,0;V;E");
@@ -30,9 +30,9 @@ TEST_F(Form, ASetupWrittenByHandOpensWithEveryButtonUp) {
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(screen->announcements.back(), "Otwarto planszę");
     form->click("Button1"); // Clear takes the pictures, then the charges
-    EXPECT_EQ(charge_count, 2);
+    EXPECT_EQ(charge_count(), 2);
     form->click("Button1");
-    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(charge_count(), 0);
 }
 
 TEST_F(Form, BadInputSaysWhatIsWrongAndLeavesTheBoardAsItWas) {

@@ -57,13 +57,13 @@ TEST_F(Pictures, ColourMapComputesTheGridsShowsThemAndRaisesEveryButton) {
 TEST_F(Pictures, ColourMapTwiceComputesTheGridsOnce) {
     single_charge_at_centre();
     form->RysujB1Click();
-    grid_V[300][300] = 12345.0; // a recomputation would overwrite this
+    grids().v()[300][300] = 12345.0; // a recomputation would overwrite this
     form->rozkladpotencjaluClick();
-    EXPECT_EQ(grid_V[300][300], 12345.0);
+    EXPECT_EQ(grids().v()[300][300], 12345.0);
     click(Toggle::SpeedB1);
     click_board(100, 100);
     form->RysujB1Click();
-    EXPECT_NE(grid_V[300][300], 12345.0);
+    EXPECT_NE(grids().v()[300][300], 12345.0);
 }
 
 TEST_F(Pictures, ClearTakesTheMapAwayBeforeTheCharges) {
@@ -74,7 +74,7 @@ TEST_F(Pictures, ClearTakesTheMapAwayBeforeTheCharges) {
     EXPECT_EQ(pixel(192, 200), positive_colour);
     form->Button1Click();
     EXPECT_EQ(pixel(192, 203), white);
-    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(charge_count(), 0);
 }
 
 TEST_F(Pictures, AutomaticEquipotentialsDrawBothColoursOverAFreshMap) {
@@ -131,7 +131,7 @@ TEST_F(Pictures, VconstMenuItemComputesSilentlyAndLeavesTheGridsFresh) {
     EXPECT_EQ(tool_mode(), 2);
     EXPECT_EQ(grids_stale(), 0);
     EXPECT_TRUE(board_is(before)); // no colour map
-    EXPECT_EQ(grid_V[210][200], 100.0);
+    EXPECT_EQ(grids().v()[210][200], 100.0);
 
     plant(5, 5, rgb(1, 2, 3));
     form->RysujB2Click();

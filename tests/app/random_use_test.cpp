@@ -102,7 +102,7 @@ class RandomUse : public Form {
     void board_click() {
         const bool adding = form->down(Toggle::SpeedB1) || form->down(Toggle::SpeedB2);
         const bool fifteenth =
-            adding && (tool_mode() == 1 || tool_mode() == -1) && charge_count == 14;
+            adding && (tool_mode() == 1 || tool_mode() == -1) && charge_count() == 14;
         const double t = clock_ms_ += 1000; // far apart: never a double click's second press
         const PointerEvent at{mouse_x() + 0.5, mouse_y() + 0.5, PointerButton::primary,
                               PointerKind::mouse, t};
@@ -115,7 +115,7 @@ class RandomUse : public Form {
     // Runs one event, timed, and checks every invariant after it.
     void event(const std::string& what, bool fifteenth, const std::function<void()>& action) {
         log_.add(what);
-        const ProgramState before(form->state());
+        const ProgramState before(*form);
         const std::size_t boxes_before = screen->errors.size();
 
         const auto began = std::chrono::steady_clock::now();
@@ -125,14 +125,14 @@ class RandomUse : public Form {
         ASSERT_LT(took, event_bound) << log_.context("too slow");
 
         const std::string broken = broken_invariant(
-            form->state(), six_down(), form->down(Toggle::RysujB4), form->down(Toggle::RysujB5));
+            form->board_state().charges, form->state(), six_down(), form->down(Toggle::RysujB4), form->down(Toggle::RysujB5));
         ASSERT_EQ(broken, "") << log_.context(broken);
         const bool shown = screen->errors.size() != boxes_before;
         ASSERT_EQ(shown, fifteenth) << log_.context("error box");
         if (shown) {
             ASSERT_EQ(screen->errors.size(), boxes_before + 1) << log_.context("one box");
             ASSERT_EQ(screen->errors.back(), "Maksymalnie 14 ładunków!");
-            ASSERT_TRUE(ProgramState(form->state()) == before)
+            ASSERT_TRUE(ProgramState(*form) == before)
                 << log_.context("state after the box");
         }
     }
@@ -152,18 +152,18 @@ TEST_F(RandomUse, EverySessionsSetupRebuildsItsBoardInAFreshProgram) {
     for (long seed = 1; seed <= sessions && !HasFatalFailure(); ++seed) {
         run_session(static_cast<unsigned>(seed), 40, totals, 6);
         const std::vector<Rgb> pixels = board_copy();
-        const std::vector<Charge> placed(stored_charges().begin(), stored_charges().end());
+        const std::vector<Charge> placed(form->board_state().charges.stored().begin(), form->board_state().charges.stored().end());
         const std::string description = form->picture_description();
         const std::string text = form->setup_text();
         ASSERT_FALSE(text.empty()) << "seed " << seed;
         fresh();
         ASSERT_TRUE(form->open_setup(text)) << text;
         ASSERT_TRUE(board_is(pixels)) << "seed " << seed << ": " << text;
-        ASSERT_EQ(stored_charges().size(), placed.size()) << text;
+        ASSERT_EQ(form->board_state().charges.stored().size(), placed.size()) << text;
         for (std::size_t i = 0; i < placed.size(); ++i)
-            ASSERT_TRUE(stored_charges()[i].x == placed[i].x &&
-                        stored_charges()[i].y == placed[i].y &&
-                        stored_charges()[i].znak == placed[i].znak)
+            ASSERT_TRUE(form->board_state().charges.stored()[i].x == placed[i].x &&
+                        form->board_state().charges.stored()[i].y == placed[i].y &&
+                        form->board_state().charges.stored()[i].sign == placed[i].sign)
                 << text;
         ASSERT_EQ(form->picture_description(), description) << text;
         ASSERT_EQ(form->setup_text(), text);

@@ -19,7 +19,7 @@ TEST_F(Form, StartsWithZeroReadoutAnEmptyBoardAndEveryButtonUp) {
 }
 
 TEST_F(Form, ReadoutClampsPositionsBeyondTheBoardToTheNearestEdge) {
-    grid_V[400][0] = 7.0;
+    grids().v()[400][0] = 7.0;
     move_to(650, -80);
     EXPECT_EQ(mouse_x(), 400);
     EXPECT_EQ(mouse_y(), 0);
@@ -30,9 +30,9 @@ TEST_F(Form, ReadoutClampsPositionsBeyondTheBoardToTheNearestEdge) {
 }
 
 TEST_F(Form, ReadoutShowsCornersAndCentreWithTwoDecimals) {
-    grid_V[0][0] = 1.0 / 3.0;
-    grid_Ex[400][400] = -12.345;
-    grid_Ey[200][200] = 1234567.891;
+    grids().v()[0][0] = 1.0 / 3.0;
+    grids().ex()[400][400] = -12.345;
+    grids().ey()[200][200] = 1234567.891;
     move_to(0, 0);
     EXPECT_EQ(form->labels(),
               (std::array<std::string, 5>{"X = -200", "Y = 200", "V[-200,200]  = 0.33",
@@ -48,8 +48,8 @@ TEST_F(Form, ReadoutShowsCornersAndCentreWithTwoDecimals) {
 }
 
 TEST_F(Form, SmallNegativeValueKeepsItsMinusSign) {
-    grid_V[210][190] = -0.001;
-    grid_Ex[210][190] = -0.0; // a zero with the sign bit is not a negative value
+    grids().v()[210][190] = -0.001;
+    grids().ex()[210][190] = -0.0; // a zero with the sign bit is not a negative value
     move_to(210, 190);
     EXPECT_EQ(label(3), "V[10,10]  = -0.00");
     EXPECT_EQ(label(4), "Ex[10,10] = 0.00");
@@ -72,25 +72,25 @@ TEST_F(Form, AtMostOneOfTheSixIsDownAndTheDownOneRaisesOnClick) {
 TEST_F(Form, AddAndRemoveChargesByClickingTheBoard) {
     click(Toggle::SpeedB1);
     click_board(250, 150);
-    ASSERT_EQ(charge_count, 1);
-    EXPECT_EQ(charges[1].x, 50);
-    EXPECT_EQ(charges[1].y, 50);
-    EXPECT_EQ(charges[1].znak, 1);
+    ASSERT_EQ(charge_count(), 1);
+    EXPECT_EQ(charge(1).x, 50);
+    EXPECT_EQ(charge(1).y, 50);
+    EXPECT_EQ(charge(1).sign, 1);
     EXPECT_EQ(pixel(250 - 8, 150), positive_colour);
     EXPECT_EQ(scene_stage(), 1);
     EXPECT_EQ(grids_stale(), 1);
 
     click(Toggle::SpeedB2);
     click_board(100, 300);
-    ASSERT_EQ(charge_count, 2);
-    EXPECT_EQ(charges[2].znak, -1);
+    ASSERT_EQ(charge_count(), 2);
+    EXPECT_EQ(charge(2).sign, -1);
     EXPECT_EQ(pixel(100 - 8, 300), negative_colour);
 
     click(Toggle::SpeedB6);
     set_grids_stale(0);
     click_board(256, 158); // 6 right and 8 down of the first: exactly 10 away
-    ASSERT_EQ(charge_count, 1);
-    EXPECT_EQ(charges[1].x, -100);
+    ASSERT_EQ(charge_count(), 1);
+    EXPECT_EQ(charge(1).x, -100);
     EXPECT_EQ(pixel(250 - 8, 150), white);
     EXPECT_EQ(pixel(100 - 8, 300), negative_colour);
     EXPECT_EQ(grids_stale(), 1);
@@ -101,7 +101,7 @@ TEST_F(Form, AddClickAfterRaisingTheAddToolDoesNothing) {
     click(Toggle::SpeedB1);
     EXPECT_EQ(tool_mode(), 1);
     click_board(200, 100);
-    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(pixel(195, 100), white);
 }
 
@@ -113,7 +113,7 @@ TEST_F(Form, RemoveClickNearNothingLeavesTheBoardAlone) {
     set_scene_stage(2);
     set_grids_stale(0);
     click_board(100, 100);
-    EXPECT_EQ(charge_count, 1);
+    EXPECT_EQ(charge_count(), 1);
     EXPECT_EQ(pixel(50, 50), rgb(1, 2, 3));
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(grids_stale(), 0);
@@ -124,15 +124,15 @@ TEST_F(Form, FifteenthChargeShowsTheBoxAndChangesNothing) {
     click(Toggle::SpeedB1);
     click_board(200, 20);
     click_board(200, 380);
-    ASSERT_EQ(charge_count, 14);
-    const auto before = charges;
+    ASSERT_EQ(charge_count(), 14);
+    const Charge before = charge(14);
     const auto board = board_copy();
     set_scene_stage(2);
     set_grids_stale(0);
     click_board(30, 30);
     EXPECT_EQ(screen->errors, std::vector<std::string>{"Maksymalnie 14 ładunków!"});
-    EXPECT_EQ(charge_count, 14);
-    EXPECT_EQ(charges[14].x, before[14].x);
+    EXPECT_EQ(charge_count(), 14);
+    EXPECT_EQ(charge(14), before);
     EXPECT_TRUE(board_is(board));
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(grids_stale(), 0);
@@ -142,7 +142,7 @@ TEST_F(Form, FifteenthChargeShowsTheBoxAndChangesNothing) {
 TEST_F(Form, DipoleButtonAlwaysEndsDown) {
     click(Toggle::SpeedB5);
     EXPECT_TRUE(form->down(Toggle::SpeedB5));
-    EXPECT_EQ(charge_count, 2);
+    EXPECT_EQ(charge_count(), 2);
     EXPECT_EQ(pixel(280 - 8, 200), positive_colour);
     EXPECT_EQ(pixel(120 - 8, 200), negative_colour);
     click(Toggle::SpeedB5);
@@ -155,16 +155,16 @@ TEST_F(Form, DipoleButtonAlwaysEndsDown) {
 TEST_F(Form, QuadrupoleClickedWhileDownPlacesAgainAndEndsUp) {
     click(Toggle::SpeedB4);
     EXPECT_TRUE(form->down(Toggle::SpeedB4));
-    ASSERT_EQ(charge_count, 4);
-    EXPECT_EQ(charges[3].znak, -1);
-    EXPECT_EQ(charges[4].znak, -1);
+    ASSERT_EQ(charge_count(), 4);
+    EXPECT_EQ(charge(3).sign, -1);
+    EXPECT_EQ(charge(4).sign, -1);
     click(Toggle::SpeedB1);
     click_board(10, 10);
-    EXPECT_EQ(charge_count, 5);
+    EXPECT_EQ(charge_count(), 5);
     click(Toggle::SpeedB4);
     click(Toggle::SpeedB4);
     EXPECT_FALSE(form->down(Toggle::SpeedB4));
-    EXPECT_EQ(charge_count, 4);
+    EXPECT_EQ(charge_count(), 4);
     EXPECT_EQ(pixel(10, 10), white);
     EXPECT_EQ(tool_mode(), 0);
 }
@@ -178,13 +178,13 @@ TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
     EXPECT_EQ(scene_stage(), 1);
     EXPECT_EQ(pixel(30, 30), white);
     EXPECT_EQ(pixel(250 - 8, 150), positive_colour);
-    EXPECT_EQ(charge_count, 1);
+    EXPECT_EQ(charge_count(), 1);
     EXPECT_EQ(tool_mode(), 1); // the add tool is still down
     EXPECT_EQ(grids_stale(), 1);
 
     form->Button1Click();
     EXPECT_EQ(scene_stage(), 0);
-    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(pixel(250 - 8, 150), white);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
     EXPECT_EQ(tool_mode(), 0);
@@ -201,7 +201,7 @@ TEST_F(Form, PictureClearRaisesThePresetButtons) {
     form->Button1Click();
     EXPECT_FALSE(form->down(Toggle::SpeedB3));
     EXPECT_EQ(tool_mode(), 0);
-    EXPECT_EQ(charge_count, 12);
+    EXPECT_EQ(charge_count(), 12);
 }
 
 TEST_F(Form, FullClearAfterAnyToolOrArrangementRaisesTheFirstFive) {
@@ -222,11 +222,11 @@ TEST_F(Form, FullClearWithTheRemoveToolDownKeepsItDown) {
     form->Button1Click();
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
     EXPECT_EQ(tool_mode(), 0);
-    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(charge_count(), 0);
 }
 
 TEST_F(Form, ReadoutKeepsTheLastGridValuesAfterTheChargesChange) {
-    grid_V[210][200] = 100.0;
+    grids().v()[210][200] = 100.0;
     click(Toggle::SpeedB5);
     form->Button1Click();
     move_to(210, 200);
@@ -236,7 +236,7 @@ TEST_F(Form, ReadoutKeepsTheLastGridValuesAfterTheChargesChange) {
 TEST_F(Form, ControlsAreReachedByTheirFormNames) {
     EXPECT_TRUE(form->click("SpeedB5"));
     EXPECT_TRUE(form->down(Toggle::SpeedB5));
-    EXPECT_EQ(charge_count, 2);
+    EXPECT_EQ(charge_count(), 2);
     EXPECT_TRUE(form->click("Opisprogramu1"));
     EXPECT_TRUE(form->click("Koniec1"));
     EXPECT_EQ(screen->descriptions, 1);

@@ -1,9 +1,9 @@
 #include "model/charges.h"
 #include "model/field.h"
-#include "recording_port.h"
 #include "reference.h"
 #include "render/board.h"
 #include "render/colour_map.h"
+#include "test_board.h"
 
 #include <gtest/gtest.h>
 
@@ -16,54 +16,44 @@ namespace {
 
 constexpr int cells = board_size * board_size;
 
-void reset_map_state() {
-    reset_program_state();
-}
-
-void put(int x, int y, int znak) {
-    ++charge_count;
-    charges[static_cast<std::size_t>(charge_count)] = {x, y, znak};
-}
-
 bool same_pixels(const Canvas& a, const Canvas& b) {
     return a.width() == b.width() && a.height() == b.height() &&
            std::equal(a.data(), a.data() + a.width() * a.height(), b.data());
-}
-
-Rgb pen() {
-    return to_rgb(pen_rgb);
 }
 
 void paint_all(Canvas& c, Rgb colour) {
     std::fill_n(c.data(), c.width() * c.height(), colour);
 }
 
-// The finished map as drawn over any board: the axes over the painted pixels, markers on top.
-Canvas map_of(const std::vector<std::pair<std::pair<int, int>, Rgb>>& painted) {
-    Canvas map(board_size, board_size);
-    for (const auto& [at, colour] : painted) map.set_pixel(at.first, at.second, colour);
-    map.move_to(200, 0);
-    map.line_to(200, 401);
-    map.move_to(0, 200);
-    map.line_to(401, 200);
-    for (int i = 1; i <= charge_count; ++i) rysuj_lad(map, i);
-    return map;
-}
-
 class ColourMap : public ::testing::Test {
   protected:
-    void SetUp() override { reset_map_state(); }
-    void TearDown() override { reset_map_state(); }
+    void put(int x, int y, int sign) { b.charges.append({x, y, sign}); }
+    Rgb pen() const { return to_rgb(b.pen); }
+    // The finished map as drawn over any board: the axes over the painted pixels, markers on
+    // top.
+    Canvas map_of(const std::vector<std::pair<std::pair<int, int>, Rgb>>& painted) const {
+        Canvas map(board_size, board_size);
+        for (const auto& [at, colour] : painted) map.set_pixel(at.first, at.second, colour);
+        map.move_to(200, 0);
+        map.line_to(200, 401);
+        map.move_to(0, 200);
+        map.line_to(401, 200);
+        draw_charge_markers(map, b.charges);
+        return map;
+    }
+
+    TestBoard b;
     Canvas board{board_size, board_size};
 };
 
 TEST_F(ColourMap, NoChargesLeavesBoardAndStateUntouched) {
-    start(board);
+    draw_empty_board(board);
     board.set_pixel(7, 9, rgb(1, 2, 3));
     const Canvas before = board;
-    pen_rgb = {4, 5, 6};
-    RecordingWindowPort bar;
-    EXPECT_FALSE(rysuj_rozklad_pot(board));
+    b.pen = {4, 5, 6};
+    b.progress = {};
+    RecordingProgress& bar = b.progress;
+    EXPECT_FALSE(b.paint_map(board));
     EXPECT_TRUE(same_pixels(board, before));
     EXPECT_EQ(pen(), rgb(4, 5, 6));
     EXPECT_TRUE(bar.events.empty());
@@ -71,8 +61,8 @@ TEST_F(ColourMap, NoChargesLeavesBoardAndStateUntouched) {
 
 TEST_F(ColourMap, SinglePositiveChargeShowsOnlyThePositiveHalfUnderBlackAxes) {
     put(50, 50, 1); // pixel (250, 150), its marker clear of the axes
-    obl_rozklad_pot();
-    rysuj_rozklad_pot(board);
+    b.compute();
+    b.paint_map(board);
     EXPECT_EQ(board.pixel(260, 150), rgb(255, 51, 0)); // V = 100, just outside the marker
     int negative_colours = 0;
     int grey_axis = 0;
@@ -88,8 +78,8 @@ TEST_F(ColourMap, SinglePositiveChargeShowsOnlyThePositiveHalfUnderBlackAxes) {
 
 TEST_F(ColourMap, RampGivesItsColoursAtTheEndsAndRoundsHalvesToEven) {
     // With these ends both scale factors are exactly 1 and -1, so the quotients are exact.
-    maxV = 510;
-    minV = -510;
+    b.grids.range.max = 510;
+    b.grids.range.min = -510;
     put(-150, 150, 1);                // a marker to draw at the end
     paint_all(board, rgb(0, 128, 0)); // the map replaces every pixel
     const std::vector<std::pair<double, Rgb>> samples{
@@ -100,27 +90,27 @@ TEST_F(ColourMap, RampGivesItsColoursAtTheEndsAndRoundsHalvesToEven) {
     std::vector<std::pair<std::pair<int, int>, Rgb>> painted;
     for (std::size_t k = 0; k < samples.size(); ++k) {
         const int row = 10 + 10 * static_cast<int>(k);
-        grid_V[300][row] = samples[k].first;
+        b.grids.v()[300][row] = samples[k].first;
         painted.push_back({{300, row}, samples[k].second});
     }
-    grid_V[310][10] = 510.5; // out of range: left white
-    grid_V[310][20] = -510.5;
-    rysuj_rozklad_pot(board);
+    b.grids.v()[310][10] = 510.5; // out of range: left white
+    b.grids.v()[310][20] = -510.5;
+    b.paint_map(board);
     EXPECT_TRUE(same_pixels(board, map_of(painted)));
 }
 
 TEST_F(ColourMap, PenKeepsTheColourOfTheLastPixelPaintedColumnByColumn) {
-    maxV = 510;
-    minV = -510;
+    b.grids.range.max = 510;
+    b.grids.range.min = -510;
     put(0, 0, 1);
-    std::fill_n(&grid_V[0][0], cells, 1000.0); // all out of range
-    pen_rgb = {1, 2, 3};
-    rysuj_rozklad_pot(board);
+    std::fill_n(&b.grids.v()[0][0], cells, 1000.0); // all out of range
+    b.pen = {1, 2, 3};
+    b.paint_map(board);
     EXPECT_EQ(pen(), rgb(1, 2, 3));
 
-    grid_V[10][399] = 300.0; // last in row order
-    grid_V[11][0] = -300.0;  // last in column order
-    rysuj_rozklad_pot(board);
+    b.grids.v()[10][399] = 300.0; // last in row order
+    b.grids.v()[11][0] = -300.0;  // last in column order
+    b.paint_map(board);
     EXPECT_EQ(pen(), rgb(0, 210, 255));
     EXPECT_EQ(board.pixel(10, 399), rgb(255, 210, 0));
 }
@@ -130,9 +120,9 @@ TEST_F(ColourMap, ExactZeroPaintsWhiteAndLeavesThePenWhite) {
     // diagonal, where their potentials cancel exactly; the corner is the last pixel painted.
     put(200, -190, 1);
     put(190, -200, -1);
-    obl_rozklad_pot();
-    pen_rgb = {1, 2, 3};
-    rysuj_rozklad_pot(board);
+    b.compute();
+    b.pen = {1, 2, 3};
+    b.paint_map(board);
     EXPECT_EQ(pen(), white);
     int coloured = 0;
     for (int k = 0; k < 380; ++k)
@@ -142,43 +132,43 @@ TEST_F(ColourMap, ExactZeroPaintsWhiteAndLeavesThePenWhite) {
     EXPECT_NE(board.pixel(370, 380), white); // off the diagonal the map has colour
 }
 
-TEST_F(ColourMap, ProgressBarStepsOncePerColumnAndTheBitmapIsReleased) {
-    using Call = RecordingWindowPort::Call;
+TEST_F(ColourMap, ProgressBarStepsOncePerColumnAndEndsEmpty) {
+    using Call = RecordingProgress::Call;
     put(-20, 35, -1);
-    obl_rozklad_pot();
-    RecordingWindowPort bar;
-    EXPECT_TRUE(rysuj_rozklad_pot(board));
-    std::vector<RecordingWindowPort::Event> calls{{Call::set_position, 0}, {Call::set_max, 400}};
+    b.compute();
+    b.progress = {};
+    RecordingProgress& bar = b.progress;
+    EXPECT_TRUE(b.paint_map(board));
+    std::vector<RecordingProgress::Event> calls{{Call::set_position, 0}, {Call::set_max, 400}};
     calls.insert(calls.end(), board_size, {Call::step, 0});
     calls.push_back({Call::set_position, 0});
     EXPECT_EQ(bar.events, calls);
     EXPECT_EQ(bar.highest_position, 400);
-    EXPECT_FALSE(scratch_bitmap.has_value());
 }
 
 TEST_F(ColourMap, MatchesPixelByPixelPaintingForArrangementsAndRandomSets) {
     std::mt19937 rng(7013);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int set = 0; set < 8; ++set) {
-        clear_charges();
+        b.charges.clear();
         if (set == 0) {
-            Kondensator();
+            b.charges = capacitor_charges();
         } else if (set == 1) {
-            place_dipole();
+            b.charges = dipole_charges();
         } else if (set == 2) {
-            Kwadrupol(-1);
+            b.charges = quadrupole_charges(-1);
         } else {
             const int n = pick(1, max_charges);
             for (int i = 0; i < n; ++i) put(pick(-200, 200), pick(-200, 200), pick(0, 1) ? 1 : -1);
         }
         SCOPED_TRACE(::testing::Message() << "set " << set);
-        obl_rozklad_pot();
+        b.compute();
         Canvas expected(board_size, board_size);
-        pen_rgb = {9, 9, 9};
-        reference::rysuj_rozklad_pot(expected);
+        b.pen = {9, 9, 9};
+        reference::paint_colour_map(expected, b.grids, b.charges, b.pen);
         const Rgb expected_pen = pen();
-        pen_rgb = {9, 9, 9};
-        rysuj_rozklad_pot(board);
+        b.pen = {9, 9, 9};
+        b.paint_map(board);
         EXPECT_TRUE(same_pixels(board, expected));
         EXPECT_EQ(pen(), expected_pen);
     }

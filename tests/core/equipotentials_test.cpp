@@ -2,9 +2,9 @@
 
 #include "lines_reference.h"
 #include "model/field.h"
-#include "recording_port.h"
 #include "render/board.h"
 #include "render/colour_map.h"
+#include "test_board.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +20,12 @@ constexpr Rgb blue = rgb(0, 28, 164);
 
 class Equipotentials : public ::testing::Test {
   protected:
-    void SetUp() override { reset_all_state(); }
-    void TearDown() override { reset_all_state(); }
-
-    static void fill_grid(const std::function<double(int, int)>& value) {
+    void fill_grid(const std::function<double(int, int)>& value) {
         for (int p = 0; p < board_size; ++p)
-            for (int q = 0; q < board_size; ++q) grid_V[p][q] = value(p, q);
+            for (int q = 0; q < board_size; ++q) b.grids.v()[p][q] = value(p, q);
     }
     // The board point x has the potential x, so a level L lies on column column_of_x(L).
-    static void fill_ramp_along_x() {
+    void fill_ramp_along_x() {
         fill_grid([](int p, int) { return static_cast<double>(x_of_column(p)); });
     }
     // Colour of every column in the rows a line reaches, or white for an untouched column;
@@ -54,20 +51,21 @@ class Equipotentials : public ::testing::Test {
     }
     void run_family_over_ramp(double lowest, double highest) {
         fill_ramp_along_x();
-        minV = lowest;
-        maxV = highest;
-        linie_ekwipotencjalne(board);
+        b.grids.range.min = lowest;
+        b.grids.range.max = highest;
+        b.equipotentials(board);
     }
 
+    TestBoard b;
     Canvas board{board_size, board_size};
 };
 
 TEST_F(Equipotentials, SampleOnTheLevelIsPlottedAtItsOwnPixelOnly) {
     fill_grid([](int, int) { return 1000.0; });
-    grid_V[3][3] = 5;
-    pen_rgb = {255, 125, 0};
+    b.grids.v()[3][3] = 5;
+    b.pen = {255, 125, 0};
     Canvas small(8, 8);
-    rysuj_linie_potencjalu(small, 5);
+    b.equipotential_level(small, 5);
     EXPECT_EQ(small.pixel(3, 3), orange);
     small.set_pixel(3, 3, white);
     EXPECT_EQ(differing_pixels(small, Canvas(8, 8)), 0);
@@ -75,10 +73,10 @@ TEST_F(Equipotentials, SampleOnTheLevelIsPlottedAtItsOwnPixelOnly) {
 
 TEST_F(Equipotentials, FractionOfExactlyHalfPlotsTheBasePixelAndMorePlotsTheNeighbour) {
     fill_grid([](int p, int) { return 10.0 * p; });
-    pen_rgb = {0, 28, 164};
+    b.pen = {0, 28, 164};
     Canvas small(4, 3);
-    rysuj_linie_potencjalu(small, 5);  // halfway from column 0 to column 1
-    rysuj_linie_potencjalu(small, 26); // 0.6 of the way from column 2 to column 3
+    b.equipotential_level(small, 5);  // halfway from column 0 to column 1
+    b.equipotential_level(small, 26); // 0.6 of the way from column 2 to column 3
     Canvas expected(4, 3);
     for (int q = 0; q < 3; ++q) {
         expected.set_pixel(0, q, blue);
@@ -89,13 +87,13 @@ TEST_F(Equipotentials, FractionOfExactlyHalfPlotsTheBasePixelAndMorePlotsTheNeig
 
 TEST_F(Equipotentials, NothingIsReadOrPlottedInColumnOrRow400) {
     fill_grid([](int p, int q) { return static_cast<double>(p + q); });
-    pen_rgb = {255, 125, 0};
+    b.pen = {255, 125, 0};
     // 800 is only the corner sample, 799 only samples in column or row 400.
-    rysuj_linie_potencjalu(board, 800);
-    rysuj_linie_potencjalu(board, 799);
+    b.equipotential_level(board, 800);
+    b.equipotential_level(board, 799);
     EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
     // 797 is reached at fraction 1 from [398][398] towards both neighbours.
-    rysuj_linie_potencjalu(board, 797);
+    b.equipotential_level(board, 797);
     Canvas expected(board_size, board_size);
     expected.set_pixel(399, 398, orange);
     expected.set_pixel(398, 399, orange);
@@ -104,8 +102,8 @@ TEST_F(Equipotentials, NothingIsReadOrPlottedInColumnOrRow400) {
 
 TEST_F(Equipotentials, PairOfSamplesBothOnTheLevelPlotsTheBasePixelAndScanningGoesOn) {
     // Untouched grids are all zero, as is the level of any clicked pixel.
-    pen_rgb = {255, 125, 0};
-    rysuj_linie_potencjalu(board, 0);
+    b.pen = {255, 125, 0};
+    b.equipotential_level(board, 0);
     for (int p = 0; p < board_size; ++p)
         for (int q = 0; q < board_size; ++q)
             ASSERT_EQ(board.pixel(p, q), p < 399 && q < 399 ? orange : white) << p << "," << q;
@@ -114,7 +112,7 @@ TEST_F(Equipotentials, PairOfSamplesBothOnTheLevelPlotsTheBasePixelAndScanningGo
 TEST_F(Equipotentials, FamilySpacingIsHalfOfM24thsRoundedToEven) {
     run_family_over_ramp(-300, 120); // M = 300: step Round(12.5) = 12
     expect_family_columns(board, 12, true, true);
-    EXPECT_EQ(to_rgb(pen_rgb), blue);
+    EXPECT_EQ(to_rgb(b.pen), blue);
 
     board = Canvas(board_size, board_size);
     run_family_over_ramp(-10, 36); // Round(1.5) = 2
@@ -123,7 +121,7 @@ TEST_F(Equipotentials, FamilySpacingIsHalfOfM24thsRoundedToEven) {
     board = Canvas(board_size, board_size);
     run_family_over_ramp(0, 12); // Round(0.5) = 0: every level is 0, orange only
     expect_family_columns(board, 0, true, false);
-    EXPECT_EQ(to_rgb(pen_rgb), orange);
+    EXPECT_EQ(to_rgb(b.pen), orange);
 
     board = Canvas(board_size, board_size);
     run_family_over_ramp(-1000.0 / 9, 0); // a lone negative charge: step 5, blue only
@@ -132,23 +130,25 @@ TEST_F(Equipotentials, FamilySpacingIsHalfOfM24thsRoundedToEven) {
 
 TEST_F(Equipotentials, FamilyWithoutAnyPotentialDrawsNoLevel) {
     const PenRgb before{1, 2, 3};
-    pen_rgb = before;
+    b.pen = before;
     run_family_over_ramp(0, 0);
     EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
-    EXPECT_EQ(to_rgb(pen_rgb), to_rgb(before));
+    EXPECT_EQ(to_rgb(b.pen), to_rgb(before));
 }
 
 TEST_F(Equipotentials, FamilyCountsOneProgressStepPerLevelAndEmptiesTheBar) {
-    RecordingWindowPort bar;
+    b.progress = {};
+    RecordingProgress& bar = b.progress;
     run_family_over_ramp(-100, 100);
-    EXPECT_EQ(bar.count(RecordingWindowPort::Call::step), 24u);
+    EXPECT_EQ(bar.count(RecordingProgress::Call::step), 24u);
     EXPECT_EQ(bar.highest_position, 24);
     EXPECT_EQ(bar.maximum, 50);
     EXPECT_EQ(bar.position, 0);
 
-    RecordingWindowPort positive_only;
+    b.progress = {};
+    RecordingProgress& positive_only = b.progress;
     run_family_over_ramp(0, 100);
-    EXPECT_EQ(positive_only.count(RecordingWindowPort::Call::step), 12u);
+    EXPECT_EQ(positive_only.count(RecordingProgress::Call::step), 12u);
 }
 
 // The family in one sweep against twenty-four level-by-level scans, on real potentials.
@@ -156,53 +156,55 @@ class FamilyMatchesLevelByLevel : public Equipotentials {
   protected:
     void expect_same_as_reference(int expected_step) {
         Canvas reference = board;
-        linie_ekwipotencjalne(board);
-        equipotential_family(reference, expected_step, maxV > 0, minV < 0);
-        for (int i = 1; i <= charge_count; ++i) rysuj_lad(reference, i);
+        b.equipotentials(board);
+        equipotential_family(reference, b.grids, expected_step, b.grids.range.max > 0,
+                             b.grids.range.min < 0);
+        draw_charge_markers(reference, b.charges);
         EXPECT_EQ(differing_pixels(board, reference), 0);
     }
 };
 
 TEST_F(FamilyMatchesLevelByLevel, SingleChargeGetsStepFiveInOrangeOnly) {
-    put_charges({{0, 0, 1}});
-    obl_rozklad_pot();
+    b.charges = {{0, 0, 1}};
+    b.compute();
     expect_same_as_reference(5);
-    EXPECT_EQ(to_rgb(pen_rgb), orange);
+    EXPECT_EQ(to_rgb(b.pen), orange);
 }
 
 TEST_F(FamilyMatchesLevelByLevel, DipoleGetsStepFourAndLevelZeroEndsBlue) {
-    place_dipole();
-    obl_rozklad_pot();
+    b.charges = dipole_charges();
+    b.compute();
     expect_same_as_reference(4);
     EXPECT_EQ(board.pixel(200, 100), blue); // the symmetry axis is exactly level 0
-    EXPECT_EQ(to_rgb(pen_rgb), blue);
+    EXPECT_EQ(to_rgb(b.pen), blue);
 }
 
 TEST_F(FamilyMatchesLevelByLevel, QuadrupoleAndCapacitor) {
-    Kwadrupol(-1);
-    obl_rozklad_pot();
+    b.charges = quadrupole_charges(-1);
+    b.compute();
     expect_same_as_reference(4); // range about -103.251..103.251
 
     board = Canvas(board_size, board_size);
-    Kondensator();
-    obl_rozklad_pot();
+    b.charges = capacitor_charges();
+    b.compute();
     expect_same_as_reference(8); // range about -195.038..195.038
 }
 
 TEST_F(FamilyMatchesLevelByLevel, RandomChargeSetsWithWideDenseAndZeroSpacing) {
     for (unsigned seed = 1; seed <= 6; ++seed) {
-        put_charges(random_charges(seed, seed % 2 == 0 ? 14 : 5));
-        obl_rozklad_pot();
+        b.charges = charge_set(random_charges(seed, seed % 2 == 0 ? 14 : 5));
+        b.compute();
         board = Canvas(board_size, board_size);
-        expect_same_as_reference(static_cast<int>(std::nearbyint(std::max(-minV, maxV) / 24)));
+        expect_same_as_reference(
+            static_cast<int>(std::nearbyint(std::max(-b.grids.range.min, b.grids.range.max) / 24)));
         // A narrow range crowds small whole-number levels through the samples.
-        minV = -30;
-        maxV = 30;
+        b.grids.range.min = -30;
+        b.grids.range.max = 30;
         board = Canvas(board_size, board_size);
         expect_same_as_reference(1);
         // A range within 12 of zero spaces every level at 0.
-        minV = -10;
-        maxV = 10;
+        b.grids.range.min = -10;
+        b.grids.range.max = 10;
         board = Canvas(board_size, board_size);
         expect_same_as_reference(0);
     }
@@ -211,46 +213,45 @@ TEST_F(FamilyMatchesLevelByLevel, RandomChargeSetsWithWideDenseAndZeroSpacing) {
 class LineThroughPointer : public Equipotentials {
   protected:
     void SetUp() override {
-        Equipotentials::SetUp();
         fill_ramp_along_x();
-        put_charges({{0, 0, 1}});
+        b.charges = {{0, 0, 1}};
     }
 };
 
 TEST_F(LineThroughPointer, ClickTenPixelsFromAChargeDrawsAndCloserDoesNot) {
     // 7 right of and 7 above the charge: about 9.9 away
-    pen_rgb = {1, 2, 3};
-    EXPECT_FALSE(equipotential_at_pointer(board, 207, 193));
+    b.pen = {1, 2, 3};
+    EXPECT_FALSE(b.equipotential_through(board, 207, 193));
     EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
-    EXPECT_EQ(to_rgb(pen_rgb), rgb(1, 2, 3));
+    EXPECT_EQ(to_rgb(b.pen), rgb(1, 2, 3));
 
     // straight above, exactly 10 away: the level 0 of column 200
-    EXPECT_TRUE(equipotential_at_pointer(board, 200, 190));
+    EXPECT_TRUE(b.equipotential_through(board, 200, 190));
     std::vector<Rgb> expected(board_size, white);
     expected[200] = blue;
     EXPECT_EQ(column_colours(board), expected);
 }
 
 TEST_F(LineThroughPointer, PositiveClickIsOrangeAfterABlueFamilyAndNegativeIsBlue) {
-    pen_rgb = {0, 28, 164};
-    EXPECT_TRUE(equipotential_at_pointer(board, 260, 0));
-    EXPECT_TRUE(equipotential_at_pointer(board, 50, 0));
+    b.pen = {0, 28, 164};
+    EXPECT_TRUE(b.equipotential_through(board, 260, 0));
+    EXPECT_TRUE(b.equipotential_through(board, 50, 0));
     std::vector<Rgb> expected(board_size, white);
     expected[260] = orange;
     expected[50] = blue;
     EXPECT_EQ(column_colours(board), expected);
-    EXPECT_EQ(to_rgb(pen_rgb), blue);
+    EXPECT_EQ(to_rgb(b.pen), blue);
 }
 
 TEST_F(LineThroughPointer, ZeroLevelIsBlueWhateverTheLastColour) {
-    pen_rgb = {255, 125, 0};
-    EXPECT_TRUE(equipotential_at_pointer(board, 200, 0));
+    b.pen = {255, 125, 0};
+    EXPECT_TRUE(b.equipotential_through(board, 200, 0));
     EXPECT_EQ(board.pixel(200, 5), blue);
 }
 
 TEST_F(LineThroughPointer, PointerOffTheBoardDrawsNothing) {
-    EXPECT_FALSE(equipotential_at_pointer(board, 401, 0));
-    EXPECT_FALSE(equipotential_at_pointer(board, 0, -1));
+    EXPECT_FALSE(b.equipotential_through(board, 401, 0));
+    EXPECT_FALSE(b.equipotential_through(board, 0, -1));
     EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
 }
 

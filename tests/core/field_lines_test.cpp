@@ -3,6 +3,7 @@
 #include "lines_reference.h"
 #include "model/field.h"
 #include "render/board.h"
+#include "test_board.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,9 @@ constexpr Rgb teal = rgb(0, 128, 128);
 class FieldLines : public ::testing::Test {
   protected:
     void SetUp() override {
-        reset_all_state();
-        board.set_pen_color(teal); // as rysuj_linie_sil and linie_sil leave it for their passes
+        // as the line through a point and the family leave it for their passes
+        board.set_pen_color(teal);
     }
-    void TearDown() override { reset_all_state(); }
 
     // A blank board with the given board points painted in the field-line colour.
     static Canvas board_with(const std::vector<BoardPoint>& points) {
@@ -36,6 +36,7 @@ class FieldLines : public ::testing::Test {
         return out;
     }
 
+    TestBoard b;
     Canvas board{board_size, board_size};
 };
 
@@ -81,18 +82,18 @@ TEST_F(FieldLines, StepTakesYOnATieAndCarriesTheMinorFractionUntilItMakesAPixel)
 }
 
 TEST_F(FieldLines, ClickedLineOfOneChargeRunsToTheEdgeAndStopsTenFromTheCharge) {
-    put_charges({{0, 0, 1}});
-    const FieldPassEnd along = trace_field_pass(board, 50, 0, +1);
+    b.charges = {{0, 0, 1}};
+    const FieldPassEnd along = trace_field_pass(board, b.charges, 50, 0, +1);
     EXPECT_EQ((BoardPoint{along.x, along.y}), (BoardPoint{200, 0}));
     EXPECT_EQ(along.steps, 150);
-    const FieldPassEnd against = trace_field_pass(board, 50, 0, -1);
+    const FieldPassEnd against = trace_field_pass(board, b.charges, 50, 0, -1);
     EXPECT_EQ((BoardPoint{against.x, against.y}), (BoardPoint{10, 0}));
     EXPECT_EQ(against.steps, 40);
 
     Canvas fresh(board_size, board_size);
     fresh.set_pen_color(rgb(1, 2, 3));
     fresh.set_brush_color(rgb(4, 5, 6));
-    rysuj_linie_sil(fresh, 50, 0);
+    draw_field_line_through(fresh, b.charges, 50, 0);
     // Each segment stops short of its end, so neither final point is painted.
     EXPECT_EQ(differing_pixels(fresh, board_with(run(11, 199, 0))), 0);
     EXPECT_EQ(fresh.pen_color(), teal);
@@ -100,10 +101,10 @@ TEST_F(FieldLines, ClickedLineOfOneChargeRunsToTheEdgeAndStopsTenFromTheCharge) 
 }
 
 TEST_F(FieldLines, CancellingComponentsGiveAVerticalLineEndingWhereTheFieldVanishes) {
-    put_charges({{-20, 0, 1}, {20, 0, 1}});
-    const FieldPassEnd up = trace_field_pass(board, 0, 50, +1);
+    b.charges = {{-20, 0, 1}, {20, 0, 1}};
+    const FieldPassEnd up = trace_field_pass(board, b.charges, 0, 50, +1);
     EXPECT_EQ((BoardPoint{up.x, up.y}), (BoardPoint{0, 200}));
-    const FieldPassEnd down = trace_field_pass(board, 0, 50, -1);
+    const FieldPassEnd down = trace_field_pass(board, b.charges, 0, 50, -1);
     EXPECT_EQ((BoardPoint{down.x, down.y}), (BoardPoint{0, 0}));
     EXPECT_EQ(down.steps, 52); // fifty down, then two that do not move
     std::vector<BoardPoint> column;
@@ -113,8 +114,8 @@ TEST_F(FieldLines, CancellingComponentsGiveAVerticalLineEndingWhereTheFieldVanis
 
 TEST_F(FieldLines, PassEndsWhenItStepsBackOntoThePointItLeft) {
     // The field vanishes between x = 0 and x = 1 and points at that gap from both sides.
-    put_charges({{-20, 0, 1}, {21, 0, 1}});
-    const FieldPassEnd end = trace_field_pass(board, -5, 0, +1);
+    b.charges = {{-20, 0, 1}, {21, 0, 1}};
+    const FieldPassEnd end = trace_field_pass(board, b.charges, -5, 0, +1);
     EXPECT_EQ((BoardPoint{end.x, end.y}), (BoardPoint{0, 0}));
     EXPECT_EQ(end.steps, 7);
     EXPECT_EQ(differing_pixels(board, board_with(run(-5, 1, 0))), 0);
@@ -122,42 +123,42 @@ TEST_F(FieldLines, PassEndsWhenItStepsBackOntoThePointItLeft) {
 
 TEST_F(FieldLines, WithoutChargesNothingVisibleIsDrawn) {
     board.set_pen_color(teal);
-    const FieldPassEnd end = trace_field_pass(board, 30, 40, +1);
+    const FieldPassEnd end = trace_field_pass(board, b.charges, 30, 40, +1);
     EXPECT_EQ((BoardPoint{end.x, end.y}), (BoardPoint{30, 40}));
     EXPECT_EQ(end.steps, 1);
-    rysuj_linie_sil(board, -100, 7);
+    draw_field_line_through(board, b.charges, -100, 7);
     EXPECT_EQ(differing_pixels(board, Canvas(board_size, board_size)), 0);
 }
 
 TEST_F(FieldLines, AutomaticLinesOfOneChargeLeaveItWhateverItsSign) {
-    put_charges({{0, 0, 1}});
-    const FieldPassEnd first = trace_field_pass(board, 7, 7, +1);
+    b.charges = {{0, 0, 1}};
+    const FieldPassEnd first = trace_field_pass(board, b.charges, 7, 7, +1);
     EXPECT_EQ((BoardPoint{first.x, first.y}), (BoardPoint{200, 200}));
     for (int j = 1; j <= 10; ++j) {
         const BoardPoint s = field_line_start(0, 0, j);
-        const FieldPassEnd e = trace_field_pass(board, s.x, s.y, +1);
+        const FieldPassEnd e = trace_field_pass(board, b.charges, s.x, s.y, +1);
         EXPECT_TRUE(e.x == 200 || e.x == -200 || e.y == 200 || e.y == -200) << j;
     }
 
     Canvas positive(board_size, board_size);
-    linie_sil(positive);
+    b.field_lines(positive);
     EXPECT_EQ(positive.brush_color(), white);
     EXPECT_EQ(positive.pen_color(), teal);
     Canvas negative(board_size, board_size);
-    put_charges({{0, 0, -1}});
-    linie_sil(negative);
+    b.charges = {{0, 0, -1}};
+    b.field_lines(negative);
     EXPECT_EQ(differing_pixels(positive, negative), 0);
     EXPECT_EQ(differing_pixels(positive, board), 0); // the same ten lines, no marker
 }
 
 TEST_F(FieldLines, AutomaticLinesDrawOverThePictureWhenGridsAreFresh) {
-    put_charges({{30, -20, 1}, {-60, 50, -1}});
+    b.charges = {{30, -20, 1}, {-60, 50, -1}};
     board.set_pen_color(rgb(200, 0, 0));
     board.set_brush_color(rgb(200, 0, 0));
     board.rectangle(0, 0, board_size, board_size);
     Canvas reference = board;
-    linie_sil(board);
-    field_lines(reference);
+    b.field_lines(board);
+    field_lines(reference, b.charges);
     EXPECT_EQ(differing_pixels(board, reference), 0);
     // The lines traced side by side are drawn in order: the pen ends on the last line's end.
     EXPECT_EQ(board.pen_x(), reference.pen_x());
@@ -167,24 +168,25 @@ TEST_F(FieldLines, AutomaticLinesDrawOverThePictureWhenGridsAreFresh) {
 
 // Passes that the edge, charge and reversal tests alone would never end.
 TEST_F(FieldLines, PassFromTheOutermostColumnOrRowEndsOnceItLeavesTheBoard) {
-    put_charges({{0, 0, 1}, {-100, 0, 1}});
-    const FieldPassEnd right = trace_field_pass(board, 200, 0, +1);
+    b.charges = {{0, 0, 1}, {-100, 0, 1}};
+    const FieldPassEnd right = trace_field_pass(board, b.charges, 200, 0, +1);
     EXPECT_EQ((BoardPoint{right.x, right.y}), (BoardPoint{201, 0}));
     EXPECT_EQ(right.steps, 1);
     EXPECT_EQ(board.pixel(400, 200), teal);
 
-    put_charges({{0, 0, -1}, {0, 50, 1}});
-    const FieldPassEnd bottom = trace_field_pass(board, 0, -200, -1);
+    b.charges = {{0, 0, -1}, {0, 50, 1}};
+    const FieldPassEnd bottom = trace_field_pass(board, b.charges, 0, -200, -1);
     EXPECT_EQ((BoardPoint{bottom.x, bottom.y}), (BoardPoint{0, -201}));
     EXPECT_EQ(bottom.steps, 1);
 }
 
 TEST_F(FieldLines, LinesOfAChargeNearTheBorderAllEnd) {
-    put_charges({{195, 0, 1}, {200, 200, -1}});
-    for (int i = 1; i <= charge_count; ++i)
+    b.charges = {{195, 0, 1}, {200, 200, -1}};
+    for (int i = 1; i <= b.charges.count(); ++i)
         for (int j = 1; j <= 10; ++j) {
-            const BoardPoint s = field_line_start(charges[i].x, charges[i].y, j);
-            const FieldPassEnd e = trace_field_pass(board, s.x, s.y, charges[i].znak);
+            const BoardPoint s = field_line_start(b.charges.slot(i).x, b.charges.slot(i).y, j);
+            const FieldPassEnd e =
+                trace_field_pass(board, b.charges, s.x, s.y, b.charges.slot(i).sign);
             if (s.x > 200 || s.y > 200) {
                 EXPECT_EQ(e.steps, 1) << i << "," << j;
             }
@@ -192,14 +194,14 @@ TEST_F(FieldLines, LinesOfAChargeNearTheBorderAllEnd) {
         }
     Canvas reference(board_size, board_size);
     Canvas automatic(board_size, board_size);
-    field_lines(reference);
-    linie_sil(automatic);
+    field_lines(reference, b.charges);
+    b.field_lines(automatic);
     EXPECT_EQ(differing_pixels(automatic, reference), 0);
 }
 
 TEST_F(FieldLines, PassStopsAtTheStepCapWithItsLastSegmentDrawn) {
-    put_charges({{0, 0, 1}});
-    const FieldPassEnd end = trace_field_pass(board, 50, 0, +1, 5);
+    b.charges = {{0, 0, 1}};
+    const FieldPassEnd end = trace_field_pass(board, b.charges, 50, 0, +1, 5);
     EXPECT_EQ((BoardPoint{end.x, end.y}), (BoardPoint{55, 0}));
     EXPECT_EQ(end.steps, 5);
     EXPECT_EQ(differing_pixels(board, board_with(run(50, 54, 0))), 0);
@@ -213,19 +215,19 @@ TEST_F(FieldLines, TableTermsDrawTheSameLinesAsDirectEvaluation) {
         {{195, -190, 1}, {-200, 200, -1}, {0, 0, 1}},
     };
     for (unsigned seed = 11; seed <= 14; ++seed) sets.push_back(random_charges(seed, 14));
-    Kondensator();
-    sets.push_back({charges.begin() + 1, charges.begin() + 1 + charge_count});
+    b.charges = capacitor_charges();
+    sets.push_back({b.charges.stored().begin(), b.charges.stored().end()});
     for (const std::vector<Charge>& set : sets) {
-        put_charges(set);
+        b.charges = charge_set(set);
         Canvas fast(board_size, board_size);
         Canvas direct(board_size, board_size);
-        linie_sil(fast);
-        field_lines(direct);
+        b.field_lines(fast);
+        field_lines(direct, b.charges);
         for (int x = -200; x <= 200; x += 37)
             for (int y = -200; y <= 200; y += 41) {
-                rysuj_linie_sil(fast, x, y);
-                field_pass(direct, x, y, +1);
-                field_pass(direct, x, y, -1);
+                draw_field_line_through(fast, b.charges, x, y);
+                field_pass(direct, b.charges, x, y, +1);
+                field_pass(direct, b.charges, x, y, -1);
             }
         EXPECT_EQ(differing_pixels(fast, direct), 0) << set.size();
     }

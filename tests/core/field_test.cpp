@@ -1,7 +1,7 @@
 #include "model/charges.h"
 #include "model/field.h"
-#include "recording_port.h"
 #include "reference.h"
+#include "test_board.h"
 
 #include <gtest/gtest.h>
 
@@ -30,21 +30,6 @@ void fill_grid(double (&grid)[board_size][board_size], double value) {
     std::fill(&grid[0][0], &grid[0][0] + cells, value);
 }
 
-void reset_field_state() {
-    clear_charges();
-    fill_grid(grid_V, 0.0);
-    fill_grid(grid_Ex, 0.0);
-    fill_grid(grid_Ey, 0.0);
-    minV = 0.0;
-    maxV = 0.0;
-}
-
-// Stores a charge as given, on the board or not.
-void put(int x, int y, int znak) {
-    ++charge_count;
-    charges[static_cast<std::size_t>(charge_count)] = {x, y, znak};
-}
-
 // Names the first cell whose bits differ.
 ::testing::AssertionResult same_bits(const double (&fast)[board_size][board_size],
                                      const double (&slow)[board_size][board_size]) {
@@ -59,47 +44,49 @@ void put(int x, int y, int znak) {
 
 reference::Grids expected; // too large for the stack
 
-void expect_grids_match_reference() {
-    reference::compute_grids(expected);
-    EXPECT_TRUE(same_bits(grid_V, expected.V));
-    EXPECT_TRUE(same_bits(grid_Ex, expected.Ex));
-    EXPECT_TRUE(same_bits(grid_Ey, expected.Ey));
-}
-
 class Field : public ::testing::Test {
   protected:
-    void SetUp() override { reset_field_state(); }
-    void TearDown() override { reset_field_state(); }
+    // Stores a charge as given, on the board or not.
+    void put(int x, int y, int sign) { b.charges.append({x, y, sign}); }
+    void expect_grids_match_reference() {
+        reference::compute_grids(b.charges, expected);
+        EXPECT_TRUE(same_bits(b.grids.v(), expected.V));
+        EXPECT_TRUE(same_bits(b.grids.ex(), expected.Ex));
+        EXPECT_TRUE(same_bits(b.grids.ey(), expected.Ey));
+    }
+
+    TestBoard b;
 };
 
 TEST_F(Field, SingleChargeGivesHundredTenPixelsAwayAndNothingOnItsOwnPixel) {
     put(0, 0, 1);
-    EXPECT_TRUE(obl_rozklad_pot());
-    EXPECT_EQ(grid_V[210][200], 100.0);
-    EXPECT_EQ(grid_Ex[210][200], 100.0);
-    EXPECT_EQ(grid_Ey[210][200], 0.0);
-    EXPECT_EQ(grid_V[200][190], 100.0);
-    EXPECT_EQ(grid_Ex[200][190], 0.0);
-    EXPECT_EQ(grid_Ey[200][190], 100.0);
-    EXPECT_EQ(grid_V[200][200], 0.0);
-    EXPECT_EQ(grid_Ex[200][200], 0.0);
-    EXPECT_EQ(grid_Ey[200][200], 0.0);
+    EXPECT_TRUE(b.compute());
+    EXPECT_EQ(b.grids.v()[210][200], 100.0);
+    EXPECT_EQ(b.grids.ex()[210][200], 100.0);
+    EXPECT_EQ(b.grids.ey()[210][200], 0.0);
+    EXPECT_EQ(b.grids.v()[200][190], 100.0);
+    EXPECT_EQ(b.grids.ex()[200][190], 0.0);
+    EXPECT_EQ(b.grids.ey()[200][190], 100.0);
+    EXPECT_EQ(b.grids.v()[200][200], 0.0);
+    EXPECT_EQ(b.grids.ex()[200][200], 0.0);
+    EXPECT_EQ(b.grids.ey()[200][200], 0.0);
 }
 
 TEST_F(Field, NegativeChargeFlipsEverySign) {
     static reference::Grids positive;
     put(37, -58, 1);
-    obl_rozklad_pot();
-    std::copy_n(&grid_V[0][0], cells, &positive.V[0][0]);
-    std::copy_n(&grid_Ex[0][0], cells, &positive.Ex[0][0]);
-    std::copy_n(&grid_Ey[0][0], cells, &positive.Ey[0][0]);
-    charges[1].znak = -1;
-    obl_rozklad_pot();
+    b.compute();
+    std::copy_n(&b.grids.v()[0][0], cells, &positive.V[0][0]);
+    std::copy_n(&b.grids.ex()[0][0], cells, &positive.Ex[0][0]);
+    std::copy_n(&b.grids.ey()[0][0], cells, &positive.Ey[0][0]);
+    b.charges = {{37, -58, -1}};
+    b.compute();
     int unflipped = 0;
     for (int c = 0; c < board_size; ++c)
         for (int r = 0; r < board_size; ++r)
-            if (grid_V[c][r] != -positive.V[c][r] || grid_Ex[c][r] != -positive.Ex[c][r] ||
-                grid_Ey[c][r] != -positive.Ey[c][r])
+            if (b.grids.v()[c][r] != -positive.V[c][r] ||
+                b.grids.ex()[c][r] != -positive.Ex[c][r] ||
+                b.grids.ey()[c][r] != -positive.Ey[c][r])
                 ++unflipped;
     EXPECT_EQ(unflipped, 0);
 }
@@ -108,22 +95,22 @@ TEST_F(Field, GridsMatchPointByPointEvaluationForRandomChargeSets) {
     std::mt19937 rng(20240611);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int set = 0; set < 24; ++set) {
-        clear_charges();
+        b.charges.clear();
         const int n = pick(1, max_charges);
         for (int i = 0; i < n; ++i) {
-            const int znak = pick(0, 1) ? 1 : -1;
+            const int sign = pick(0, 1) ? 1 : -1;
             if (i > 0 && pick(0, 3) == 0) {
                 // Another charge on an occupied pixel, of either sign.
-                const Charge& twin = charges[static_cast<std::size_t>(pick(1, i))];
-                put(twin.x, twin.y, znak);
+                const Charge twin = b.charges.slot(pick(1, i));
+                put(twin.x, twin.y, sign);
             } else if (pick(0, 7) == 0) {
-                put(pick(0, 1) ? 200 : -200, pick(-200, 200), znak);
+                put(pick(0, 1) ? 200 : -200, pick(-200, 200), sign);
             } else {
-                put(pick(-200, 200), pick(-200, 200), znak);
+                put(pick(-200, 200), pick(-200, 200), sign);
             }
         }
         SCOPED_TRACE(::testing::Message() << "set " << set << " of " << n << " charges");
-        obl_rozklad_pot();
+        b.compute();
         expect_grids_match_reference();
     }
 }
@@ -132,102 +119,120 @@ TEST_F(Field, ChargesTheTablesCannotHoldAreEvaluatedDirectly) {
     put(-30, 45, 1);
     put(300, 0, 1);  // off the board
     put(10, -70, 2); // not a unit charge
-    obl_rozklad_pot();
+    b.compute();
     expect_grids_match_reference();
 }
 
 TEST_F(Field, OppositeChargesOnOnePixelLeaveTheOtherChargesGrids) {
     static reference::Grids alone;
     put(-100, 120, 1);
-    obl_rozklad_pot();
-    std::copy_n(&grid_V[0][0], cells, &alone.V[0][0]);
-    std::copy_n(&grid_Ex[0][0], cells, &alone.Ex[0][0]);
-    std::copy_n(&grid_Ey[0][0], cells, &alone.Ey[0][0]);
-    clear_charges();
+    b.compute();
+    std::copy_n(&b.grids.v()[0][0], cells, &alone.V[0][0]);
+    std::copy_n(&b.grids.ex()[0][0], cells, &alone.Ex[0][0]);
+    std::copy_n(&b.grids.ey()[0][0], cells, &alone.Ey[0][0]);
+    b.charges.clear();
     put(30, -40, 1);
     put(30, -40, -1);
     put(-100, 120, 1);
-    obl_rozklad_pot();
-    EXPECT_TRUE(same_bits(grid_V, alone.V));
-    EXPECT_TRUE(same_bits(grid_Ex, alone.Ex));
-    EXPECT_TRUE(same_bits(grid_Ey, alone.Ey));
+    b.compute();
+    EXPECT_TRUE(same_bits(b.grids.v(), alone.V));
+    EXPECT_TRUE(same_bits(b.grids.ex(), alone.Ex));
+    EXPECT_TRUE(same_bits(b.grids.ey(), alone.Ey));
 }
 
 TEST_F(Field, RangeComesFromSamplesNinePixelsFromEachCharge) {
     put(0, 0, 1);
-    obl_rozklad_pot();
-    EXPECT_EQ(minV, 0.0); // the positive corner value is widened to 0
-    EXPECT_NEAR(maxV, 1000.0 / 9, three_decimals);
+    b.compute();
+    EXPECT_EQ(b.grids.range.min, 0.0); // the positive corner value is widened to 0
+    EXPECT_NEAR(b.grids.range.max, 1000.0 / 9, three_decimals);
 
-    place_dipole();
-    obl_rozklad_pot();
-    EXPECT_NEAR(minV, -105.194, three_decimals);
-    EXPECT_NEAR(maxV, 105.194, three_decimals);
+    b.charges = dipole_charges();
+    b.compute();
+    EXPECT_NEAR(b.grids.range.min, -105.194, three_decimals);
+    EXPECT_NEAR(b.grids.range.max, 105.194, three_decimals);
 
-    Kwadrupol(-1);
-    obl_rozklad_pot();
-    EXPECT_NEAR(minV, -103.251, three_decimals);
-    EXPECT_NEAR(maxV, 103.251, three_decimals);
+    b.charges = quadrupole_charges(-1);
+    b.compute();
+    EXPECT_NEAR(b.grids.range.min, -103.251, three_decimals);
+    EXPECT_NEAR(b.grids.range.max, 103.251, three_decimals);
 
-    Kondensator();
-    obl_rozklad_pot();
-    EXPECT_NEAR(minV, -195.038, three_decimals);
-    EXPECT_NEAR(maxV, 195.038, three_decimals);
+    b.charges = capacitor_charges();
+    b.compute();
+    EXPECT_NEAR(b.grids.range.min, -195.038, three_decimals);
+    EXPECT_NEAR(b.grids.range.max, 195.038, three_decimals);
+}
+
+// Sets without mirror symmetry, so that a sample taken on the wrong side of a charge, or with x
+// and y swapped, reads another value.
+TEST_F(Field, RangeFollowsItsSamplingRuleOnSetsWithoutSymmetry) {
+    const ChargeSet sets[] = {
+        {{0, 80, 1}, {0, -80, -1}},                                   // a vertical dipole
+        {{-37, 52, 1}, {90, -14, -1}, {15, 130, 1}, {-150, -96, -1}}, // no symmetry at all
+        {{120, 40, -1}, {-60, 185, 1}, {196, -199, 1}},               // charges near the edges
+    };
+    for (const ChargeSet& set : sets) {
+        b.charges = set;
+        ASSERT_TRUE(b.compute());
+        EXPECT_EQ(b.grids.range, reference::colour_range(b.grids, b.charges))
+            << "first charge at " << set.slot(1).x << ", " << set.slot(1).y;
+    }
 }
 
 TEST_F(Field, ChargesOnTheEdgesSampleOnlyTheirNeighboursOnTheBoard) {
     // Any cell read besides the corner and the samples set below would bring in 1e6.
-    fill_grid(grid_V, 1e6);
-    grid_V[0][0] = 0.5;
+    fill_grid(b.grids.v(), 1e6);
+    b.grids.v()[0][0] = 0.5;
     put(200, 200, 1); // top-right pixel: left and below only
-    grid_V[391][0] = -7.0;
-    grid_V[400][9] = 3.0;
+    b.grids.v()[391][0] = -7.0;
+    b.grids.v()[400][9] = 3.0;
     put(-200, 50, -1); // left edge: above, below and right only
-    grid_V[0][141] = -9.0;
-    grid_V[0][159] = 2.0;
-    grid_V[9][150] = 11.0;
-    minV_maxV();
-    EXPECT_EQ(minV, -9.0);
-    EXPECT_EQ(maxV, 11.0);
+    b.grids.v()[0][141] = -9.0;
+    b.grids.v()[0][159] = 2.0;
+    b.grids.v()[9][150] = 11.0;
+    b.grids.range = colour_range(b.grids, b.charges);
+    EXPECT_EQ(b.grids.range.min, -9.0);
+    EXPECT_EQ(b.grids.range.max, 11.0);
 }
 
 TEST_F(Field, RangeOfNoChargesIsTheCornerValueWidenedToZero) {
-    grid_V[0][0] = -2.5;
-    minV_maxV();
-    EXPECT_EQ(minV, -2.5);
-    EXPECT_EQ(maxV, 0.0);
-    grid_V[0][0] = 4.0;
-    minV_maxV();
-    EXPECT_EQ(minV, 0.0);
-    EXPECT_EQ(maxV, 4.0);
+    b.grids.v()[0][0] = -2.5;
+    b.grids.range = colour_range(b.grids, b.charges);
+    EXPECT_EQ(b.grids.range.min, -2.5);
+    EXPECT_EQ(b.grids.range.max, 0.0);
+    b.grids.v()[0][0] = 4.0;
+    b.grids.range = colour_range(b.grids, b.charges);
+    EXPECT_EQ(b.grids.range.min, 0.0);
+    EXPECT_EQ(b.grids.range.max, 4.0);
 }
 
 TEST_F(Field, NoChargesComputesNothing) {
     for (int c = 0; c < board_size; ++c)
         for (int r = 0; r < board_size; ++r)
-            grid_V[c][r] = grid_Ex[r][c] = grid_Ey[c][r] = c - 0.5 * r;
-    minV = -1.0;
-    maxV = 2.0;
-    RecordingWindowPort bar;
-    EXPECT_FALSE(obl_rozklad_pot());
+            b.grids.v()[c][r] = b.grids.ex()[r][c] = b.grids.ey()[c][r] = c - 0.5 * r;
+    b.grids.range.min = -1.0;
+    b.grids.range.max = 2.0;
+    b.progress = {};
+    RecordingProgress& bar = b.progress;
+    EXPECT_FALSE(b.compute());
     EXPECT_TRUE(bar.events.empty());
-    EXPECT_EQ(minV, -1.0);
-    EXPECT_EQ(maxV, 2.0);
+    EXPECT_EQ(b.grids.range.min, -1.0);
+    EXPECT_EQ(b.grids.range.max, 2.0);
     int changed = 0;
     for (int c = 0; c < board_size; ++c)
         for (int r = 0; r < board_size; ++r)
-            if (grid_V[c][r] != c - 0.5 * r || grid_Ex[r][c] != c - 0.5 * r ||
-                grid_Ey[c][r] != c - 0.5 * r)
+            if (b.grids.v()[c][r] != c - 0.5 * r || b.grids.ex()[r][c] != c - 0.5 * r ||
+                b.grids.ey()[c][r] != c - 0.5 * r)
                 ++changed;
     EXPECT_EQ(changed, 0);
 }
 
 TEST_F(Field, ProgressBarStepsOncePerColumnAndEndsEmpty) {
-    using Call = RecordingWindowPort::Call;
-    RecordingWindowPort bar;
+    using Call = RecordingProgress::Call;
+    b.progress = {};
+    RecordingProgress& bar = b.progress;
     put(5, 5, 1);
-    obl_rozklad_pot();
-    std::vector<RecordingWindowPort::Event> calls{{Call::set_position, 0}, {Call::set_max, 400}};
+    b.compute();
+    std::vector<RecordingProgress::Event> calls{{Call::set_position, 0}, {Call::set_max, 400}};
     calls.insert(calls.end(), board_size, {Call::step, 0});
     calls.push_back({Call::set_position, 0});
     EXPECT_EQ(bar.events, calls);
@@ -251,12 +256,12 @@ TEST_F(Field, FieldTermIsTheTracersOwnTermForEveryOffset) {
                     static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
                 const double r = std::sqrt(static_cast<double>(s));
                 for (int d : {1, -1}) {
-                    for (int znak : {1, -1}) {
+                    for (int sign : {1, -1}) {
                         const double w = static_cast<double>(d) / static_cast<double>(s);
-                        const double term_x = znak * w * (dx / r);
-                        const double term_y = znak * w * (dy / r);
-                        const double sign_x = znak * d * (dx < 0 ? -1.0 : 1.0);
-                        const double sign_y = znak * d * (dy < 0 ? -1.0 : 1.0);
+                        const double term_x = sign * w * (dx / r);
+                        const double term_y = sign * w * (dy / r);
+                        const double sign_x = sign * d * (dx < 0 ? -1.0 : 1.0);
+                        const double sign_y = sign * d * (dy < 0 ? -1.0 : 1.0);
                         if (bits_of(term_x) != bits_of(sign_x * field_term(adx, ady)) ||
                             bits_of(term_y) != bits_of(sign_y * field_term(ady, adx)))
                             ++differing;

@@ -1,7 +1,6 @@
 #include "lines_reference.h"
 
 #include "model/field.h"
-#include "model/ports.h"
 #include "render/board.h"
 #include "render/colour_map.h"
 #include "render/equipotentials.h"
@@ -13,17 +12,10 @@
 
 namespace lines_reference {
 
-void reset_all_state() {
-    reset_program_state();
-}
-
-void put_charges(std::initializer_list<Charge> set) {
-    put_charges(std::vector<Charge>(set));
-}
-
-void put_charges(const std::vector<Charge>& set) {
-    clear_charges();
-    for (const Charge& c : set) charges[static_cast<std::size_t>(++charge_count)] = c;
+ChargeSet charge_set(const std::vector<Charge>& set) {
+    ChargeSet charges;
+    for (const Charge& c : set) charges.append(c);
+    return charges;
 }
 
 std::vector<Charge> random_charges(unsigned seed, int n) {
@@ -40,26 +32,25 @@ std::vector<Charge> random_charges(unsigned seed, int n) {
     return out;
 }
 
-void equipotential_family(Canvas& board, int step, bool orange, bool blue) {
+void equipotential_family(Canvas& board, const FieldGrids& grids, int step, bool orange,
+                          bool blue) {
     if (orange) {
-        pen_rgb = to_pen(equipotential_positive);
         double level = 0;
         for (int k = 0; k < 12; ++k) {
-            rysuj_linie_potencjalu(board, level);
+            draw_equipotential_level(board, grids, level, equipotential_positive);
             level = level + step;
         }
     }
     if (blue) {
-        pen_rgb = to_pen(equipotential_negative);
         double level = 0;
         for (int k = 0; k < 12; ++k) {
-            rysuj_linie_potencjalu(board, level);
+            draw_equipotential_level(board, grids, level, equipotential_negative);
             level = level - step;
         }
     }
 }
 
-FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
+FieldPassEnd field_pass(Canvas& board, const ChargeSet& charges, int x0, int y0, int d, int cap) {
     int cx = x0;
     int cy = y0;
     int px = x0;
@@ -69,20 +60,20 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
     for (int steps = 1;; ++steps) {
         double ex = 0;
         double ey = 0;
-        for (const Charge& c : stored_charges()) {
+        for (const Charge& c : charges.stored()) {
             if (c.x == cx && c.y == cy) continue;
             const int dx = cx - c.x;
             const int dy = cy - c.y;
             const int s = dx * dx + dy * dy;
             const double r = std::sqrt(static_cast<double>(s));
             const double w = static_cast<double>(d) / s;
-            ex = ex + c.znak * w * (dx / r);
-            ey = ey + c.znak * w * (dy / r);
+            ex = ex + c.sign * w * (dx / r);
+            ey = ey + c.sign * w * (dy / r);
         }
         const BoardPoint n = field_step({cx, cy}, ex, ey, rem);
         board.line_to(column_of_x(n.x), row_of_y(n.y));
         bool near = false;
-        for (const Charge& c : stored_charges()) {
+        for (const Charge& c : charges.stored()) {
             if ((c.x - n.x) * (c.x - n.x) + (c.y - n.y) * (c.y - n.y) <= 100) near = true;
         }
         const bool on_border = n.x == -200 || n.x == 200 || n.y == -200 || n.y == 200;
@@ -96,12 +87,12 @@ FieldPassEnd field_pass(Canvas& board, int x0, int y0, int d, int cap) {
     }
 }
 
-void field_lines(Canvas& board) {
+void field_lines(Canvas& board, const ChargeSet& charges) {
     board.set_pen_color(field_line_colour);
-    for (const Charge& c : stored_charges()) {
+    for (const Charge& c : charges.stored()) {
         for (int j = 1; j <= 10; ++j) {
             const BoardPoint s = field_line_start(c.x, c.y, j);
-            field_pass(board, s.x, s.y, c.znak);
+            field_pass(board, charges, s.x, s.y, c.sign);
         }
     }
 }

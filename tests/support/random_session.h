@@ -3,6 +3,7 @@
 // What the two random-use tests share: their settings, the program's invariants, and the
 // account of the last events that a failure prints.
 #include "app/state.h"
+#include "app/tform1.h"
 #include "model/charges.h"
 
 #include <algorithm>
@@ -26,29 +27,26 @@ inline long env_number(const char* name, long fallback) {
 
 // The charge table and the flags that an error box must leave as they were.
 struct ProgramState {
-    explicit ProgramState(const InteractionState& s)
-        : table(charges), count(charge_count), stage(s.scene_stage), stale(s.grids_stale) {}
-    std::array<Charge, max_charges + 1> table;
-    int count;
+    explicit ProgramState(const TForm1& form)
+        : table(form.board_state().charges), stage(form.state().scene_stage),
+          stale(form.state().grids_stale) {}
+    ChargeSet table;
     SceneStage stage;
     bool stale;
 
     bool operator==(const ProgramState& o) const {
-        for (int i = 1; i <= max_charges; ++i)
-            if (table[i].x != o.table[i].x || table[i].y != o.table[i].y ||
-                table[i].znak != o.table[i].znak)
-                return false;
-        return count == o.count && stage == o.stage && stale == o.stale;
+        return table == o.table && stage == o.stage && stale == o.stale;
     }
 };
 
 // The first invariant the program state breaks, or "" when it keeps them all.
-inline std::string broken_invariant(const InteractionState& s, const std::array<bool, 6>& six,
-                                    bool f_r_down, bool v_const_down) {
-    if (charge_count < 0 || charge_count > max_charges) return "charge_count";
-    for (int i = 1; i <= charge_count; ++i) {
-        const Charge c = charges[i];
-        if (c.znak != 1 && c.znak != -1) return "znak of slot " + std::to_string(i);
+inline std::string broken_invariant(const ChargeSet& charges, const InteractionState& s,
+                                    const std::array<bool, 6>& six, bool f_r_down,
+                                    bool v_const_down) {
+    if (charges.count() < 0 || charges.count() > max_charges) return "charge count";
+    for (int i = 1; i <= charges.count(); ++i) {
+        const Charge c = charges.slot(i);
+        if (c.sign != 1 && c.sign != -1) return "sign of slot " + std::to_string(i);
         if (c.x < -200 || c.x > 200 || c.y < -200 || c.y > 200)
             return "position of slot " + std::to_string(i);
     }

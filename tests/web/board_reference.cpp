@@ -56,7 +56,7 @@ bool write_scenario(const std::filesystem::path& folder, const std::string& name
     for (int i = 0; i < toggle_count; ++i)
         if (form.down(static_cast<Toggle>(i))) text << toggle_names[i] << ' ';
     char digest[9];
-    std::snprintf(digest, sizeof digest, "%08x", grids_digest());
+    std::snprintf(digest, sizeof digest, "%08x", form.grids_digest());
     text << '\n' << digest << '\n' << form.setup_text() << '\n';
     return static_cast<bool>(text);
 }

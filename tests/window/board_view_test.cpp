@@ -11,7 +11,7 @@ TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEd
     EXPECT_EQ(form->control<QLabel>("Label1")->text(), "X = 200");
     EXPECT_EQ(form->control<QLabel>("Label2")->text(), "Y = 200");
     send(QEvent::MouseButtonRelease, QPointF(650.0, -80.0), Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(state().mouse_x, 400);
     EXPECT_EQ(state().mouse_y, 0);
 
@@ -22,17 +22,17 @@ TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEd
     EXPECT_EQ(state().mouse_y, 400);
     send(QEvent::MouseMove, QPointF(3.5, 398.5), Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, QPointF(3.5, 398.5), Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(charge_count, 1);
-    EXPECT_EQ(charges[1].x, -197);
-    EXPECT_EQ(charges[1].y, -198);
+    ASSERT_EQ(charge_count(), 1);
+    EXPECT_EQ(charge(1).x, -197);
+    EXPECT_EQ(charge(1).y, -198);
 
     // Past the middle of the last pixel is still over the board; a press with no move before
     // it lands where it was pressed.
     send(QEvent::MouseButtonPress, QPointF(400.7, 0.6), Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, QPointF(400.7, 0.6), Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(charge_count, 2);
-    EXPECT_EQ(charges[2].x, 200);
-    EXPECT_EQ(charges[2].y, 200);
+    ASSERT_EQ(charge_count(), 2);
+    EXPECT_EQ(charge(2).x, 200);
+    EXPECT_EQ(charge(2).y, 200);
 }
 
 TEST_F(Window, ADraggedChargeFollowsThePointerWithAClosedHandAndEscapePutsItBack) {
@@ -66,21 +66,21 @@ TEST_F(Window, DoubleClickOnTheBoardIsOneClickWithEveryTool) {
     };
     click("SpeedB1");
     double_click(100, 100);
-    EXPECT_EQ(charge_count, 1);
+    EXPECT_EQ(charge_count(), 1);
     click("SpeedB2");
     double_click(300, 300);
-    ASSERT_EQ(charge_count, 2);
-    EXPECT_EQ(charges[2].znak, -1);
+    ASSERT_EQ(charge_count(), 2);
+    EXPECT_EQ(charge(2).sign, -1);
     click("SpeedB1");
     click_board(300, 315);
-    ASSERT_EQ(charge_count, 3);
+    ASSERT_EQ(charge_count(), 3);
     click("SpeedB6");
     double_click(300, 303);
-    ASSERT_EQ(charge_count, 2);
-    EXPECT_EQ(charges[2].y, -115);
+    ASSERT_EQ(charge_count(), 2);
+    EXPECT_EQ(charge(2).y, -115);
     // A click after the double click is a click again.
     click_board(300, 315);
-    EXPECT_EQ(charge_count, 1);
+    EXPECT_EQ(charge_count(), 1);
 }
 
 TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) {
@@ -101,14 +101,14 @@ TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) 
         move_to(100, 100);
         const std::vector<Rgb> board(form->board().data(),
                                      form->board().data() + board_size * board_size);
-        const auto table = charges;
-        const int count = charge_count;
+        const ChargeSet table = form->logic().board_state().charges;
+        const int count = charge_count();
         const auto pictures = form->logic().pictures();
         right_click(QPointF(280.5, 200.5));
         right_click(QPointF(100.5, 50.5));
         EXPECT_TRUE(std::equal(board.begin(), board.end(), form->board().data()));
-        EXPECT_EQ(charge_count, count);
-        EXPECT_EQ(std::memcmp(&table, &charges, sizeof table), 0);
+        EXPECT_EQ(charge_count(), count);
+        EXPECT_TRUE(form->logic().board_state().charges == table);
         EXPECT_EQ(form->logic().pictures(), pictures);
         EXPECT_EQ(form->control<QLabel>("Label1")->text(),
                   "X = -100"); // the readout stays where the pointer was
@@ -119,6 +119,6 @@ TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) 
     send(QEvent::MouseButtonPress, QPointF(50.5, 60.5), Qt::LeftButton, Qt::LeftButton);
     right_click(QPointF(50.5, 60.5));
     send(QEvent::MouseButtonRelease, QPointF(50.5, 60.5), Qt::LeftButton, Qt::NoButton);
-    ASSERT_EQ(charge_count, 3);
-    EXPECT_EQ(charges[3].x, -150);
+    ASSERT_EQ(charge_count(), 3);
+    EXPECT_EQ(charge(3).x, -150);
 }

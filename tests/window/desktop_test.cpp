@@ -98,8 +98,8 @@ TEST_F(Window, EveryControlHasARoleADistinctNameAndTogglesTheirState) {
 // The offscreen platform has no accessibility bridge, so Qt sends it no events: what a screen
 // reader would be told is read here from the interfaces the events point it to.
 TEST_F(Window, ScreenReadersReadTheReadoutWhatWasDrawnAndTheFullTableAsAnAlert) {
-    grid_V[250][150] = 1.5;
-    grid_Ex[250][150] = -0.25;
+    grids().v()[250][150] = 1.5;
+    grids().ex()[250][150] = -0.25;
     move_to(250, 150);
     for (QLabel* l : {form->control<QLabel>("Label1"), form->control<QLabel>("Label2"),
                       form->control<QLabel>("Label3"), form->control<QLabel>("Label4"),
@@ -117,7 +117,7 @@ TEST_F(Window, ScreenReadersReadTheReadoutWhatWasDrawnAndTheFullTableAsAnAlert) 
 
     click("SpeedB1");
     for (int i = 0; i < 12; ++i) click_board(20 + 25 * i, 30);
-    ASSERT_EQ(charge_count, 14);
+    ASSERT_EQ(charge_count(), 14);
     QAccessible::Role role = QAccessible::NoRole;
     QTimer::singleShot(0, [&] {
         if (QWidget* box = QApplication::activeModalWidget())
@@ -153,7 +153,7 @@ TEST_F(Window, TabWalksDownThePanelThenTheBoardAndSpaceUsesTheTool) {
     while (QApplication::focusWidget() != form->control<QToolButton>("SpeedB5"))
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(form->control<QToolButton>("SpeedB5"), Qt::Key_Space);
-    EXPECT_EQ(charge_count, 2);
+    EXPECT_EQ(charge_count(), 2);
     EXPECT_TRUE(form->control<QToolButton>("SpeedB5")->isChecked());
 }
 

@@ -135,8 +135,8 @@ TEST_F(Keyboard, KeysAloneMakeTheBoardOfTheSameStepsByMouse) {
         EXPECT_EQ(i == 2, by_keys[i].board == by_keys[i - 1].board) << "step " << i;
     EXPECT_EQ(by_keys[2].labels[0], "X = 50");
     EXPECT_EQ(by_keys[2].labels[1], "Y = 50");
-    EXPECT_EQ(by_keys[2].labels[2], "V[50,50]  = " + readout_value(grid_V[250][150]));
-    EXPECT_NE(grid_V[250][150], 0.0);
+    EXPECT_EQ(by_keys[2].labels[2], "V[50,50]  = " + readout_value(grids().v()[250][150]));
+    EXPECT_NE(grids().v()[250][150], 0.0);
     EXPECT_EQ(by_keys[6].pictures.back(), "linia sił przez (47, 50)");
 
     form.reset();

@@ -182,7 +182,7 @@ class RandomUse : public Window {
         const bool fifteenth =
             click_lands && adding &&
             (state().tool_mode == ToolMode::positive || state().tool_mode == ToolMode::negative) &&
-            charge_count == 14;
+            charge_count() == 14;
         event("release at " + where(at), fifteenth,
               [&] { send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); });
         held_ = false;
@@ -191,7 +191,7 @@ class RandomUse : public Window {
     // Runs one event, timed, and checks every invariant after it.
     template <class Action> void event(const std::string& what, bool fifteenth, Action action) {
         log_.add(what);
-        const ProgramState before(state());
+        const ProgramState before(form->logic());
         const int boxes_before = closer_->error_boxes;
 
         QElapsedTimer clock;
@@ -201,16 +201,18 @@ class RandomUse : public Window {
         slowest_ms_ = std::max(slowest_ms_, took);
         ASSERT_LT(took, event_bound_ms) << log_.context("too slow");
 
-        const std::string broken = broken_invariant(
-            state(), six_down(), form->control<QPushButton>("RysujB4")->isChecked(),
-            form->control<QPushButton>("RysujB5")->isChecked());
+        const std::string broken =
+            broken_invariant(form->logic().board_state().charges, state(), six_down(),
+                             form->control<QPushButton>("RysujB4")->isChecked(),
+                             form->control<QPushButton>("RysujB5")->isChecked());
         ASSERT_EQ(broken, "") << log_.context(broken);
         const bool shown = closer_->error_boxes != boxes_before;
         ASSERT_EQ(shown, fifteenth) << log_.context("error box");
         if (shown) {
             ASSERT_EQ(closer_->error_boxes, boxes_before + 1) << log_.context("one box");
             ASSERT_EQ(closer_->last_error, QStringLiteral("Maksymalnie 14 ładunków!"));
-            ASSERT_TRUE(ProgramState(state()) == before) << log_.context("state after the box");
+            ASSERT_TRUE(ProgramState(form->logic()) == before)
+                << log_.context("state after the box");
         }
     }
 

@@ -23,6 +23,10 @@ class Window : public testing::Test {
   protected:
     void SetUp() override { form = std::make_unique<DesktopWindow>(); }
     const InteractionState& state() const { return form->logic().state(); }
+    // The board's charges and grids, the grids writable to set up what a readout shows.
+    int charge_count() const { return form->logic().board_state().charges.count(); }
+    const Charge& charge(int slot) const { return form->logic().board_state().charges.slot(slot); }
+    FieldGrids& grids() { return form->logic().board_state().grids; }
     void TearDown() override { form.reset(); }
 
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }

@@ -151,7 +151,7 @@ TEST_F(Window, EveryControlForwardsToItsHandlerAndShowsTheResult) {
     EXPECT_FALSE(std::equal(before.begin(), before.end(), form->board().data()));
     click("Button1");
     click("Button1");
-    EXPECT_EQ(charge_count, 0);
+    EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(pixel(300, 300), white);
     for (QAction* a :
          {form->control<QAction>("Rozklad"), form->control<QAction>("Linieekwipotencjale1"),
@@ -165,16 +165,16 @@ TEST_F(Window, FifteenthChargeShowsTheBoxAndChangesNothing) {
     click("SpeedB1");
     click_board(200, 20);
     click_board(200, 380);
-    ASSERT_EQ(charge_count, 14);
-    const auto before = charges;
+    ASSERT_EQ(charge_count(), 14);
+    const Charge before = charge(14);
     const std::vector<Rgb> board(form->board().data(), form->board().data() + 401 * 401);
     form->logic().state().scene_stage = SceneStage::picture;
     form->logic().state().grids_stale = false;
     const auto text = answer_message_box([&] { click_board(30, 30); });
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(*text, "Maksymalnie 14 ładunków!");
-    EXPECT_EQ(charge_count, 14);
-    EXPECT_EQ(charges[14].x, before[14].x);
+    EXPECT_EQ(charge_count(), 14);
+    EXPECT_EQ(charge(14), before);
     EXPECT_TRUE(std::equal(board.begin(), board.end(), form->board().data()));
     EXPECT_EQ(state().scene_stage, SceneStage::picture);
     EXPECT_FALSE(state().grids_stale);

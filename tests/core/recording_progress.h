@@ -1,32 +1,22 @@
 #pragma once
 
-#include "model/ports.h"
+#include "model/progress.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <string>
-#include <string_view>
 #include <vector>
 
-// A window stand-in that installs itself for its lifetime, records every call in order and
-// models the progress bar: a maximum, a position, and a step that stops at the maximum.
-class RecordingWindowPort final : public WindowPort {
+// A progress bar stand-in that records every call in order and models the bar: a maximum, a
+// position, and a step that stops at the maximum.
+class RecordingProgress final : public ProgressSink {
   public:
-    enum class Call { show_error, table_full, set_position, set_max, step };
+    enum class Call { set_position, set_max, step };
     struct Event {
         Call call;
-        int value; // the position or maximum set; 0 for the others
+        int value; // the position or maximum set; 0 for a step
         bool operator==(const Event&) const = default;
     };
 
-    void show_error(std::string_view text) override {
-        events.push_back({Call::show_error, 0});
-        errors.emplace_back(text);
-    }
-    void charge_table_full() override {
-        events.push_back({Call::table_full, 0});
-        errors.emplace_back("table full");
-    }
     void progress_set_position(int p) override {
         events.push_back({Call::set_position, p});
         position = std::clamp(p, 0, maximum);
@@ -49,7 +39,6 @@ class RecordingWindowPort final : public WindowPort {
     }
 
     std::vector<Event> events;
-    std::vector<std::string> errors;
     int maximum = 100; // a new bar's range is 0..100
     int position = 0;
     int highest_position = 0;
