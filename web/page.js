@@ -873,3 +873,20 @@ var Ardenika = (function () {
   }
   Module.postRun = [].concat(Module.postRun || [], prepareWhenIdle);
 })();
+
+// The WebAssembly travels gzipped inside the page (the build compresses it); the browser
+// inflates it here, from the page's own bytes, before compiling it. A module left as it was
+// built is taken as it is.
+Module.instantiateWasm = function (imports, receive) {
+  'use strict';
+  var bytes = tryParseAsDataURI(wasmBinaryFile);
+  var inflated = bytes[0] === 0x1f && bytes[1] === 0x8b
+    ? new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer()
+    : Promise.resolve(bytes);
+  inflated.then(function (module) { return WebAssembly.instantiate(module, imports); })
+    .then(function (result) { receive(result.instance, result.module); }, function (reason) {
+      err('failed to prepare the WebAssembly: ' + reason);
+      abort(reason);
+    });
+  return {};
+};

@@ -1,6 +1,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { boardPixels, usePage } from './page.js';
+import { statSync } from 'node:fs';
+import { boardPixels, pagePath, usePage } from './page.js';
 
 const toggles = ['SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6', 'RysujB4', 'RysujB5'];
 const positive = 0xe01c00;
@@ -22,8 +23,10 @@ function boxOf(pixels, colour) {
 describe('the page at start', () => {
   const at = usePage();
 
-  test('its controls and menus are the form table, and nothing comes from outside', async () => {
+  test('its controls and menus are the form table, from one file of under 200 KB opened from file://, and nothing comes from outside', async () => {
     const { page } = at;
+    assert.ok(statSync(pagePath).size < 200000, `the page is ${statSync(pagePath).size} bytes`);
+    assert.ok(page.url().startsWith('file:'), page.url());
     const { wanted, shown } = await page.evaluate(() => {
       const form = JSON.parse(UTF8ToString(Module._ardenika_form_json()));
       const controls = form.controls.filter((c) => c.kind !== 'window');
