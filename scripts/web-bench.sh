@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the page (scripts/web.sh --no-serve) and prints its benchmark in headless Chromium: the
-# first colour map after start-up and the medians of the three automatic picture commands at
-# the 14-charge case. Usage: web-bench.sh [repetitions]
+# Builds the page (scripts/web.sh --no-serve) and prints its benchmark in headless Chromium, on
+# the processor as it is and slowed four and six times: start-up, the first colour map after it
+# against later ones, the medians of the three automatic picture commands and of a dragged
+# charge's frame at the 14-charge case with each pass of that frame, and the page's size.
+# Usage: web-bench.sh [repetitions]   (ARDENIKA_CPU_SLOWDOWNS=1,4,6 chooses the slowdowns)
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -43,19 +43,43 @@ const std::vector<std::string_view>& readout_names() {
     return names;
 }
 
+// What the page benchmark's timed frame notes: the frame's start, the bar reset or given a
+// maximum (each pass of the grids and pictures starts and ends so), the board changed, the
+// window logic done, the board and controls mirrored.
+enum class FrameMark { start, bar_zero, bar_max, board_changed, logic_done, mirrored };
+
 class WebScreen final : public Screen {
   public:
     bool take_board_change() { return std::exchange(board_changed_, false); }
+    // While timed, the passes' starts and ends are noted, each as what it was, the bar's
+    // maximum and the time in ms.
+    void time_passes(bool timed) {
+        timed_ = timed;
+        if (timed) marks_.clear();
+    }
+    void mark(FrameMark what, int value = 0) {
+        if (timed_)
+            marks_.insert(marks_.end(),
+                          {static_cast<double>(what), 1.0 * value, emscripten_get_now()});
+    }
+    const std::vector<double>& marks() const { return marks_; }
 
-    void board_changed() override { board_changed_ = true; }
+    void board_changed() override {
+        board_changed_ = true;
+        mark(FrameMark::board_changed);
+    }
     void show_error(std::string_view text) override {
         EM_ASM({ Ardenika.showError(UTF8ToString($0, $1)); }, text.data(), text.size());
     }
     // The page paints nothing while a handler runs, so the bar is shown once, when it ends.
-    void progress_set_position(int position) override { position_ = std::clamp(position, 0, max_); }
+    void progress_set_position(int position) override {
+        position_ = std::clamp(position, 0, max_);
+        if (position == 0) mark(FrameMark::bar_zero);
+    }
     void progress_set_max(int max) override {
         max_ = std::max(max, 0);
         position_ = std::min(position_, max_);
+        mark(FrameMark::bar_max, max);
     }
     void progress_step() override { position_ = std::min(position_ + 1, max_); }
     void open_description() override {
@@ -82,9 +106,30 @@ class WebScreen final : public Screen {
     bool board_changed_ = false;
     int position_ = 0;
     int max_ = progress_start_max;
+    bool timed_ = false;
+    std::vector<double> marks_;
+};
+
+// The screen of a window nobody sees: the page draws every picture on one once while idle, so
+// that the browser has compiled their loops fully by the first click.
+class UnseenScreen final : public Screen {
+  public:
+    void board_changed() override {}
+    void show_error(std::string_view) override {}
+    void progress_set_position(int) override {}
+    void progress_set_max(int) override {}
+    void progress_step() override {}
+    void open_description() override {}
+    void open_about() override {}
+    void announce(std::string_view) override {}
+    void end_program() override {}
 };
 
 WebScreen screen;
+// The benchmark's 14 charges with every kind of picture on them.
+constexpr std::string_view warm_up_setup =
+    "v1;n80,75;n80,45;n80,15;n80,-15;n80,-45;n80,-75;p-80,75;p-80,45;p-80,15;p-80,-15;p-80,-45;"
+    "p-80,-75;p0,40;n0,-40;V;E;F;e30,20;f-20,10";
 std::optional<TForm1> form;
 std::vector<std::uint32_t> rgba;
 // The page's address shows the setup of this change.
@@ -267,6 +312,22 @@ EMSCRIPTEN_KEEPALIVE void ardenika_frame() {
     if (form && form->frame()) mirror();
 }
 
+// ardenika_frame as the page benchmark times it: the marks noted on the way (three numbers each,
+// see FrameMark), ended by a mark of -1.
+EMSCRIPTEN_KEEPALIVE const double* ardenika_timed_frame() {
+    static std::vector<double> marks;
+    screen.time_passes(true);
+    screen.mark(FrameMark::start);
+    const bool drawn = form && form->frame();
+    screen.mark(FrameMark::logic_done);
+    if (drawn) mirror();
+    screen.mark(FrameMark::mirrored);
+    marks = screen.marks();
+    screen.time_passes(false);
+    marks.insert(marks.end(), {-1.0, 0.0, 0.0});
+    return marks.data();
+}
+
 // A press anywhere on the page but the board.
 EMSCRIPTEN_KEEPALIVE void ardenika_pressed_elsewhere() {
     if (form) form->pressed_elsewhere();
@@ -302,6 +363,14 @@ EMSCRIPTEN_KEEPALIVE int ardenika_script_metrics(int height, int mode) {
 // Readies the first picture; the page calls it once it is idle after start.
 EMSCRIPTEN_KEEPALIVE void ardenika_prepare() {
     if (form) form->prepare();
+}
+
+// Draws every kind of picture once on a window of its own that nobody sees; the page calls it
+// once, while idle after ardenika_prepare.
+EMSCRIPTEN_KEEPALIVE void ardenika_warm_up() {
+    UnseenScreen unseen;
+    TForm1 scratch(unseen);
+    scratch.open_setup(warm_up_setup);
 }
 
 // The grids' digest, to compare the page's computation with the desktop's.

@@ -860,16 +860,39 @@ var Ardenika = (function () {
   matchMedia('print').addEventListener('change', function (e) { if (e.matches) fillPaper(); });
 
   // The field's tables, and the grids' first use of their memory, cost the first picture 60 to
-  // 160 ms, several times that on a slow computer. Readied once the page has started and is idle,
-  // they hold up neither the first picture nor the page's first answer.
+  // 160 ms, several times that on a slow computer; and the browser runs a loop in its quickly
+  // compiled code until the loop has run a while, which made the first picture three to five times a
+  // later one. Readied once the page has started and is idle (the tables, then every picture
+  // drawn once on a board nobody sees), they hold up neither the first picture nor the page's
+  // first answer.
   function prepareWhenIdle() {
     var later = window.requestIdleCallback
       ? function (f) { window.requestIdleCallback(f, { timeout: 2000 }); }
       : function (f) { requestAnimationFrame(function () { setTimeout(f, 0); }); };
     later(function () {
       Module._ardenika_prepare();
-      root.dataset.prepared = '1';
+      later(function () {
+        Module._ardenika_warm_up();
+        root.dataset.prepared = '1';
+      });
     });
   }
   Module.postRun = [].concat(Module.postRun || [], prepareWhenIdle);
 })();
+
+// The WebAssembly travels gzipped inside the page (the build compresses it); the browser
+// inflates it here, from the page's own bytes, before compiling it. A module left as it was
+// built is taken as it is.
+Module.instantiateWasm = function (imports, receive) {
+  'use strict';
+  var bytes = tryParseAsDataURI(wasmBinaryFile);
+  var inflated = bytes[0] === 0x1f && bytes[1] === 0x8b
+    ? new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer()
+    : Promise.resolve(bytes);
+  inflated.then(function (module) { return WebAssembly.instantiate(module, imports); })
+    .then(function (result) { receive(result.instance, result.module); }, function (reason) {
+      err('failed to prepare the WebAssembly: ' + reason);
+      abort(reason);
+    });
+  return {};
+};

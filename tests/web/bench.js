@@ -1,68 +1,175 @@
 // The page benchmark: in headless Chromium, the 14-charge case (the capacitor with +1 at (0, 40)
-// and -1 at (0, -40)) and the three automatic picture commands clicked on the page, each from
-// stale grids, as the desktop benchmark runs them. Prints the first colour map after start-up
-// (once the page has built the field's tables while idle, as it does before a user's first
-// click), each command's median and the median frame of a dragged charge in milliseconds.
+// and -1 at (0, -40)), on the processor as it is and slowed as DevTools does it (4 and 6 times
+// by default). For each it prints, in milliseconds: start-up (from the page's navigation to its
+// first answer to input), the first colour map after start-up (once the page has readied itself
+// while idle, as it does before a user's first click) against the median of later ones, the
+// medians of the three automatic picture commands clicked from stale grids, and the median frame
+// of a dragged charge with the map and both families drawn, with the median of each of its
+// passes. Then the page's size.
 // Usage: node bench.js [repetitions]   (ARDENIKA_HTML names the page, as for the tests;
-// ARDENIKA_CPU_SLOWDOWN=6 runs it on a processor slowed six times, as DevTools does)
+// ARDENIKA_CPU_SLOWDOWNS=1,4,6 the slowdowns)
 import { launch, openPage, pagePath } from './page.js';
 import { statSync } from 'node:fs';
+import { pathToFileURL } from 'node:url';
 
 const repetitions = Number(process.argv[2] || 21);
-const browser = await launch();
-try {
-  const page = await openPage(browser);
-  const slowdown = Number(process.env.ARDENIKA_CPU_SLOWDOWN || 1);
+const slowdowns = (process.env.ARDENIKA_CPU_SLOWDOWNS || '1,4,6').split(',').map(Number);
+const loads = 5;
+
+const median = (values) => {
+  const sorted = values.filter((v) => v !== undefined).sort((a, b) => a - b);
+  return sorted.length ? sorted[sorted.length >> 1] : undefined;
+};
+
+// The frame's passes from the marks the program notes (what, value, ms; see FrameMark in
+// web/main.cpp): each pass of the grids and pictures resets the progress bar, gives it a maximum
+// and resets it when done; the field lines end with the board's last change.
+const START = 0, BAR_ZERO = 1, BAR_MAX = 2, BOARD_CHANGED = 3, LOGIC_DONE = 4, MIRRORED = 5;
+function framePasses(marks, shownAt) {
+  const at = (what) => marks.filter((m) => m[0] === what);
+  const maxima = at(BAR_MAX);
+  const zeroAfter = (t) => at(BAR_ZERO).find((m) => m[2] > t)?.[2];
+  const [start] = at(START), [logic] = at(LOGIC_DONE), [mirrored] = at(MIRRORED);
+  const changes = at(BOARD_CHANGED);
+  if (!start || !logic || !mirrored || maxima.length !== 3 || maxima.map((m) => m[1]).join() !== '400,400,50' ||
+      !changes.length || shownAt === undefined) return null;
+  const [grids, map, family] = maxima.map((m) => [m[2], zeroAfter(m[2])]);
+  const lastChange = changes[changes.length - 1][2];
+  return {
+    'charges on the empty board': grids[0] - start[2],
+    'potential and field grids': grids[1] - grids[0],
+    'colour map': map[1] - map[0],
+    'equipotential family': family[1] - family[0],
+    'field lines': lastChange - family[1],
+    'readout': logic[2] - lastChange,
+    'copy to the screen': shownAt - logic[2],
+    'controls mirrored': mirrored[2] - shownAt,
+  };
+}
+
+// Start-up: navigation to the page's first answer, the median of several loads.
+async function startUp(browser, slowdown) {
+  const page = await browser.newPage();
   if (slowdown > 1) await page.emulateCPUThrottling(slowdown);
-  await page.waitForFunction(() => document.documentElement.dataset.prepared === '1', { timeout: 20000 });
+  await page.evaluateOnNewDocument(() => {
+    new MutationObserver((_, observer) => {
+      if (document.documentElement.dataset.ready !== '1') return;
+      window.readyAt = performance.now();
+      observer.disconnect();
+    }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
+  });
+  const times = [];
+  for (let i = 0; i < loads; ++i) {
+    await page.goto(pathToFileURL(pagePath).href);
+    await page.waitForFunction(() => window.readyAt !== undefined, { timeout: 60000 });
+    times.push(await page.evaluate(() => window.readyAt));
+  }
+  await page.close();
+  return median(times);
+}
+
+// The board of the 14-charge case on a page readied while idle; a user's clicks that place two
+// charges take a second at least, which the page has to itself here.
+const placeCharges = `
+  var click = (id) => document.getElementById(id).click();
+  var board = document.getElementById('Image1');
+  var r = board.getBoundingClientRect();
+  var pointer = (type, x, y) => board.dispatchEvent(new PointerEvent(type, { bubbles: true, isPrimary: true,
+    button: 0, pointerId: 1, clientX: r.left + x + 200 + 0.5, clientY: r.top + 200 - y + 0.5 }));
+  // A board click at board point (x, y) as the pointer gives it.
+  var at = (x, y) => { for (const type of ['pointermove', 'pointerdown', 'pointerup']) pointer(type, x, y); };
+  var timed = (id) => { const t = performance.now(); click(id); return performance.now() - t; };
+  click('SpeedB3');
+  click('SpeedB1'); at(0, 40);
+  click('SpeedB2'); at(0, -40);`;
+async function readiedPage(browser, slowdown) {
+  const page = await openPage(browser, { cpuSlowdown: slowdown });
+  await page.waitForFunction(() => document.documentElement.dataset.prepared === '1', { timeout: 60000 });
+  await new Promise((resolve) => setTimeout(resolve, 1000));
+  await page.evaluate(placeCharges);
+  return page;
+}
+
+// The first colour map after start-up, the median over several loads.
+async function firstCommand(browser, slowdown) {
+  const times = [];
+  for (let i = 0; i < loads; ++i) {
+    const page = await readiedPage(browser, slowdown);
+    times.push(await page.evaluate(() => timed('RysujB1')));
+    await page.close();
+  }
+  return median(times);
+}
+
+async function measure(browser, slowdown) {
+  const page = await readiedPage(browser, slowdown);
   const result = await page.evaluate((n) => {
-    const click = (id) => document.getElementById(id).click();
-    const board = document.getElementById('Image1');
-    // A board click at board point (x, y) as the pointer gives it.
-    const at = (x, y) => {
-      const r = board.getBoundingClientRect();
-      const init = { bubbles: true, isPrimary: true, button: 0, pointerId: 1,
-        clientX: r.left + x + 200 + 0.5, clientY: r.top + 200 - y + 0.5 };
-      for (const type of ['pointermove', 'pointerdown', 'pointerup']) board.dispatchEvent(new PointerEvent(type, init));
-    };
-    const timed = (id) => { const t = performance.now(); click(id); return performance.now() - t; };
-    click('SpeedB3');
-    click('SpeedB1'); at(0, 40);
-    click('SpeedB2'); at(0, -40);
-    const first = timed('RysujB1');
-    const median = (id) => {
+    const middle = (values) => values.sort((a, b) => a - b)[values.length >> 1];
+    const commandMedian = (id) => {
       const times = [];
       for (let i = 0; i < n; ++i) {
         click('RysujB5'); // pressed on fresh grids it only marks them stale
         times.push(timed(id));
       }
-      times.sort((a, b) => a - b);
-      return times[n >> 1];
+      return middle(times);
     };
-    const result = { first, RysujB1: median('RysujB1'), RysujB2: median('RysujB2'), RysujB3: median('RysujB3') };
-    // drag/14: one frame of the charge at (0, 40) dragged with the map and both families drawn.
+    const result = { RysujB1: commandMedian('RysujB1'), RysujB2: commandMedian('RysujB2'),
+      RysujB3: commandMedian('RysujB3'), frames: [] };
+    // drag/14: frames of the charge at (0, 40) dragged with the map and both families drawn.
     click('RysujB1'); click('RysujB2'); click('RysujB3');
-    const r = board.getBoundingClientRect();
-    const pointer = (type, x, y) => board.dispatchEvent(new PointerEvent(type, { bubbles: true, isPrimary: true,
-      button: 0, pointerId: 1, clientX: r.left + x + 200 + 0.5, clientY: r.top + 200 - y + 0.5 }));
+    let shownAt;
+    const show = Ardenika.showBoard;
+    Ardenika.showBoard = function () { show.apply(this, arguments); shownAt = performance.now(); };
+    const timedFrame = Module._ardenika_timed_frame;
     pointer('pointerdown', 0, 40);
-    const frames = [];
     for (let i = 0; i < n; ++i) {
       pointer('pointermove', 20 + i, 60 - i);
+      shownAt = undefined;
       const t = performance.now();
-      Module._ardenika_frame();
-      frames.push(performance.now() - t);
+      const from = timedFrame ? timedFrame() >> 3 : (Module._ardenika_frame(), 0);
+      const total = performance.now() - t;
+      const marks = [];
+      for (let k = from; from && HEAPF64[k] !== -1; k += 3) marks.push([HEAPF64[k], HEAPF64[k + 1], HEAPF64[k + 2]]);
+      result.frames.push({ total, marks, shownAt });
     }
     pointer('pointerup', 20 + n, 60 - n);
-    frames.sort((a, b) => a - b);
-    result.drag = frames[n >> 1];
+    Ardenika.showBoard = show;
     return result;
   }, repetitions);
-  const ms = (v) => v.toFixed(2) + ' ms';
+  await page.close();
+  const passes = result.frames.map((f) => framePasses(f.marks, f.shownAt));
+  const names = passes[0] ? Object.keys(passes[0]) : [];
+  return {
+    RysujB1: result.RysujB1,
+    RysujB2: result.RysujB2,
+    RysujB3: result.RysujB3,
+    drag: median(result.frames.map((f) => f.total)),
+    passes: Object.fromEntries(names.map((name) => [name, median(passes.map((p) => p?.[name]))])),
+  };
+}
+
+const browser = await launch();
+try {
+  const columns = [];
+  for (const slowdown of slowdowns) {
+    columns.push({ slowdown, startUp: await startUp(browser, slowdown), first: await firstCommand(browser, slowdown),
+      ...(await measure(browser, slowdown)) });
+  }
+  const ms = (v) => (v === undefined ? '-' : v.toFixed(2));
+  const rows = [
+    ['start-up to the first answer, median of ' + loads, (c) => ms(c.startUp)],
+    [`first command/RysujB1Click/14 after start-up, median of ${loads}`, (c) => ms(c.first)],
+    ['  times the median of the later ones', (c) => (c.first / c.RysujB1).toFixed(2)],
+    ...['RysujB1', 'RysujB2', 'RysujB3'].map((id) => [`command/${id}Click/14`, (c) => ms(c[id])]),
+    ['drag/14 frame', (c) => ms(c.drag)],
+    ...Object.keys(columns[0].passes).map((name) => ['  ' + name, (c) => ms(c.passes[name])]),
+  ];
+  const width = Math.max(...rows.map((r) => r[0].length));
+  console.log(`medians of ${repetitions} in ms, Chromium's processor slowed:`);
+  console.log(''.padEnd(width) + columns.map((c) => `${c.slowdown}x`.padStart(10)).join(''));
+  for (const [label, value] of rows) console.log(label.padEnd(width) + columns.map((c) => value(c).padStart(10)).join(''));
+  if (!Object.keys(columns[0].passes).length) console.log('(this page does not time the passes of a frame)');
   console.log(`page ${pagePath}: ${statSync(pagePath).size} bytes`);
-  console.log(`first command/RysujB1Click/14 after start-up: ${ms(result.first)}, ${(result.first / result.RysujB1).toFixed(2)} times the median`);
-  for (const id of ['RysujB1', 'RysujB2', 'RysujB3']) console.log(`command/${id}Click/14 median of ${repetitions}: ${ms(result[id])}`);
-  console.log(`drag/14 median of ${repetitions} frames: ${ms(result.drag)}`);
 } finally {
   await browser.close();
 }

@@ -153,7 +153,7 @@ describe('messages and the end', () => {
           focus: document.activeElement.textContent,
           // the strip: its size, red above and blue below, each charge's disc and white sign
           strip: (() => {
-            const c = d.querySelector('canvas[data-name^="Image"]'), g = c.getContext('2d');
+            const c = d.querySelector('canvas[data-name="side_strip"]'), g = c.getContext('2d');
             const at = (x, y) => [...g.getImageData(x, y, 1, 1).data.slice(0, 3)];
             const hue = ([r, , b]) => (r > 2 * b ? 'red' : b > 2 * r ? 'blue' : 'between');
             return [c.width, c.height, hue(at(3, 2)), hue(at(3, 164)), hue(at(3, 326)), at(35, 62), at(28, 59), at(35, 267), at(28, 264)];

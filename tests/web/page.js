@@ -26,9 +26,11 @@ export async function launch() {
   return browser;
 }
 
-// A fresh page at the given viewport; every request that leaves the page's own file fails the test.
-export async function openPage(browser, { width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, isMobile = false } = {}) {
+// A fresh page at the given viewport, on a processor slowed cpuSlowdown times as DevTools does it;
+// every request that leaves the page's own file fails the test.
+export async function openPage(browser, { width = 1024, height = 768, deviceScaleFactor = 1, hasTouch = false, isMobile = false, cpuSlowdown = 1 } = {}) {
   const page = await browser.newPage();
+  if (cpuSlowdown > 1) await page.emulateCPUThrottling(cpuSlowdown);
   const outside = [];
   const errors = [];
   page.on('request', (r) => { if (!r.url().startsWith('file:') && !r.url().startsWith('data:')) outside.push(r.url()); });

@@ -1,6 +1,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { boardPixels, usePage } from './page.js';
+import { statSync } from 'node:fs';
+import { boardPixels, pagePath, usePage } from './page.js';
 
 const toggles = ['SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6', 'RysujB4', 'RysujB5'];
 const positive = 0xe01c00;
@@ -22,8 +23,10 @@ function boxOf(pixels, colour) {
 describe('the page at start', () => {
   const at = usePage();
 
-  test('its controls and menus are the form table, and nothing comes from outside', async () => {
+  test('its controls and menus are the form table, from one file of under 200 KB opened from file://, and nothing comes from outside', async () => {
     const { page } = at;
+    assert.ok(statSync(pagePath).size < 200000, `the page is ${statSync(pagePath).size} bytes`);
+    assert.ok(page.url().startsWith('file:'), page.url());
     const { wanted, shown } = await page.evaluate(() => {
       const form = JSON.parse(UTF8ToString(Module._ardenika_form_json()));
       const controls = form.controls.filter((c) => c.kind !== 'window');
@@ -83,5 +86,35 @@ describe('the page at start', () => {
     assert.deepEqual(boxOf(pixels, positive), { left: 270, top: 190, right: 289, bottom: 209 });
     assert.deepEqual(boxOf(pixels, negative), { left: 110, top: 190, right: 129, bottom: 209 });
     assert.equal(await page.$eval('#SpeedB5', (b) => b.getAttribute('aria-pressed')), 'true');
+  });
+});
+
+// FNV-1a over the bytes of three zero grids of 401 x 401 doubles, as the program digests them.
+function zeroGridsDigest() {
+  let hash = 2166136261;
+  for (let i = 0; i < 3 * 401 * 401 * 8; ++i) hash = Math.imul(hash, 16777619) >>> 0;
+  return hash;
+}
+
+describe('the page readied while idle', () => {
+  const at = usePage();
+
+  test('is still at its start, its arrangements on the board the user sees', async () => {
+    const { page } = at;
+    await page.waitForFunction(() => document.documentElement.dataset.prepared === '1', { timeout: 20000 });
+    const state = await page.evaluate(() => ({
+      grids: Module._ardenika_grids_digest() >>> 0,
+      said: document.getElementById('Announcer').textContent,
+      bar: [document.querySelector('progress').value, document.querySelector('progress').max],
+      progressMax: JSON.parse(UTF8ToString(Module._ardenika_form_json())).progressMax,
+      address: location.hash,
+    }));
+    assert.deepEqual(state, { grids: zeroGridsDigest(), said: '', bar: [0, state.progressMax],
+      progressMax: state.progressMax, address: '' });
+    assert.deepEqual([...new Set(await boardPixels(page))].sort(), [0x000000, 0xffffff]);
+    await page.click('#SpeedB5');
+    const pixels = await boardPixels(page);
+    assert.deepEqual(boxOf(pixels, positive), { left: 270, top: 190, right: 289, bottom: 209 });
+    assert.deepEqual(boxOf(pixels, negative), { left: 110, top: 190, right: 129, bottom: 209 });
   });
 });

@@ -120,9 +120,13 @@ describe('the page on every screen', () => {
       'Ardenika\nŁadunki (x, y, znak): 80, 0, 1; -80, 0, -1\nNarysowano: mapa potencjału, linie ekwipotencjalne']);
   });
 
-  test('the benchmark reports the first command after start-up, the tables built while the page was idle', () => {
-    const env = { ...process.env, ARDENIKA_HTML: pagePath };
+  test('the benchmark reports start-up, the first command against later ones and each pass of a drag frame, slowed and not', () => {
+    const env = { ...process.env, ARDENIKA_HTML: pagePath, ARDENIKA_CPU_SLOWDOWNS: '1,2' };
     const out = execFileSync(process.execPath, ['bench.js', '3'], { cwd: new URL('.', import.meta.url), env }).toString();
-    assert.match(out, /^first command\/RysujB1Click\/14 after start-up: \d+\.\d\d ms, \d+\.\d\d times the median$/m);
+    const rows = ['start-up to the first answer, median of 5', 'first command/RysujB1Click/14 after start-up, median of 5',
+      'times the median of the later ones', 'command/RysujB1Click/14', 'drag/14 frame', 'charges on the empty board',
+      'potential and field grids', 'colour map', 'equipotential family', 'field lines', 'copy to the screen'];
+    for (const row of rows) assert.match(out, new RegExp(`^ *${row.replace(/\//g, '\\/')} +\\d+\\.\\d\\d +\\d+\\.\\d\\d$`, 'm'), out);
+    assert.match(out, /^page .*: \d+ bytes$/m);
   });
 });
