@@ -49,6 +49,8 @@ struct FormControl {
 std::span<const FormControl> form_controls();
 // The control of this form name, or nullptr.
 const FormControl* form_control(std::string_view name);
+// The labels that show the readout, top to bottom: x, y, V, Ex, Ey.
+std::span<const std::string_view> readout_label_names();
 
 // The window held upright on a phone: the board across the top, the panel's groups below it in
 // two columns. The window's own entry gives its size; the others their place in it.
@@ -70,7 +72,7 @@ struct MenuItem {
 };
 
 // The menu bar's own name, for a screen that names it as it names the controls.
-inline constexpr std::string_view menu_bar_name = "MainMenu1";
+inline constexpr std::string_view menu_bar_name = "menu_bar";
 
 // The menu bar left to right, each submenu followed by its items.
 std::span<const MenuItem> menu_items();

@@ -19,13 +19,13 @@ struct InteractionState {
     // The grids must be computed again before the next picture that looks at this flag.
     bool grids_stale = false;
     // Last pointer pixel over the board, always within 0..400.
-    int mouse_x = 0;
-    int mouse_y = 0;
+    int pointer_column = 0;
+    int pointer_row = 0;
 
     bool operator==(const InteractionState&) const = default;
 };
 
 // The common guard of the picture commands: nothing chosen and nothing on the board.
-constexpr bool guard_blocks(const InteractionState& s) {
+constexpr bool pictures_blocked(const InteractionState& s) {
     return s.tool_mode == ToolMode::remove && s.scene_stage == SceneStage::empty;
 }

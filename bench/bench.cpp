@@ -94,24 +94,24 @@ void register_all() {
         }
     });
     // Whole commands through the window, from stale grids, repaints of the bar included.
-    const std::pair<const char*, void (TForm1::*)()> commands[] = {
-        {"command/RysujB1Click/14", &TForm1::RysujB1Click},
-        {"command/RysujB2Click/14", &TForm1::RysujB2Click},
-        {"command/RysujB3Click/14", &TForm1::RysujB3Click},
+    const std::pair<const char*, void (WindowLogic::*)()> commands[] = {
+        {"command/draw_colour_map/14", &WindowLogic::draw_colour_map},
+        {"command/draw_equipotential_family/14", &WindowLogic::draw_equipotential_family},
+        {"command/draw_field_line_family/14", &WindowLogic::draw_field_line_family},
     };
     for (const auto& [label, handler] : commands) {
         benchmark::RegisterBenchmark(label, [handler = handler](benchmark::State& state) {
             DesktopWindow form;
             // The capacitor, then one charge of each sign between its plates, by hand.
-            TForm1& logic = form.logic();
-            logic.click(Toggle::SpeedB3);
-            logic.click(Toggle::SpeedB1);
-            logic.Image1MouseMove(column_of_x(0), row_of_y(40));
-            logic.Image1Click();
-            logic.click(Toggle::SpeedB2);
-            logic.Image1MouseMove(column_of_x(0), row_of_y(-40));
-            logic.Image1Click();
-            BoardView* const board = form.control<BoardView>("Image1");
+            WindowLogic& logic = form.logic();
+            logic.click(Toggle::capacitor_button);
+            logic.click(Toggle::add_positive_tool);
+            logic.pointer_over_pixel(column_of_x(0), row_of_y(40));
+            logic.board_click();
+            logic.click(Toggle::add_negative_tool);
+            logic.pointer_over_pixel(column_of_x(0), row_of_y(-40));
+            logic.board_click();
+            BoardView* const board = form.control<BoardView>("board");
             for (auto _ : state) {
                 form.logic().state().grids_stale = true;
                 (form.logic().*handler)();

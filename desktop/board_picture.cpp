@@ -2,7 +2,7 @@
 
 #include "app/picture.h"
 #include "app/png_text.h"
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "app/words.h"
 #include "desktop/qt_text.h"
 
@@ -66,7 +66,7 @@ QImage board_image(const Canvas& board) {
                   board.width() * static_cast<int>(sizeof(Rgb)), QImage::Format_RGB32);
 }
 
-PngBytes board_png(const TForm1& logic, int scale) {
+PngBytes board_png(const WindowLogic& logic, int scale) {
     const QImage shared = board_image(logic.board());
     // Whole factors with FastTransformation repeat each pixel exactly.
     const QImage image = shared.scaled(shared.width() * scale, shared.height() * scale,
@@ -81,7 +81,7 @@ PngBytes board_png(const TForm1& logic, int scale) {
             std::nullopt};
 }
 
-std::optional<QString> save_board_png(const TForm1& logic, int scale, const QString& path) {
+std::optional<QString> save_board_png(const WindowLogic& logic, int scale, const QString& path) {
     const PngBytes png = board_png(logic, scale);
     if (png.failure) return png.failure;
     // Unbuffered, every short write is seen here: a buffered one cut short by a full disk or a
@@ -170,7 +170,7 @@ std::optional<BoardSource> board_source(const QMimeData& data) {
     return std::nullopt;
 }
 
-PictureCommands::PictureCommands(TForm1& logic, QWidget* board, Screen& errors,
+PictureCommands::PictureCommands(WindowLogic& logic, QWidget* board, Screen& errors,
                                  std::function<void()> shown)
     : QObject(board), logic_(logic), errors_(errors), shown_(std::move(shown)) {
     const Words& w = words();

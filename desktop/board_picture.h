@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tform1.h"
+#include "app/window_logic.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -24,11 +24,11 @@ struct PngBytes {
 
 // The board as a PNG: each board pixel a square of scale x scale pixels, no smoothing, with the
 // logic's description and setup in its text chunks.
-PngBytes board_png(const TForm1& logic, int scale);
+PngBytes board_png(const WindowLogic& logic, int scale);
 
 // board_png written through QSaveFile, so a failure leaves an old file as it was and no part of
 // a new one. Returns the reason of a failure, or nothing.
-std::optional<QString> save_board_png(const TForm1& logic, int scale, const QString& path);
+std::optional<QString> save_board_png(const WindowLogic& logic, int scale, const QString& path);
 
 // A picture file's bytes: at most png_max_file + 1 of them, so that the logic refuses a larger
 // file without it being read whole. Only a regular file is read: a folder, a device or a pipe
@@ -71,7 +71,8 @@ class PictureCommands final : public QObject {
     // The actions go into the board's context menu, the paste action onto its window; their
     // shortcuts work anywhere in the window. shown runs after the logic opened a board, to
     // mirror the window.
-    PictureCommands(TForm1& logic, QWidget* board, Screen& errors, std::function<void()> shown);
+    PictureCommands(WindowLogic& logic, QWidget* board, Screen& errors,
+                    std::function<void()> shown);
 
     void copy_picture() const;
     void save_picture() const;
@@ -89,7 +90,7 @@ class PictureCommands final : public QObject {
     std::function<std::optional<QString>()> choose_source;
 
   private:
-    TForm1& logic_;
+    WindowLogic& logic_;
     Screen& errors_;
     std::function<void()> shown_;
 };

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/tform1.h"
+#include "app/window_logic.h"
 
 #include <QWidget>
 #include <functional>
 
-// Image1: shows the board canvas pixel for pixel and reports the pointer in board pixels. Reached
+// board: shows the board canvas pixel for pixel and reports the pointer in board pixels. Reached
 // with Tab (a click leaves the focus where it was), it passes the cursor keys on and, while it
 // has the focus, shows the keyboard cursor and a focus ring over the picture, never in it.
 class BoardView : public QWidget {

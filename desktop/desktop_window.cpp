@@ -72,7 +72,7 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(control_font(form.font));
-    logic_ = std::make_unique<TForm1>(*this);
+    logic_ = std::make_unique<WindowLogic>(*this);
     const QStyleHints* hints = QGuiApplication::styleHints();
     logic_->set_double_click_rule({static_cast<double>(hints->mouseDoubleClickInterval()),
                                    static_cast<double>(hints->mouseDoubleClickDistance()),

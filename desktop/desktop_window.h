@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/screen.h"
-#include "app/tform1.h"
+#include "app/window_logic.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -26,7 +26,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     explicit DesktopWindow(QWidget* parent = nullptr);
     ~DesktopWindow() override;
 
-    TForm1& logic() { return *logic_; }
+    WindowLogic& logic() { return *logic_; }
     const Canvas& board() const { return logic_->board(); }
 
     // The control or menu item of this form name, or nullptr when there is none of that type.
@@ -74,7 +74,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     void mirror();
     void repaint_progress_when_due();
 
-    std::unique_ptr<TForm1> logic_;
+    std::unique_ptr<WindowLogic> logic_;
     // Every control and menu item by its form name.
     std::map<std::string, QObject*, std::less<>> controls_;
     // Those the window itself reaches at every change, found by their kind as the form is built.

@@ -60,7 +60,7 @@ void add_heading(std::vector<Control>& controls, const HeadingPlaces& at, const 
 }
 
 DialogContent make_description() {
-    DialogContent d{"Tform3", "Opis programu", 432, 329, {FontRole::dialog, 11}, {}};
+    DialogContent d{"DescriptionDialog", "Opis programu", 432, 329, {FontRole::dialog, 11}, {}};
     d.controls.push_back({"ok_button", ControlKind::button, 351, 296, 75, 25, "OK"});
     d.controls.push_back({"description_text",
                           ControlKind::rich_text,
@@ -77,7 +77,7 @@ DialogContent make_description() {
 }
 
 DialogContent make_about() {
-    DialogContent d{"Tform2", "O programie", 403, 327, {FontRole::dialog, 9}, {}};
+    DialogContent d{"AboutDialog", "O programie", 403, 327, {FontRole::dialog, 9}, {}};
     d.controls.push_back(
         {"ok_button", ControlKind::button, 319, 284, 75, 25, "OK", FontSpec{FontRole::dialog, 11}});
     d.controls.push_back({"licence_text", ControlKind::memo, 72, 128, 321, 153,

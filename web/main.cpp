@@ -3,7 +3,7 @@
 #include "app/glyphs.h"
 #include "app/picture.h"
 #include "app/png_text.h"
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "app/words.h"
 #include "dialogs/dialogs_json.h"
 #include "dialogs/json_writer.h"
@@ -30,17 +30,6 @@ void to_rgba(const std::uint32_t* pixels, std::size_t count, std::vector<std::ui
     std::transform(pixels, pixels + count, out.begin(), [](std::uint32_t c) {
         return (c & 0xff00ff00u) | ((c >> 16) & 0xffu) | ((c & 0xffu) << 16);
     });
-}
-
-// The form's labels that show the readout, top to bottom.
-const std::vector<std::string_view>& readout_names() {
-    static const std::vector<std::string_view> names = [] {
-        std::vector<std::string_view> found;
-        for (const FormControl& c : form_controls())
-            if (c.kind == FormControlKind::label) found.push_back(c.name);
-        return found;
-    }();
-    return names;
 }
 
 // What the page benchmark's timed frame notes: the frame's start, the bar reset or given a
@@ -130,7 +119,7 @@ WebScreen screen;
 constexpr std::string_view warm_up_setup =
     "v1;n80,75;n80,45;n80,15;n80,-15;n80,-45;n80,-75;p-80,75;p-80,45;p-80,15;p-80,-15;p-80,-45;"
     "p-80,-75;p0,40;n0,-40;V;E;F;e30,20;f-20,10";
-std::optional<TForm1> form;
+std::optional<WindowLogic> form;
 std::vector<std::uint32_t> rgba;
 // The page's address shows the setup of this change.
 int address_shows = -1;
@@ -149,7 +138,7 @@ void mirror() {
         EM_ASM({ Ardenika.setPressed(UTF8ToString($0, $1), $2); }, id.data(), id.size(),
                form->down(static_cast<Toggle>(i)));
     }
-    const std::vector<std::string_view>& names = readout_names();
+    const std::span<const std::string_view> names = readout_label_names();
     for (std::size_t i = 0; i < std::min(names.size(), form->labels().size()); ++i) {
         const std::string& text = form->labels()[i];
         EM_ASM({ Ardenika.setLabel(UTF8ToString($0, $1), UTF8ToString($2, $3)); }, names[i].data(),
@@ -248,7 +237,7 @@ std::string form_json() {
     json.member("window", control_of(FormControlKind::window));
     json.member("board", control_of(FormControlKind::board));
     json.member("menuBar", menu_bar_name).key("readout").open_array();
-    for (const std::string_view name : readout_names()) json.string(name);
+    for (const std::string_view name : readout_label_names()) json.string(name);
     json.close_array().close_object().key("codes").open_object();
     write_codes(json, "pointerPhases", pointer_phases);
     write_codes(json, "pointerButtons", pointer_buttons);
@@ -369,7 +358,7 @@ EMSCRIPTEN_KEEPALIVE void ardenika_prepare() {
 // once, while idle after ardenika_prepare.
 EMSCRIPTEN_KEEPALIVE void ardenika_warm_up() {
     UnseenScreen unseen;
-    TForm1 scratch(unseen);
+    WindowLogic scratch(unseen);
     scratch.open_setup(warm_up_setup);
 }
 

@@ -10,8 +10,8 @@ TEST_F(Form, CursorStartsCentredStepsAndStopsAtTheEdges) {
     form->board_key(BoardKey::left, false);
     form->board_key(BoardKey::down, true);
     EXPECT_EQ(form->cursor(), (std::array<int, 2>{199, 210}));
-    EXPECT_EQ(mouse_x(), 199);
-    EXPECT_EQ(mouse_y(), 210);
+    EXPECT_EQ(pointer_column(), 199);
+    EXPECT_EQ(pointer_row(), 210);
     EXPECT_EQ(label(3), "V[-1,-10]  = 2.50");
 
     // Ten-pixel steps stop on the edge pixel, not short of it and not beyond it.
@@ -30,7 +30,7 @@ TEST_F(Form, CursorStartsCentredStepsAndStopsAtTheEdges) {
     move_to(37, 380);
     form->board_key(BoardKey::right, false);
     EXPECT_EQ(form->cursor(), (std::array<int, 2>{38, 380}));
-    click(Toggle::RysujB4);
+    click(Toggle::field_line_tool);
     form->board_key(BoardKey::home, false);
     EXPECT_EQ(form->cursor(), (std::array<int, 2>{200, 200}));
     EXPECT_EQ(label(2), "Y = 0");
@@ -40,22 +40,22 @@ TEST_F(Form, CursorStartsCentredStepsAndStopsAtTheEdges) {
 TEST_F(Form, ActivateIsAClickAtTheCursorInEveryToolMode) {
     // Each case: the scene, the tool, then a click at (250, 150); by mouse and by keys the board,
     // the charges and the pictures come out the same, and the click did something.
-    const std::vector<std::function<void(TForm1&)>> tools = {
-        [](TForm1& f) { f.click(Toggle::SpeedB1); },
-        [](TForm1& f) { f.click(Toggle::SpeedB2); },
-        [](TForm1& f) {
-            f.click(Toggle::SpeedB1);
-            f.Image1MouseMove(251, 149);
-            f.Image1Click();
-            f.click(Toggle::SpeedB6);
+    const std::vector<std::function<void(WindowLogic&)>> tools = {
+        [](WindowLogic& f) { f.click(Toggle::add_positive_tool); },
+        [](WindowLogic& f) { f.click(Toggle::add_negative_tool); },
+        [](WindowLogic& f) {
+            f.click(Toggle::add_positive_tool);
+            f.pointer_over_pixel(251, 149);
+            f.board_click();
+            f.click(Toggle::remove_tool);
         },
-        [](TForm1& f) {
-            f.click(Toggle::SpeedB5);
-            f.click(Toggle::RysujB5);
+        [](WindowLogic& f) {
+            f.click(Toggle::dipole_button);
+            f.click(Toggle::equipotential_tool);
         },
-        [](TForm1& f) {
-            f.click(Toggle::SpeedB4);
-            f.click(Toggle::RysujB4);
+        [](WindowLogic& f) {
+            f.click(Toggle::quadrupole_button);
+            f.click(Toggle::field_line_tool);
         },
     };
     for (std::size_t t = 0; t < tools.size(); ++t) {

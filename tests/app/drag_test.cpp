@@ -43,20 +43,21 @@ TEST_F(Drag, GestureRulesTakeTheLastMarkerUnderThePointerAndKeepEveryToolAsItWas
          {-50, 900},
          "v1;p80,0;n-200,-200"},
         {"with the add tool a press adds",
-         "SpeedB1",
+         "add_positive_tool",
          {280, 200},
          {300, 150},
          "v1;p80,0;n-80,0;p100,50"},
         {"with the remove tool the release removes",
-         "SpeedB6",
+         "remove_tool",
          {280, 200},
          {284, 204},
          "v1;n-80,0"},
     };
     for (const Case& c : cases) {
         fresh();
-        click(Toggle::SpeedB5);
-        if (*c.tool) click(static_cast<Toggle>(std::string_view(c.tool) == "SpeedB1" ? 0 : 5));
+        click(Toggle::dipole_button);
+        if (*c.tool)
+            click(static_cast<Toggle>(std::string_view(c.tool) == "add_positive_tool" ? 0 : 5));
         const auto toggles = six_down();
         const int mode = tool_mode();
         drag({c.from, c.to});
@@ -158,11 +159,14 @@ TEST_F(Drag, EscapeLeavesTheWindowAsIfNoDragHadHappenedForWhateverComesNext) {
     const Start starts[] = {
         {"a point tool chosen and raised again",
          "v1;p80,0;n-80,0",
-         {Toggle::RysujB4, Toggle::RysujB4}},
-        {"an arrangement placed", "v1", {Toggle::SpeedB5}},
-        {"a charge added after a picture", "v1;p80,0;n-80,0;V", {Toggle::SpeedB1}, {300, 100}},
+         {Toggle::field_line_tool, Toggle::field_line_tool}},
+        {"an arrangement placed", "v1", {Toggle::dipole_button}},
+        {"a charge added after a picture",
+         "v1;p80,0;n-80,0;V",
+         {Toggle::add_positive_tool},
+         {300, 100}},
     };
-    const char* nexts[] = {"Button1", "RysujB2", "RysujB3"};
+    const char* nexts[] = {"clear_button", "equipotentials_button", "field_lines_button"};
     for (const Start& s : starts)
         for (const char* next : nexts) {
             std::string seen[2];
@@ -173,7 +177,7 @@ TEST_F(Drag, EscapeLeavesTheWindowAsIfNoDragHadHappenedForWhateverComesNext) {
                 for (Toggle t : s.clicks) click(t);
                 if (s.board_click[0] >= 0) {
                     click_board(s.board_click[0], s.board_click[1]);
-                    click(Toggle::SpeedB1); // raised again: no tool chosen
+                    click(Toggle::add_positive_tool); // raised again: no tool chosen
                 }
                 if (with_drag) {
                     const InteractionState before = form->state();
@@ -191,8 +195,8 @@ TEST_F(Drag, EscapeLeavesTheWindowAsIfNoDragHadHappenedForWhateverComesNext) {
                 form->click(next);
                 const auto toggles = six_down();
                 seen[with_drag] = form->setup_text() + " " + std::to_string(toggles[0]) +
-                                  std::to_string(form->down(Toggle::RysujB4)) +
-                                  std::to_string(form->down(Toggle::RysujB5));
+                                  std::to_string(form->down(Toggle::field_line_tool)) +
+                                  std::to_string(form->down(Toggle::equipotential_tool));
                 pixels[with_drag] = board_copy();
             }
             EXPECT_EQ(seen[1], seen[0]) << s.name << ", then " << next;

@@ -42,8 +42,9 @@ class EdgeCases : public Form {
 };
 
 TEST_F(EdgeCases, VconstOnUntouchedGridsFillsTheBoardFromEveryPairOfZeroSamples) {
-    click(Toggle::SpeedB1); // an add tool lets the menu item past the guard with no charges
-    form->Vconst1Click();
+    click(
+        Toggle::add_positive_tool); // an add tool lets the menu item past the guard with no charges
+    form->choose_equipotential_tool();
     ASSERT_EQ(tool_mode(), 2);
     ASSERT_EQ(grids_stale(), 0); // nothing computed: every sample and the level are 0
     const auto before = board_copy();
@@ -58,10 +59,10 @@ TEST_F(EdgeCases, VconstOnUntouchedGridsFillsTheBoardFromEveryPairOfZeroSamples)
 }
 
 TEST_F(EdgeCases, VconstClickWhereTheDipoleCancelsExactlyDrawsTheZeroLevelInBlue) {
-    click(Toggle::SpeedB5); // +1 at (80, 0), -1 at (-80, 0)
-    form->Vconst1Click();
+    click(Toggle::dipole_button); // +1 at (80, 0), -1 at (-80, 0)
+    form->choose_equipotential_tool();
     ASSERT_EQ(grids().v()[200][100], 0.0); // mirror images: the two terms cancel to the bit
-    click_board(300, 100);            // a positive level leaves the pen orange
+    click_board(300, 100);                 // a positive level leaves the pen orange
     const auto before = board_copy();
     timed_click_board(200, 100);
     EXPECT_EQ(scene_stage(), 2);
@@ -78,9 +79,9 @@ TEST_F(EdgeCases, VconstClickWhereTheDipoleCancelsExactlyDrawsTheZeroLevelInBlue
 }
 
 TEST_F(EdgeCases, FieldLineClickOnTheOutermostRowOrColumnEndsOutwardAtOnce) {
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(200, 200); // one positive charge at the centre, in line with both clicks
-    form->Fr1Click();
+    form->choose_field_line_tool();
     ASSERT_EQ(tool_mode(), 3);
 
     // Straight above the charge: outward the field points off the board along column 200, and

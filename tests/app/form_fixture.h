@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "model/charges.h"
 #include "model/field.h"
 #include "render/board.h"
@@ -21,7 +21,7 @@ class Form : public testing::Test {
     void fresh() {
         form.reset();
         screen = std::make_unique<RecordingScreen>();
-        form = std::make_unique<TForm1>(*screen);
+        form = std::make_unique<WindowLogic>(*screen);
     }
 
     void click(Toggle button) { form->click(button); }
@@ -33,11 +33,11 @@ class Form : public testing::Test {
     int tool_mode() const { return static_cast<int>(form->state().tool_mode); }
     int scene_stage() const { return static_cast<int>(form->state().scene_stage); }
     int grids_stale() const { return form->state().grids_stale ? 1 : 0; }
-    int mouse_x() const { return form->state().mouse_x; }
-    int mouse_y() const { return form->state().mouse_y; }
+    int pointer_column() const { return form->state().pointer_column; }
+    int pointer_row() const { return form->state().pointer_row; }
     void set_scene_stage(int stage) { form->state().scene_stage = static_cast<SceneStage>(stage); }
     void set_grids_stale(int stale) { form->state().grids_stale = stale != 0; }
-    void move_to(int column, int row) { form->Image1MouseMove(column, row); }
+    void move_to(int column, int row) { form->pointer_over_pixel(column, row); }
     // A press and a release on the pixel, a second after the last: never a double click.
     void click_board(int column, int row) {
         move_to(column, row);
@@ -46,13 +46,13 @@ class Form : public testing::Test {
         form->pointer_pressed(at);
         form->pointer_released(at);
     }
-    // Which of the six are down, in the order SpeedB1..SpeedB6.
+    // Which of the six are down, in the order add_positive_tool..remove_tool.
     std::array<bool, 6> six_down() const {
-        return {form->down(Toggle::SpeedB1), form->down(Toggle::SpeedB2),
-                form->down(Toggle::SpeedB3), form->down(Toggle::SpeedB4),
-                form->down(Toggle::SpeedB5), form->down(Toggle::SpeedB6)};
+        return {form->down(Toggle::add_positive_tool), form->down(Toggle::add_negative_tool),
+                form->down(Toggle::capacitor_button),  form->down(Toggle::quadrupole_button),
+                form->down(Toggle::dipole_button),     form->down(Toggle::remove_tool)};
     }
-    // Label1..Label5 by their number.
+    // x_readout..ey_readout by their number.
     const std::string& label(int n) const {
         return form->labels()[static_cast<std::size_t>(n - 1)];
     }
@@ -71,5 +71,5 @@ class Form : public testing::Test {
 
     double clock_ms = 0;
     std::unique_ptr<RecordingScreen> screen;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<WindowLogic> form;
 };

@@ -37,7 +37,7 @@ const GestureCase gesture_cases[] = {
     {"a cancelled touch", "Tp100,100 c", 0},
 };
 
-void run(TForm1& form, const char* steps) {
+void run(WindowLogic& form, const char* steps) {
     std::istringstream in(steps);
     for (std::string step; in >> step;) {
         PointerEvent e;
@@ -61,7 +61,7 @@ void run(TForm1& form, const char* steps) {
 TEST_F(Form, PointerGesturesMakeOneBoardClickAtTheReleaseExceptADoubleClicksSecondPress) {
     for (const GestureCase& c : gesture_cases) {
         fresh();
-        click(Toggle::SpeedB1);
+        click(Toggle::add_positive_tool);
         run(*form, c.steps);
         EXPECT_EQ(charge_count(), c.charges_added) << c.name;
     }
@@ -69,21 +69,21 @@ TEST_F(Form, PointerGesturesMakeOneBoardClickAtTheReleaseExceptADoubleClicksSeco
 
 TEST_F(Form, PointerReadsTheBoardPixelUnderItClampedWhileHeldAndIgnoresItOffTheBoardOtherwise) {
     form->pointer_moved({120.9, 80.2});
-    EXPECT_EQ((std::array{mouse_x(), mouse_y()}), (std::array{120, 80}));
+    EXPECT_EQ((std::array{pointer_column(), pointer_row()}), (std::array{120, 80}));
     form->pointer_moved({-3, 500}); // not held: the board keeps the last pixel
-    EXPECT_EQ((std::array{mouse_x(), mouse_y()}), (std::array{120, 80}));
+    EXPECT_EQ((std::array{pointer_column(), pointer_row()}), (std::array{120, 80}));
     form->pointer_pressed({10, 10});
     form->pointer_moved({-3, 500});
-    EXPECT_EQ((std::array{mouse_x(), mouse_y()}), (std::array{0, 400}));
+    EXPECT_EQ((std::array{pointer_column(), pointer_row()}), (std::array{0, 400}));
     form->pointer_moved({0.0 / 0.0, 1e9});
-    EXPECT_EQ((std::array{mouse_x(), mouse_y()}), (std::array{0, 400}));
+    EXPECT_EQ((std::array{pointer_column(), pointer_row()}), (std::array{0, 400}));
 }
 
 TEST_F(Form, ChoosingAnotherToolBetweenTwoQuickClicksPlacesBothCharges) {
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     form->pointer_pressed({250, 150, PointerButton::primary, PointerKind::mouse, 0});
     form->pointer_released({250, 150, PointerButton::primary, PointerKind::mouse, 40});
-    ASSERT_TRUE(form->click("SpeedB2"));
+    ASSERT_TRUE(form->click("add_negative_tool"));
     form->pointer_pressed({250, 150, PointerButton::primary, PointerKind::mouse, 120});
     form->pointer_released({250, 150, PointerButton::primary, PointerKind::mouse, 160});
     ASSERT_EQ(charge_count(), 2);
@@ -91,7 +91,7 @@ TEST_F(Form, ChoosingAnotherToolBetweenTwoQuickClicksPlacesBothCharges) {
 }
 
 TEST_F(Form, AHeldEnterClicksOnce) {
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     form->board_key(BoardKey::activate, false);
     for (int i = 0; i < 5; ++i) form->board_key(BoardKey::activate, false, true);
     EXPECT_EQ(charge_count(), 1);

@@ -20,11 +20,16 @@ struct AfterCommand {
 
 // With the positive-charge tool chosen and no charges: what each picture command leaves.
 constexpr AfterCommand with_a_tool_and_no_charges[] = {
-    {"RysujB1", false, false, false, 0, 0}, {"Rozklad", false, false, false, 0, 0},
-    {"RysujB2", true, false, false, 1, 0},  {"Linieekwipotencjale1", true, false, false, 1, 0},
-    {"RysujB3", true, false, false, 1, 0},  {"Liniesil1", true, false, false, 1, 0},
-    {"RysujB5", false, false, true, 2, 2},  {"Vconst1", false, false, true, 2, 2},
-    {"RysujB4", false, true, false, 3, 2},  {"Fr1", false, true, false, 3, 2},
+    {"colour_map_button", false, false, false, 0, 0},
+    {"colour_map_item", false, false, false, 0, 0},
+    {"equipotentials_button", true, false, false, 1, 0},
+    {"equipotentials_item", true, false, false, 1, 0},
+    {"field_lines_button", true, false, false, 1, 0},
+    {"field_lines_item", true, false, false, 1, 0},
+    {"equipotential_tool", false, false, true, 2, 2},
+    {"equipotential_item", false, false, true, 2, 2},
+    {"field_line_tool", false, true, false, 3, 2},
+    {"field_line_item", false, true, false, 3, 2},
 };
 
 } // namespace
@@ -32,12 +37,12 @@ constexpr AfterCommand with_a_tool_and_no_charges[] = {
 TEST_F(Form, EveryPictureCommandWithAToolAndNoChargesLeavesTheButtonsAsItsModeSays) {
     for (const AfterCommand& want : with_a_tool_and_no_charges) {
         fresh();
-        click(Toggle::SpeedB1);
+        click(Toggle::add_positive_tool);
         const auto before = board_copy();
         ASSERT_TRUE(form->click(want.control));
-        EXPECT_EQ(form->down(Toggle::SpeedB1), want.add_tool_down) << want.control;
-        EXPECT_EQ(form->down(Toggle::RysujB4), want.f_r_down) << want.control;
-        EXPECT_EQ(form->down(Toggle::RysujB5), want.v_const_down) << want.control;
+        EXPECT_EQ(form->down(Toggle::add_positive_tool), want.add_tool_down) << want.control;
+        EXPECT_EQ(form->down(Toggle::field_line_tool), want.f_r_down) << want.control;
+        EXPECT_EQ(form->down(Toggle::equipotential_tool), want.v_const_down) << want.control;
         EXPECT_EQ(tool_mode(), want.tool_mode) << want.control;
         EXPECT_EQ(scene_stage(), want.scene_stage) << want.control;
         EXPECT_TRUE(board_is(before)) << want.control;
@@ -54,64 +59,68 @@ TEST_F(Form, EveryPictureCommandWithAToolAndNoChargesLeavesTheButtonsAsItsModeSa
 
 TEST_F(Form, OnAnEmptyBoardFrAndVconstPressTheirButtonButNeverBothAndChangeNothingElse) {
     const std::pair<const char*, const char*> orders[] = {
-        {"RysujB4", "RysujB5"}, {"Fr1", "Vconst1"},     {"RysujB4", "Vconst1"},
-        {"Fr1", "RysujB5"},     {"RysujB5", "RysujB4"}, {"Vconst1", "Fr1"}};
+        {"field_line_tool", "equipotential_tool"}, {"field_line_item", "equipotential_item"},
+        {"field_line_tool", "equipotential_item"}, {"field_line_item", "equipotential_tool"},
+        {"equipotential_tool", "field_line_tool"}, {"equipotential_item", "field_line_item"}};
     for (const auto& [first, second] : orders) {
         fresh();
         ASSERT_TRUE(form->click(first));
         ASSERT_TRUE(form->click(second));
-        const bool f_r = form->down(Toggle::RysujB4);
-        const bool v_const = form->down(Toggle::RysujB5);
+        const bool f_r = form->down(Toggle::field_line_tool);
+        const bool v_const = form->down(Toggle::equipotential_tool);
         EXPECT_TRUE(f_r != v_const) << first << " then " << second;
-        EXPECT_EQ(f_r, std::string_view(second) == "RysujB4" || std::string_view(second) == "Fr1");
+        EXPECT_EQ(f_r, std::string_view(second) == "field_line_tool" ||
+                           std::string_view(second) == "field_line_item");
         EXPECT_EQ(tool_mode(), 0) << first << " then " << second;
         EXPECT_EQ(scene_stage(), 0) << first << " then " << second;
     }
 }
 
 TEST_F(Form, ARemoveClickWithoutChargesLeavesFrAndVconstAsTheyAre) {
-    for (const char* mode : {"RysujB4", "Fr1", "RysujB5", "Vconst1"}) {
+    for (const char* mode :
+         {"field_line_tool", "field_line_item", "equipotential_tool", "equipotential_item"}) {
         fresh();
-        click(Toggle::SpeedB6);
+        click(Toggle::remove_tool);
         ASSERT_TRUE(form->click(mode)); // the guard stops it: the mode stays remove
-        const bool f_r = form->down(Toggle::RysujB4);
-        const bool v_const = form->down(Toggle::RysujB5);
+        const bool f_r = form->down(Toggle::field_line_tool);
+        const bool v_const = form->down(Toggle::equipotential_tool);
         ASSERT_TRUE(f_r || v_const) << mode;
         click_board(200, 200);
-        EXPECT_EQ(form->down(Toggle::RysujB4), f_r) << mode;
-        EXPECT_EQ(form->down(Toggle::RysujB5), v_const) << mode;
+        EXPECT_EQ(form->down(Toggle::field_line_tool), f_r) << mode;
+        EXPECT_EQ(form->down(Toggle::equipotential_tool), v_const) << mode;
     }
 }
 
 TEST_F(Form, ClearInAClickModeRaisesItsButtonAndKeepsTheModeUntilTheChargesGo) {
-    for (const char* mode : {"Vconst1", "Fr1"}) {
+    for (const char* mode : {"equipotential_item", "field_line_item"}) {
         fresh();
-        click(Toggle::SpeedB5);
+        click(Toggle::dipole_button);
         ASSERT_TRUE(form->click(mode));
         const int entered = tool_mode();
-        form->Button1Click();
+        form->clear_pictures_or_charges();
         EXPECT_EQ(scene_stage(), 1) << mode;
         EXPECT_EQ(tool_mode(), entered) << mode;
-        EXPECT_FALSE(form->down(Toggle::RysujB4) || form->down(Toggle::RysujB5)) << mode;
+        EXPECT_FALSE(form->down(Toggle::field_line_tool) || form->down(Toggle::equipotential_tool))
+            << mode;
         const auto before = board_copy();
         click_board(200, 300); // the mode's button is up: the click draws nothing
         EXPECT_TRUE(board_is(before)) << mode;
-        form->Button1Click();
+        form->clear_pictures_or_charges();
         EXPECT_EQ(charge_count(), 0) << mode;
         EXPECT_EQ(tool_mode(), 0) << mode;
     }
 }
 
 TEST_F(Form, AutomaticLinesAfterAPictureClearLeaveTheStageAtChargesSoTheNextClearTakesThem) {
-    click(Toggle::SpeedB5);
-    form->RysujB1Click();
-    form->Button1Click();
+    click(Toggle::dipole_button);
+    form->draw_colour_map();
+    form->clear_pictures_or_charges();
     ASSERT_EQ(scene_stage(), 1);
-    form->RysujB3Click(); // the grids are fresh: lines over the charges, stage untouched
-    form->RysujB2Click();
+    form->draw_field_line_family(); // the grids are fresh: lines over the charges, stage untouched
+    form->draw_equipotential_family();
     EXPECT_EQ(scene_stage(), 1);
     EXPECT_GT(count_pixels(field_line_colour), 0);
-    form->Button1Click();
+    form->clear_pictures_or_charges();
     EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(count_pixels(field_line_colour), 0);
 }

@@ -19,7 +19,7 @@ std::vector<unsigned char> tiny_png() {
 } // namespace
 
 TEST_F(Form, ASetupWrittenByHandOpensWithEveryButtonUp) {
-    click(Toggle::SpeedB1); // a tool chosen before: opening leaves none
+    click(Toggle::add_positive_tool); // a tool chosen before: opening leaves none
     ASSERT_TRUE(form->open_setup("  https://example.org/ardenika.html#v1;p80,0;n-80,0;V;E  "));
     EXPECT_EQ(charge_count(), 2);
     EXPECT_EQ(form->pictures(),
@@ -29,15 +29,15 @@ TEST_F(Form, ASetupWrittenByHandOpensWithEveryButtonUp) {
     EXPECT_EQ(tool_mode(), 0);
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(screen->announcements.back(), "Otwarto planszę");
-    form->click("Button1"); // Clear takes the pictures, then the charges
+    form->click("clear_button"); // Clear takes the pictures, then the charges
     EXPECT_EQ(charge_count(), 2);
-    form->click("Button1");
+    form->click("clear_button");
     EXPECT_EQ(charge_count(), 0);
 }
 
 TEST_F(Form, BadInputSaysWhatIsWrongAndLeavesTheBoardAsItWas) {
-    click(Toggle::SpeedB5);
-    form->click("RysujB3");
+    click(Toggle::dipole_button);
+    form->click("field_lines_button");
     const auto pixels = board_copy();
     const std::string setup = form->setup_text();
     // The reasons themselves are the reader's tests; here each refusal leaves the board alone.
@@ -71,8 +71,8 @@ TEST_F(Form, BadInputSaysWhatIsWrongAndLeavesTheBoardAsItWas) {
 }
 
 TEST_F(Form, ASavedPictureCarriesItsDescriptionAndSetupAndOpensAgain) {
-    click(Toggle::SpeedB4);
-    form->click("Fr1");
+    click(Toggle::quadrupole_button);
+    form->click("field_line_item");
     click_board(250, 100);
     const std::vector<unsigned char> saved = form->with_picture_texts(tiny_png());
     const PngTextResult description = read_text_chunk(saved, picture_text_key);
@@ -93,28 +93,28 @@ TEST_F(Form, UndoTakesBackEveryKindOfChangeAndRedoBringsItAgain) {
     };
     std::vector<Noted> seen{{form->setup_text(), board_copy()}};
     auto changed = [&] { seen.push_back({form->setup_text(), board_copy()}); };
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(300, 100); // a charge placed
     changed();
-    click(Toggle::SpeedB2);
+    click(Toggle::add_negative_tool);
     click_board(100, 300);
     changed();
-    form->click("RysujB1"); // a picture
+    form->click("colour_map_button"); // a picture
     changed();
-    click(Toggle::SpeedB6);
+    click(Toggle::remove_tool);
     click_board(300, 100); // a charge removed
     changed();
-    click(Toggle::SpeedB5); // an arrangement
+    click(Toggle::dipole_button); // an arrangement
     changed();
-    form->click("RysujB2");
+    form->click("equipotentials_button");
     changed();
-    form->click("Button1"); // the picture Clear
+    form->click("clear_button"); // the picture Clear
     changed();
-    form->click("Button1"); // the full Clear
+    form->click("clear_button"); // the full Clear
     changed();
     ASSERT_TRUE(form->open_setup("v1;p0,0;F")); // an opened board
     changed();
-    click(Toggle::SpeedB3); // choosing a tool alone is no change; the capacitor is
+    click(Toggle::capacitor_button); // choosing a tool alone is no change; the capacitor is
     changed();
     for (std::size_t i = seen.size() - 1; i > 0; --i) {
         ASSERT_TRUE(form->undo()) << i;
@@ -130,17 +130,17 @@ TEST_F(Form, UndoTakesBackEveryKindOfChangeAndRedoBringsItAgain) {
     EXPECT_FALSE(form->redo());
     EXPECT_EQ(screen->announcements.back(), "Przywrócono zmianę");
     ASSERT_TRUE(form->undo());
-    click(Toggle::SpeedB5); // a new change forgets what could be redone
+    click(Toggle::dipole_button); // a new change forgets what could be redone
     EXPECT_FALSE(form->redo());
 }
 
 TEST_F(Form, UndoKeepsTheLastHundredChanges) {
-    click(Toggle::SpeedB5);
-    form->click("Fr1");
+    click(Toggle::dipole_button);
+    form->click("field_line_item");
     for (int i = 0; i < 120; ++i) click_board(10 + 3 * i, 30);
     int undone = 0;
     while (form->undo()) ++undone;
-    EXPECT_EQ(undone, static_cast<int>(TForm1::undo_depth));
+    EXPECT_EQ(undone, static_cast<int>(WindowLogic::undo_depth));
     // 120 lines drawn, 100 taken back: the first 20 stay.
     EXPECT_EQ(form->pictures().size(), 20u);
 }

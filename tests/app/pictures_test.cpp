@@ -16,17 +16,17 @@ class Pictures : public Form {
   protected:
     // One positive charge at the centre, placed with the add tool.
     void single_charge_at_centre() {
-        click(Toggle::SpeedB1);
+        click(Toggle::add_positive_tool);
         click_board(200, 200);
     }
 };
 
 TEST_F(Pictures, ColourMapAtStartUpChangesNothing) {
-    click(Toggle::RysujB4);
+    click(Toggle::field_line_tool);
     const auto before = board_copy();
-    form->RysujB1Click();
-    form->rozkladpotencjaluClick();
-    EXPECT_TRUE(form->down(Toggle::RysujB4));
+    form->draw_colour_map();
+    form->draw_colour_map();
+    EXPECT_TRUE(form->down(Toggle::field_line_tool));
     EXPECT_TRUE(board_is(before));
     EXPECT_EQ(scene_stage(), 0);
     EXPECT_EQ(tool_mode(), 0);
@@ -34,7 +34,7 @@ TEST_F(Pictures, ColourMapAtStartUpChangesNothing) {
 
 TEST_F(Pictures, ColourMapComputesTheGridsShowsThemAndRaisesEveryButton) {
     single_charge_at_centre();
-    form->RysujB1Click();
+    form->draw_colour_map();
     EXPECT_EQ(grids_stale(), 0);
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(tool_mode(), 0);
@@ -56,31 +56,31 @@ TEST_F(Pictures, ColourMapComputesTheGridsShowsThemAndRaisesEveryButton) {
 
 TEST_F(Pictures, ColourMapTwiceComputesTheGridsOnce) {
     single_charge_at_centre();
-    form->RysujB1Click();
+    form->draw_colour_map();
     grids().v()[300][300] = 12345.0; // a recomputation would overwrite this
-    form->rozkladpotencjaluClick();
+    form->draw_colour_map();
     EXPECT_EQ(grids().v()[300][300], 12345.0);
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(100, 100);
-    form->RysujB1Click();
+    form->draw_colour_map();
     EXPECT_NE(grids().v()[300][300], 12345.0);
 }
 
 TEST_F(Pictures, ClearTakesTheMapAwayBeforeTheCharges) {
     single_charge_at_centre();
-    form->RysujB1Click();
-    form->Button1Click();
+    form->draw_colour_map();
+    form->clear_pictures_or_charges();
     EXPECT_EQ(pixel(300, 300), white);
     EXPECT_EQ(pixel(192, 200), positive_colour);
-    form->Button1Click();
+    form->clear_pictures_or_charges();
     EXPECT_EQ(pixel(192, 203), white);
     EXPECT_EQ(charge_count(), 0);
 }
 
 TEST_F(Pictures, AutomaticEquipotentialsDrawBothColoursOverAFreshMap) {
-    click(Toggle::SpeedB5);
-    click(Toggle::SpeedB6);
-    form->RysujB2Click();
+    click(Toggle::dipole_button);
+    click(Toggle::remove_tool);
+    form->draw_equipotential_family();
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
     EXPECT_EQ(grids_stale(), 0);
     EXPECT_EQ(scene_stage(), 2);
@@ -91,26 +91,26 @@ TEST_F(Pictures, AutomaticEquipotentialsDrawBothColoursOverAFreshMap) {
 }
 
 TEST_F(Pictures, VconstAtStartUpStaysDownAndBoardClicksDoNothing) {
-    click(Toggle::RysujB5);
-    EXPECT_TRUE(form->down(Toggle::RysujB5));
+    click(Toggle::equipotential_tool);
+    EXPECT_TRUE(form->down(Toggle::equipotential_tool));
     EXPECT_EQ(tool_mode(), 0);
     const auto before = board_copy();
     click_board(100, 100);
     EXPECT_TRUE(board_is(before));
     move_to(100, 100);
     EXPECT_TRUE(form->board_tooltip());
-    click(Toggle::RysujB5);
+    click(Toggle::equipotential_tool);
     move_to(101, 100);
     EXPECT_FALSE(form->board_tooltip());
 }
 
 TEST_F(Pictures, VconstButtonShowsTheMapAndLeavesTheGridsStale) {
     single_charge_at_centre();
-    click(Toggle::RysujB5);
+    click(Toggle::equipotential_tool);
     EXPECT_EQ(tool_mode(), 2);
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(grids_stale(), 1);
-    EXPECT_FALSE(form->down(Toggle::SpeedB1));
+    EXPECT_FALSE(form->down(Toggle::add_positive_tool));
     EXPECT_NE(pixel(300, 300), white); // the colour map
 
     click_board(200, 190); // exactly 10 above the charge: accepted
@@ -118,30 +118,30 @@ TEST_F(Pictures, VconstButtonShowsTheMapAndLeavesTheGridsStale) {
     plant(5, 5, orange);
 
     // The next automatic family recomputes and starts from a fresh map.
-    form->RysujB2Click();
+    form->draw_equipotential_family();
     EXPECT_NE(pixel(5, 5), orange);
-    EXPECT_FALSE(form->down(Toggle::RysujB5));
+    EXPECT_FALSE(form->down(Toggle::equipotential_tool));
 }
 
 TEST_F(Pictures, VconstMenuItemComputesSilentlyAndLeavesTheGridsFresh) {
     single_charge_at_centre();
     const auto before = board_copy();
-    form->Vconst1Click();
-    EXPECT_TRUE(form->down(Toggle::RysujB5));
+    form->choose_equipotential_tool();
+    EXPECT_TRUE(form->down(Toggle::equipotential_tool));
     EXPECT_EQ(tool_mode(), 2);
     EXPECT_EQ(grids_stale(), 0);
     EXPECT_TRUE(board_is(before)); // no colour map
     EXPECT_EQ(grids().v()[210][200], 100.0);
 
     plant(5, 5, rgb(1, 2, 3));
-    form->RysujB2Click();
+    form->draw_equipotential_family();
     EXPECT_EQ(pixel(5, 5), rgb(1, 2, 3)); // drawn over what is on the board
     EXPECT_GT(count_pixels(orange), 0);
 }
 
 TEST_F(Pictures, VconstClickTooNearAChargeDrawsNothing) {
     single_charge_at_centre();
-    form->Vconst1Click();
+    form->choose_equipotential_tool();
     set_scene_stage(1);
     const auto before = board_copy();
     click_board(207, 193); // about 9.9 from the charge
@@ -154,9 +154,9 @@ TEST_F(Pictures, VconstClickTooNearAChargeDrawsNothing) {
 
 TEST_F(Pictures, FieldLineClickDrawsBothWaysFromThePoint) {
     single_charge_at_centre();
-    form->Fr1Click();
-    EXPECT_TRUE(form->down(Toggle::RysujB4));
-    EXPECT_FALSE(form->down(Toggle::SpeedB1));
+    form->choose_field_line_tool();
+    EXPECT_TRUE(form->down(Toggle::field_line_tool));
+    EXPECT_FALSE(form->down(Toggle::add_positive_tool));
     EXPECT_EQ(tool_mode(), 3);
     EXPECT_EQ(scene_stage(), 2);
     click_board(250, 200);            // the board point (50, 0)
@@ -166,8 +166,8 @@ TEST_F(Pictures, FieldLineClickDrawsBothWaysFromThePoint) {
 }
 
 TEST_F(Pictures, FieldLineClickWithoutChargesDrawsNothingVisible) {
-    click(Toggle::SpeedB1);
-    click(Toggle::RysujB4);
+    click(Toggle::add_positive_tool);
+    click(Toggle::field_line_tool);
     EXPECT_EQ(tool_mode(), 3);
     const auto before = board_copy();
     click_board(120, 120);
@@ -176,9 +176,9 @@ TEST_F(Pictures, FieldLineClickWithoutChargesDrawsNothingVisible) {
 
 TEST_F(Pictures, AutomaticFieldLinesGoOverTheMapWithoutClearingIt) {
     single_charge_at_centre();
-    form->RysujB1Click();
+    form->draw_colour_map();
     const Rgb map_pixel = pixel(300, 300);
-    form->RysujB3Click();
+    form->draw_field_line_family();
     EXPECT_EQ(pixel(300, 300), map_pixel);
     EXPECT_GT(count_pixels(teal), 100);
     EXPECT_EQ(pixel(399, 1), teal); // the first line runs into the top-right corner
@@ -187,8 +187,8 @@ TEST_F(Pictures, AutomaticFieldLinesGoOverTheMapWithoutClearingIt) {
 
 TEST_F(Pictures, AutomaticFieldLinesAfterTheVconstButtonStartFromTheBareBoard) {
     single_charge_at_centre();
-    click(Toggle::RysujB5); // draws the map, leaves the grids stale
-    form->RysujB3Click();
+    click(Toggle::equipotential_tool); // draws the map, leaves the grids stale
+    form->draw_field_line_family();
     EXPECT_EQ(pixel(300, 300), white);
     EXPECT_TRUE(count_pixels(teal) > 0);
     EXPECT_EQ(grids_stale(), 0);
@@ -196,35 +196,35 @@ TEST_F(Pictures, AutomaticFieldLinesAfterTheVconstButtonStartFromTheBareBoard) {
 
 TEST_F(Pictures, EachPictureIsRecordedAndSaidAndARepaintedBoardForgetsThem) {
     using Phrases = std::vector<std::string>;
-    click(Toggle::SpeedB5);
-    form->RysujB2Click(); // stale grids: a fresh map under the lines
+    click(Toggle::dipole_button);
+    form->draw_equipotential_family(); // stale grids: a fresh map under the lines
     EXPECT_EQ(form->pictures(), (Phrases{"mapa potencjału", "linie ekwipotencjalne"}));
     EXPECT_EQ(screen->announcements, Phrases{"Narysowano: mapa potencjału, linie ekwipotencjalne"});
-    form->Fr1Click();
+    form->choose_field_line_tool();
     click_board(250, 100);
     EXPECT_EQ(screen->announcements.back(), "Narysowano: linia sił przez (50, 100)");
-    form->Vconst1Click();
+    form->choose_equipotential_tool();
     click_board(200, 50);
     EXPECT_EQ(screen->announcements.back(), "Narysowano: linia ekwipotencjalna przez (0, 150)");
-    form->RysujB3Click();
+    form->draw_field_line_family();
     EXPECT_EQ(form->pictures(),
               (Phrases{"mapa potencjału", "linie ekwipotencjalne", "linia sił przez (50, 100)",
                        "linia ekwipotencjalna przez (0, 150)", "linie sił pola"}));
     EXPECT_EQ(screen->announcements.back(), "Narysowano: linie sił pola");
-    form->Button1Click();
+    form->clear_pictures_or_charges();
     EXPECT_EQ(form->pictures(), Phrases{});
-    form->RysujB1Click();
+    form->draw_colour_map();
     EXPECT_EQ(form->pictures(), Phrases{"mapa potencjału"});
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(10, 10); // a new charge leaves the picture as it is
     EXPECT_EQ(form->pictures(), Phrases{"mapa potencjału"});
-    form->RysujB3Click(); // stale grids: the lines start from the bare board
+    form->draw_field_line_family(); // stale grids: the lines start from the bare board
     EXPECT_EQ(form->pictures(), Phrases{"linie sił pola"});
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(390, 10);
-    form->RysujB2Click(); // stale again: the fresh map covers the field lines
+    form->draw_equipotential_family(); // stale again: the fresh map covers the field lines
     EXPECT_EQ(form->pictures(), (Phrases{"mapa potencjału", "linie ekwipotencjalne"}));
-    click(Toggle::SpeedB4);
+    click(Toggle::quadrupole_button);
     EXPECT_EQ(form->pictures(), Phrases{});
     EXPECT_EQ(screen->announcements.size(), 7u);
 }
@@ -232,21 +232,21 @@ TEST_F(Pictures, EachPictureIsRecordedAndSaidAndARepaintedBoardForgetsThem) {
 TEST_F(Pictures, TheSavedPictureDescribesTheChargesInSlotOrderAndWhatWasDrawn) {
     EXPECT_EQ(form->picture_description(),
               "Ardenika\nŁadunki (x, y, znak): brak\nNarysowano: nic poza ładunkami");
-    click(Toggle::SpeedB5);
-    form->RysujB2Click();
+    click(Toggle::dipole_button);
+    form->draw_equipotential_family();
     EXPECT_EQ(form->picture_description(), "Ardenika\n"
                                            "Ładunki (x, y, znak): 80, 0, 1; -80, 0, -1\n"
                                            "Narysowano: mapa potencjału, linie ekwipotencjalne");
-    form->Button1Click();
-    form->Button1Click();
-    click(Toggle::SpeedB2);
+    form->clear_pictures_or_charges();
+    form->clear_pictures_or_charges();
+    click(Toggle::add_negative_tool);
     click_board(10, 10);
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(250, 300);
     click_board(0, 400);
-    click(Toggle::SpeedB6);
+    click(Toggle::remove_tool);
     click_board(10, 10); // the later charges move up a slot
-    form->Fr1Click();
+    form->choose_field_line_tool();
     click_board(200, 200);
     EXPECT_EQ(form->picture_description(), "Ardenika\n"
                                            "Ładunki (x, y, znak): 50, -100, 1; -200, -200, 1\n"

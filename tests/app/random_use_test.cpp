@@ -22,12 +22,13 @@ constexpr auto event_bound = std::chrono::seconds(2);
 
 // The controls by form name: the cheap ones change only the state, the others draw a picture
 // and may compute the grids first.
-constexpr std::string_view cheap_events[] = {"SpeedB1", "SpeedB2",       "SpeedB3",    "SpeedB4",
-                                             "SpeedB5", "SpeedB6",       "RysujB4",    "Button1",
-                                             "Fr1",     "Opisprogramu1", "Oprogramie1"};
-constexpr std::string_view picture_events[] = {"RysujB5", "RysujB1",  "RysujB2",
-                                               "RysujB3", "Rozklad",  "Linieekwipotencjale1",
-                                               "Vconst1", "Liniesil1"};
+constexpr std::string_view cheap_events[] = {
+    "add_positive_tool", "add_negative_tool", "capacitor_button", "quadrupole_button",
+    "dipole_button",     "remove_tool",       "field_line_tool",  "clear_button",
+    "field_line_item",   "description_item",  "about_item"};
+constexpr std::string_view picture_events[] = {
+    "equipotential_tool", "colour_map_button",   "equipotentials_button", "field_lines_button",
+    "colour_map_item",    "equipotentials_item", "equipotential_item",    "field_lines_item"};
 
 } // namespace
 
@@ -91,20 +92,22 @@ class RandomUse : public Form {
     void move(int column, int row) {
         std::ostringstream what;
         what << "move to (" << column << ", " << row << ")";
-        event(what.str(), false, [&] { form->Image1MouseMove(column, row); });
+        event(what.str(), false, [&] { form->pointer_over_pixel(column, row); });
         if (HasFatalFailure()) return;
         // The readout and the hint follow the pointer, read at the nearest board pixel.
-        ASSERT_EQ(form->board_tooltip(), form->down(Toggle::RysujB4) || form->down(Toggle::RysujB5))
+        ASSERT_EQ(form->board_tooltip(),
+                  form->down(Toggle::field_line_tool) || form->down(Toggle::equipotential_tool))
             << log_.context("hint");
-        ASSERT_EQ(label(1), "X = " + std::to_string(mouse_x() - 200)) << log_.context("X");
-        ASSERT_EQ(label(2), "Y = " + std::to_string(200 - mouse_y())) << log_.context("Y");
+        ASSERT_EQ(label(1), "X = " + std::to_string(pointer_column() - 200)) << log_.context("X");
+        ASSERT_EQ(label(2), "Y = " + std::to_string(200 - pointer_row())) << log_.context("Y");
     }
     void board_click() {
-        const bool adding = form->down(Toggle::SpeedB1) || form->down(Toggle::SpeedB2);
+        const bool adding =
+            form->down(Toggle::add_positive_tool) || form->down(Toggle::add_negative_tool);
         const bool fifteenth =
             adding && (tool_mode() == 1 || tool_mode() == -1) && charge_count() == 14;
         const double t = clock_ms_ += 1000; // far apart: never a double click's second press
-        const PointerEvent at{mouse_x() + 0.5, mouse_y() + 0.5, PointerButton::primary,
+        const PointerEvent at{pointer_column() + 0.5, pointer_row() + 0.5, PointerButton::primary,
                               PointerKind::mouse, t};
         event("board click", fifteenth, [&] {
             form->pointer_pressed(at);
@@ -124,16 +127,16 @@ class RandomUse : public Form {
         slowest_ = std::max(slowest_, took);
         ASSERT_LT(took, event_bound) << log_.context("too slow");
 
-        const std::string broken = broken_invariant(
-            form->board_state().charges, form->state(), six_down(), form->down(Toggle::RysujB4), form->down(Toggle::RysujB5));
+        const std::string broken = broken_invariant(form->board_state().charges, form->state(),
+                                                    six_down(), form->down(Toggle::field_line_tool),
+                                                    form->down(Toggle::equipotential_tool));
         ASSERT_EQ(broken, "") << log_.context(broken);
         const bool shown = screen->errors.size() != boxes_before;
         ASSERT_EQ(shown, fifteenth) << log_.context("error box");
         if (shown) {
             ASSERT_EQ(screen->errors.size(), boxes_before + 1) << log_.context("one box");
             ASSERT_EQ(screen->errors.back(), "Maksymalnie 14 ładunków!");
-            ASSERT_TRUE(ProgramState(*form) == before)
-                << log_.context("state after the box");
+            ASSERT_TRUE(ProgramState(*form) == before) << log_.context("state after the box");
         }
     }
 
@@ -152,7 +155,8 @@ TEST_F(RandomUse, EverySessionsSetupRebuildsItsBoardInAFreshProgram) {
     for (long seed = 1; seed <= sessions && !HasFatalFailure(); ++seed) {
         run_session(static_cast<unsigned>(seed), 40, totals, 6);
         const std::vector<Rgb> pixels = board_copy();
-        const std::vector<Charge> placed(form->board_state().charges.stored().begin(), form->board_state().charges.stored().end());
+        const std::vector<Charge> placed(form->board_state().charges.stored().begin(),
+                                         form->board_state().charges.stored().end());
         const std::string description = form->picture_description();
         const std::string text = form->setup_text();
         ASSERT_FALSE(text.empty()) << "seed " << seed;

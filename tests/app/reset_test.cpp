@@ -8,7 +8,7 @@ namespace {
 // Taken before any test runs, while every piece of program state is as the program starts.
 const std::uint64_t started_digest = [] {
     RecordingScreen screen;
-    TForm1 started(screen);
+    WindowLogic started(screen);
     return started.program_digest();
 }();
 
@@ -16,9 +16,11 @@ const std::uint64_t started_digest = [] {
 
 TEST_F(Form, StartUpPutsEveryPieceOfStateBackAfterAnySession) {
     std::mt19937 rng(7);
-    const std::string_view controls[] = {"SpeedB1", "SpeedB2", "SpeedB3", "SpeedB4", "SpeedB5",
-                                         "SpeedB6", "RysujB1", "RysujB2", "RysujB3", "RysujB4",
-                                         "RysujB5", "Vconst1", "Fr1",     "Button1"};
+    const std::string_view controls[] = {
+        "add_positive_tool",  "add_negative_tool", "capacitor_button",   "quadrupole_button",
+        "dipole_button",      "remove_tool",       "colour_map_button",  "equipotentials_button",
+        "field_lines_button", "field_line_tool",   "equipotential_tool", "equipotential_item",
+        "field_line_item",    "clear_button"};
     for (int session = 0; session < 5; ++session) {
         for (int i = 0; i < 60; ++i) {
             const int x = std::uniform_int_distribution<int>(0, 400)(rng);
@@ -32,7 +34,7 @@ TEST_F(Form, StartUpPutsEveryPieceOfStateBackAfterAnySession) {
             form->click(controls[std::uniform_int_distribution<std::size_t>(0, 13)(rng)]);
         }
         ASSERT_NE(form->program_digest(), started_digest);
-        form->FormCreate();
+        form->reset_to_start();
         EXPECT_EQ(form->program_digest(), started_digest) << "session " << session;
     }
 }

@@ -1,5 +1,5 @@
 // Two windows in one program keep their boards apart: each ends as it would alone.
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "support/recording_screen.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +13,13 @@
 
 namespace {
 
-using Command = std::function<void(TForm1&)>;
+using Command = std::function<void(WindowLogic&)>;
 
 Command control(std::string_view name) {
-    return [name](TForm1& f) { f.click(name); };
+    return [name](WindowLogic& f) { f.click(name); };
 }
 Command board_click(int column, int row) {
-    return [column, row](TForm1& f) {
+    return [column, row](WindowLogic& f) {
         static double clock_ms = 0;
         const PointerEvent at{column + 0.5, row + 0.5, PointerButton::primary, PointerKind::mouse,
                               clock_ms += 1000};
@@ -40,7 +40,7 @@ struct Seen {
     bool operator==(const Seen&) const = default;
 };
 
-Seen seen(const TForm1& f, const RecordingScreen& s) {
+Seen seen(const WindowLogic& f, const RecordingScreen& s) {
     Seen out{{f.board().data(), f.board().data() + board_size * board_size},
              f.setup_text(),
              f.labels(),
@@ -53,7 +53,7 @@ Seen seen(const TForm1& f, const RecordingScreen& s) {
 
 struct Window {
     RecordingScreen screen;
-    std::unique_ptr<TForm1> form = std::make_unique<TForm1>(screen);
+    std::unique_ptr<WindowLogic> form = std::make_unique<WindowLogic>(screen);
 };
 
 } // namespace
@@ -62,14 +62,22 @@ TEST(TwoWindows, EachEndsAsItWouldAloneWhateverTheOtherDoesBetweenItsSteps) {
     // A dipole with its map and equipotentials, a line through a point drawn over them, and a
     // fifteenth charge refused; against charges placed by hand with their field lines and one
     // removed again.
-    const std::vector<Command> first = {
-        control("SpeedB5"),   control("RysujB1"),    board_click(300, 120), control("RysujB2"),
-        control("RysujB5"),   board_click(260, 90),  control("SpeedB3"),    control("SpeedB1"),
-        board_click(200, 30), board_click(200, 370), board_click(30, 30)};
+    const std::vector<Command> first = {control("dipole_button"),
+                                        control("colour_map_button"),
+                                        board_click(300, 120),
+                                        control("equipotentials_button"),
+                                        control("equipotential_tool"),
+                                        board_click(260, 90),
+                                        control("capacitor_button"),
+                                        control("add_positive_tool"),
+                                        board_click(200, 30),
+                                        board_click(200, 370),
+                                        board_click(30, 30)};
     const std::vector<Command> second = {
-        control("SpeedB1"),    board_click(120, 240), board_click(330, 150), control("SpeedB2"),
-        board_click(200, 300), control("RysujB3"),    control("SpeedB6"),    board_click(330, 150),
-        control("RysujB1"),    board_click(50, 60)};
+        control("add_positive_tool"), board_click(120, 240), board_click(330, 150),
+        control("add_negative_tool"), board_click(200, 300), control("field_lines_button"),
+        control("remove_tool"),       board_click(330, 150), control("colour_map_button"),
+        board_click(50, 60)};
 
     Window alone_first;
     for (const Command& c : first) c(*alone_first.form);

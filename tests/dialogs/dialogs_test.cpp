@@ -144,18 +144,20 @@ TEST(Json, HoldsBothDialogsWithTheirRunsAndControls) {
     const std::string json = help_dialogs_json();
     EXPECT_EQ(json.front(), '{');
     EXPECT_EQ(json.back(), '}');
-    EXPECT_NE(json.find(R"({"description":{"class":"Tform3","caption":"Opis programu","width":432,)"
-                        R"("height":329,"font":{"role":"dialog","pixels":11,"weight":400,)"
-                        R"("underline":false},"controls":[{"name":"ok_button","kind":"button",)"
-                        R"("left":351,"top":296,"width":75,"height":25,"text":"OK","font":null,)"
-                        R"("colour":null,"hint":"","grows":false})"),
-              std::string::npos);
+    EXPECT_NE(
+        json.find(
+            R"({"description":{"class":"DescriptionDialog","caption":"Opis programu","width":432,)"
+            R"("height":329,"font":{"role":"dialog","pixels":11,"weight":400,)"
+            R"("underline":false},"controls":[{"name":"ok_button","kind":"button",)"
+            R"("left":351,"top":296,"width":75,"height":25,"text":"OK","font":null,)"
+            R"("colour":null,"hint":"","grows":false})"),
+        std::string::npos);
     EXPECT_NE(json.find(R"({"text":"0","colour":[0,0,0],"bold":false,"italic":false,)"
                         R"("underline":false,"script":-1,"paragraph":false})"),
               std::string::npos);
     EXPECT_NE(json.find(R"("text":"Ardenika jest programem bezpłatnym (freeware).\n\nMożna)"),
               std::string::npos);
-    EXPECT_NE(json.find(R"(,"about":{"class":"Tform2","caption":"O programie","width":403,)"),
+    EXPECT_NE(json.find(R"(,"about":{"class":"AboutDialog","caption":"O programie","width":403,)"),
               std::string::npos);
     EXPECT_NE(json.find(R"("text":"Wprowadzanie ładunków odbywa się poprzez panel \"",)"),
               std::string::npos);

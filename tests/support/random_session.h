@@ -3,7 +3,7 @@
 // What the two random-use tests share: their settings, the program's invariants, and the
 // account of the last events that a failure prints.
 #include "app/state.h"
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "model/charges.h"
 
 #include <algorithm>
@@ -27,7 +27,7 @@ inline long env_number(const char* name, long fallback) {
 
 // The charge table and the flags that an error box must leave as they were.
 struct ProgramState {
-    explicit ProgramState(const TForm1& form)
+    explicit ProgramState(const WindowLogic& form)
         : table(form.board_state().charges), stage(form.state().scene_stage),
           stale(form.state().grids_stale) {}
     ChargeSet table;
@@ -54,7 +54,7 @@ inline std::string broken_invariant(const ChargeSet& charges, const InteractionS
     const int stage = static_cast<int>(s.scene_stage);
     if (mode < -1 || mode > 3) return "tool_mode";
     if (stage < 0 || stage > 2) return "scene_stage";
-    if (!on_board(s.mouse_x, s.mouse_y)) return "pointer";
+    if (!on_board(s.pointer_column, s.pointer_row)) return "pointer";
     if (std::count(six.begin(), six.end(), true) > 1) return "more than one of the six down";
     if (f_r_down && v_const_down) return "F(r) and V=const both down";
     return "";

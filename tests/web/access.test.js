@@ -31,15 +31,15 @@ describe('the page for screen readers and the keyboard', () => {
   test('axe finds nothing at start, after a picture, in each dialog, in the error box and on the end screen', async () => {
     const { page } = at;
     assert.deepEqual(await violations(page), []);
-    await page.click('#SpeedB5');
-    await page.click('#RysujB1');
+    await page.click('#dipole_button');
+    await page.click('#colour_map_button');
     assert.deepEqual(await violations(page), []);
     // Alt alone reaches the bar on the title last focused. With a menu open Right goes on to the
     // next, and stops on "Koniec", which has none; Left and Right wrap round; Up opens a menu on its last
     // item. Escape closes the dialog and gives the focus back to "Pomoc".
-    for (const [title, keys, path] of [['Pole1', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
-      ['Rozklad', 'Liniesil1', 'Koniec1', 'Pomoc1', 'Opisprogramu1']],
-      ['Pomoc1', ['ArrowRight', 'ArrowLeft', 'ArrowUp'], ['Pole1', 'Pomoc1', 'Oprogramie1']]]) {
+    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
+      ['colour_map_item', 'field_lines_item', 'end_item', 'help_menu', 'description_item']],
+      ['help_menu', ['ArrowRight', 'ArrowLeft', 'ArrowUp'], ['potential_menu', 'help_menu', 'about_item']]]) {
       await page.keyboard.press('Alt');
       assert.equal(await focused(page), title);
       const went = [];
@@ -52,12 +52,12 @@ describe('the page for screen readers and the keyboard', () => {
       assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
       assert.deepEqual(await violations(page), []);
       await page.keyboard.press('Escape');
-      await page.waitForFunction(() => !document.querySelector('dialog[open]') && document.activeElement.id === 'Pomoc1');
+      await page.waitForFunction(() => !document.querySelector('dialog[open]') && document.activeElement.id === 'help_menu');
       await page.evaluate(() => document.activeElement.blur());
     }
     // the dipole's two and twelve more fill the table; the next is refused in the error box
-    await page.click('#SpeedB1');
-    await tabTo(page, 'Image1');
+    await page.click('#add_positive_tool');
+    await tabTo(page, 'board');
     for (let i = 0; i < 13; ++i) {
       await page.keyboard.press('Enter');
       await page.keyboard.down('Shift');
@@ -68,8 +68,8 @@ describe('the page for screen readers and the keyboard', () => {
     assert.deepEqual(box, { open: true, focus: 'OK' });
     assert.deepEqual(await violations(page), []);
     await page.keyboard.press('Escape');
-    assert.equal(await focused(page), 'Image1');
-    await page.click('#Koniec1');
+    assert.equal(await focused(page), 'board');
+    await page.click('#end_item');
     assert.deepEqual(await violations(page), []);
   });
 
@@ -84,32 +84,32 @@ describe('the page for screen readers and the keyboard', () => {
       const node = await page.accessibility.snapshot({ root: await page.evaluateHandle(() => document.activeElement) });
       stops.push([await focused(page), node.name, node.pressed ?? null]);
     }
-    const toggles = ['SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6', 'RysujB4', 'RysujB5'];
-    assert.deepEqual(stops, [['Pole1', 'Potencjal', null],
+    const toggles = ['add_positive_tool', 'add_negative_tool', 'capacitor_button', 'quadrupole_button', 'dipole_button', 'remove_tool', 'field_line_tool', 'equipotential_tool'];
+    assert.deepEqual(stops, [['potential_menu', 'Potencjal', null],
       ...table.map(([id, name]) => [id, name, toggles.includes(id) ? false : null])]);
     assert.deepEqual(table.slice(0, 2).map((e) => e[1]), ['Dodaj ładunek dodatni', 'Dodaj ładunek ujemny']);
-    assert.deepEqual(await page.$$eval('#SpeedB1, #SpeedB2', (bs) => bs.map((b) => b.title)), ['Dodaj ', 'Dodaj ']);
-    await tabTo(page, 'SpeedB2');
+    assert.deepEqual(await page.$$eval('#add_positive_tool, #add_negative_tool', (bs) => bs.map((b) => b.title)), ['Dodaj ', 'Dodaj ']);
+    await tabTo(page, 'add_negative_tool');
     await page.keyboard.press('Space');
-    const node = await page.accessibility.snapshot({ root: await page.$('#SpeedB2') });
+    const node = await page.accessibility.snapshot({ root: await page.$('#add_negative_tool') });
     assert.equal(node.pressed, true);
   });
 });
 
 // One run of the steps by keyboard only or by mouse only; the boards at each 'snapshot'.
-const steps = [['press', 'SpeedB5'], ['at', 230, 185], ['press', 'RysujB1'], ['press', 'RysujB2'],
-  ['menu', 'Liniesil1'], ['press', 'RysujB5'], ['click', 'Enter'], ['at', 150, 250], ['menu', 'Fr1'],
-  ['click', ' '], ['snapshot'], ['press', 'Button1'], ['press', 'Button1'], ['snapshot']];
+const steps = [['press', 'dipole_button'], ['at', 230, 185], ['press', 'colour_map_button'], ['press', 'equipotentials_button'],
+  ['menu', 'field_lines_item'], ['press', 'equipotential_tool'], ['click', 'Enter'], ['at', 150, 250], ['menu', 'field_line_item'],
+  ['click', ' '], ['snapshot'], ['press', 'clear_button'], ['press', 'clear_button'], ['snapshot']];
 
 async function byKeyboard(page, cursor, [kind, a, b]) {
   const keys = page.keyboard;
   if (kind === 'press') {
     await tabTo(page, a);
-    await keys.press(a === 'Button1' ? 'Enter' : 'Space');
+    await keys.press(a === 'clear_button' ? 'Enter' : 'Space');
   } else if (kind === 'menu') {
     const title = await page.$eval('#' + a, (e) => e.closest('.submenu').getAttribute('aria-labelledby'));
     // the bar's one Tab stop is the title last focused; the arrows go round to the menu
-    await tabTo(page, await page.$eval('#MainMenu1 [role="menuitem"][tabindex="0"]', (e) => e.id));
+    await tabTo(page, await page.$eval('#menu_bar [role="menuitem"][tabindex="0"]', (e) => e.id));
     while ((await focused(page)) !== title) await keys.press('ArrowRight');
     await keys.press('ArrowDown');
     await keys.press('Escape');
@@ -119,7 +119,7 @@ async function byKeyboard(page, cursor, [kind, a, b]) {
     await keys.press('Enter');
     assert.equal(await focused(page), title);
   } else if (kind === 'at') {
-    await tabTo(page, 'Image1');
+    await tabTo(page, 'board');
     await keys.press('Home');
     for (const [delta, less, more] of [[a - 200, 'ArrowLeft', 'ArrowRight'], [b - 200, 'ArrowUp', 'ArrowDown']]) {
       const key = delta < 0 ? less : more;
@@ -129,7 +129,7 @@ async function byKeyboard(page, cursor, [kind, a, b]) {
       for (let i = 0; i < Math.abs(delta) % 10; ++i) await keys.press(key);
     }
   } else if (kind === 'click') {
-    await tabTo(page, 'Image1');
+    await tabTo(page, 'board');
     await keys.press(a);
   }
 }
@@ -140,7 +140,7 @@ async function byMouse(page, cursor, [kind, a, b]) {
     await page.click('#' + (await page.$eval('#' + a, (e) => e.closest('.submenu').getAttribute('aria-labelledby'))));
     return page.click('#' + a);
   }
-  const r = await page.$eval('#Image1', (c) => { const b = c.getBoundingClientRect(); return [b.left, b.top]; });
+  const r = await page.$eval('#board', (c) => { const b = c.getBoundingClientRect(); return [b.left, b.top]; });
   if (kind === 'at') { cursor.x = a; cursor.y = b; }
   const x = r[0] + cursor.x + 0.5, y = r[1] + cursor.y + 0.5;
   return kind === 'at' ? page.mouse.move(x, y) : page.mouse.click(x, y);
@@ -182,7 +182,7 @@ describe('the board by keyboard only', () => {
   test('the cursor is shown over the focused board only, and the readout is said at most twice a second', async () => {
     const { page } = at;
     await restart(page);
-    await tabTo(page, 'Image1');
+    await tabTo(page, 'board');
     await page.evaluate(() => {
       window.said = [];
       new MutationObserver(() => window.said.push(performance.now())).observe(document.getElementById('Readout'), { childList: true });
@@ -190,7 +190,7 @@ describe('the board by keyboard only', () => {
     for (let i = 0; i < 30; ++i) await page.keyboard.press('ArrowRight');
     await new Promise((resolve) => setTimeout(resolve, 600));
     const shown = await page.evaluate(() => {
-      const board = document.getElementById('Image1').getBoundingClientRect();
+      const board = document.getElementById('board').getBoundingClientRect();
       const mark = document.getElementById('BoardCursor').getBoundingClientRect();
       const times = window.said;
       return { at: [mark.left - board.left + 4, mark.top - board.top + 4], said: document.getElementById('Readout').textContent,

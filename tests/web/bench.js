@@ -72,16 +72,16 @@ async function startUp(browser, slowdown) {
 // charges take a second at least, which the page has to itself here.
 const placeCharges = `
   var click = (id) => document.getElementById(id).click();
-  var board = document.getElementById('Image1');
+  var board = document.getElementById('board');
   var r = board.getBoundingClientRect();
   var pointer = (type, x, y) => board.dispatchEvent(new PointerEvent(type, { bubbles: true, isPrimary: true,
     button: 0, pointerId: 1, clientX: r.left + x + 200 + 0.5, clientY: r.top + 200 - y + 0.5 }));
   // A board click at board point (x, y) as the pointer gives it.
   var at = (x, y) => { for (const type of ['pointermove', 'pointerdown', 'pointerup']) pointer(type, x, y); };
   var timed = (id) => { const t = performance.now(); click(id); return performance.now() - t; };
-  click('SpeedB3');
-  click('SpeedB1'); at(0, 40);
-  click('SpeedB2'); at(0, -40);`;
+  click('capacitor_button');
+  click('add_positive_tool'); at(0, 40);
+  click('add_negative_tool'); at(0, -40);`;
 async function readiedPage(browser, slowdown) {
   const page = await openPage(browser, { cpuSlowdown: slowdown });
   await page.waitForFunction(() => document.documentElement.dataset.prepared === '1', { timeout: 60000 });
@@ -95,7 +95,7 @@ async function firstCommand(browser, slowdown) {
   const times = [];
   for (let i = 0; i < loads; ++i) {
     const page = await readiedPage(browser, slowdown);
-    times.push(await page.evaluate(() => timed('RysujB1')));
+    times.push(await page.evaluate(() => timed('colour_map_button')));
     await page.close();
   }
   return median(times);
@@ -108,15 +108,15 @@ async function measure(browser, slowdown) {
     const commandMedian = (id) => {
       const times = [];
       for (let i = 0; i < n; ++i) {
-        click('RysujB5'); // pressed on fresh grids it only marks them stale
+        click('equipotential_tool'); // pressed on fresh grids it only marks them stale
         times.push(timed(id));
       }
       return middle(times);
     };
-    const result = { RysujB1: commandMedian('RysujB1'), RysujB2: commandMedian('RysujB2'),
-      RysujB3: commandMedian('RysujB3'), frames: [] };
+    const result = { colour_map_button: commandMedian('colour_map_button'), equipotentials_button: commandMedian('equipotentials_button'),
+      field_lines_button: commandMedian('field_lines_button'), frames: [] };
     // drag/14: frames of the charge at (0, 40) dragged with the map and both families drawn.
-    click('RysujB1'); click('RysujB2'); click('RysujB3');
+    click('colour_map_button'); click('equipotentials_button'); click('field_lines_button');
     let shownAt;
     const show = Ardenika.showBoard;
     Ardenika.showBoard = function () { show.apply(this, arguments); shownAt = performance.now(); };
@@ -140,9 +140,9 @@ async function measure(browser, slowdown) {
   const passes = result.frames.map((f) => framePasses(f.marks, f.shownAt));
   const names = passes[0] ? Object.keys(passes[0]) : [];
   return {
-    RysujB1: result.RysujB1,
-    RysujB2: result.RysujB2,
-    RysujB3: result.RysujB3,
+    colour_map_button: result.colour_map_button,
+    equipotentials_button: result.equipotentials_button,
+    field_lines_button: result.field_lines_button,
     drag: median(result.frames.map((f) => f.total)),
     passes: Object.fromEntries(names.map((name) => [name, median(passes.map((p) => p?.[name]))])),
   };
@@ -158,9 +158,9 @@ try {
   const ms = (v) => (v === undefined ? '-' : v.toFixed(2));
   const rows = [
     ['start-up to the first answer, median of ' + loads, (c) => ms(c.startUp)],
-    [`first command/RysujB1Click/14 after start-up, median of ${loads}`, (c) => ms(c.first)],
-    ['  times the median of the later ones', (c) => (c.first / c.RysujB1).toFixed(2)],
-    ...['RysujB1', 'RysujB2', 'RysujB3'].map((id) => [`command/${id}Click/14`, (c) => ms(c[id])]),
+    [`first command/draw_colour_map/14 after start-up, median of ${loads}`, (c) => ms(c.first)],
+    ['  times the median of the later ones', (c) => (c.first / c.colour_map_button).toFixed(2)],
+    ...['colour_map_button', 'equipotentials_button', 'field_lines_button'].map((id) => [`command/${id}Click/14`, (c) => ms(c[id])]),
     ['drag/14 frame', (c) => ms(c.drag)],
     ...Object.keys(columns[0].passes).map((name) => ['  ' + name, (c) => ms(c.passes[name])]),
   ];

@@ -2,7 +2,7 @@
 // scenario, the board (<name>.rgb: 401 x 401 pixels of three bytes R, G, B, row by row) and
 // <name>.txt: the five readout texts, the pressed toggles and the grids' digest.
 // Usage: board_reference <scenarios.txt> <output folder>
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "model/charges.h"
 #include "model/field.h"
 #include "support/recording_screen.h"
@@ -20,7 +20,7 @@ namespace {
 // One step of a scenario on the form; false for a step it cannot read.
 // A board step: @ a click, ~ a move, ^ a press, _ a release, at a pixel; the pointer events come
 // a second apart, so no two clicks make a double click.
-bool run_step(TForm1& form, const std::string& step) {
+bool run_step(WindowLogic& form, const std::string& step) {
     static double time_ms = 0;
     if (std::string_view("@~^_").find(step[0]) != std::string_view::npos) {
         int column = 0;
@@ -40,7 +40,7 @@ bool run_step(TForm1& form, const std::string& step) {
 }
 
 bool write_scenario(const std::filesystem::path& folder, const std::string& name,
-                    const TForm1& form) {
+                    const WindowLogic& form) {
     const Canvas& board = form.board();
     std::string bytes;
     for (int row = 0; row < board.height(); ++row)
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
         std::istringstream words(line);
         std::string name;
         if (!(words >> name) || name[0] == '#') continue;
-        TForm1 form(screen);
+        WindowLogic form(screen);
         for (std::string step; words >> step;)
             if (!run_step(form, step)) {
                 std::cerr << name << ": cannot run step " << step << '\n';

@@ -16,7 +16,7 @@ describe('the board under a finger on a screen of ratio 2', () => {
 
   test('reads the pixel under the finger while it moves and adds one charge where it is lifted', async () => {
     const { page } = at;
-    await page.click('#SpeedB1');
+    await page.click('#add_positive_tool');
     const start = await overPixel(page, 250, 150);
     const end = await overPixel(page, 300, 100);
     await page.touchscreen.touchStart(start.x, start.y);
@@ -36,7 +36,7 @@ describe('the board under a finger on a screen of ratio 2', () => {
   test('a double tap adds one charge: thirteen more fill the table, the next tap raises the error box', async () => {
     const { page } = at;
     await restart(page);
-    await page.click('#SpeedB1');
+    await page.click('#add_positive_tool');
     await fillAndOverflow(page, async (p) => { await page.touchscreen.tap(p.x, p.y); await page.touchscreen.tap(p.x, p.y); },
       (p) => page.touchscreen.tap(p.x, p.y));
   });
@@ -87,8 +87,8 @@ describe('a charge being moved, put back by Escape', () => {
     test(way, async () => {
       const { page } = at;
       await restart(page);
-      await page.click('#SpeedB5');
-      await page.click('#RysujB1');
+      await page.click('#dipole_button');
+      await page.click('#colour_map_button');
       const before = { pixels: await boardPixels(page), address: await page.evaluate(() => location.hash) };
       const moved = await move(page);
       const after = { pixels: await boardPixels(page), address: await page.evaluate(() => location.hash) };
@@ -104,10 +104,10 @@ describe('messages and the end', () => {
 
   test('a press elsewhere between two quick clicks ends the pair: both clicks place a charge', async () => {
     const { page } = at;
-    await page.click('#SpeedB1');
+    await page.click('#add_positive_tool');
     const p = await overPixel(page, 250, 150);
     await page.mouse.click(p.x, p.y);
-    await page.click('#SpeedB2');
+    await page.click('#add_negative_tool');
     await page.mouse.click(p.x, p.y);
     const pixels = await boardPixels(page);
     // the negative marker drawn last, over the positive one, at column 250, row 150
@@ -117,14 +117,14 @@ describe('messages and the end', () => {
 
   test('a double click adds one charge', async () => {
     const { page } = at;
-    await page.click('#SpeedB2');
+    await page.click('#add_negative_tool');
     await fillAndOverflow(page, (p) => page.mouse.click(p.x, p.y, { count: 2 }), (p) => page.mouse.click(p.x, p.y));
     await restart(page);
   });
 
   test('a fifteenth charge raises the error box with its text and one OK, which closes it', async () => {
     const { page } = at;
-    await page.click('#SpeedB1');
+    await page.click('#add_positive_tool');
     for (let i = 0; i < 15; ++i) {
       const p = await overPixel(page, 20 + 25 * i, 40);
       await page.mouse.click(p.x, p.y);
@@ -140,9 +140,9 @@ describe('messages and the end', () => {
 
   test('the help dialogs: their caption, size and content, the focus on OK and back on the menu, Enter and Escape', async () => {
     const { page } = at;
-    const dialogs = [['Opisprogramu1', 'Opis programu', [432, 329]], ['Oprogramie1', 'O programie', [403, 327]]];
+    const dialogs = [['description_item', 'Opis programu', [432, 329]], ['about_item', 'O programie', [403, 327]]];
     for (const [item, caption, size] of dialogs) {
-      await page.click('#Pomoc1');
+      await page.click('#help_menu');
       await page.click('#' + item);
       const shown = await page.$eval('dialog[role="dialog"][open]', (d) => {
         const body = d.querySelector('.dlgbody').getBoundingClientRect();
@@ -167,7 +167,7 @@ describe('messages and the end', () => {
       assert.deepEqual(shown.size, size);
       assert.equal(shown.focus, 'OK');
       assert.deepEqual(shown.strip, [57, 329, 'red', 'between', 'blue', [224, 28, 0], [255, 255, 255], [0, 28, 164], [0, 28, 164]]);
-      if (item === 'Opisprogramu1') {
+      if (item === 'description_item') {
         // 13 px is 195 twentieths of a point; its subscript is 136 with the baseline 41 lower
         assert.equal(shown.paragraphs, 11);
         assert.equal(shown.first, 'Natężenie pola elektrycznego ');
@@ -180,20 +180,20 @@ describe('messages and the end', () => {
       assert.notEqual(await page.$('dialog[role="dialog"][open]'), null);
       await page.keyboard.press('Tab');
       assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
-      await page.keyboard.press(item === 'Opisprogramu1' ? 'Enter' : 'Escape');
+      await page.keyboard.press(item === 'description_item' ? 'Enter' : 'Escape');
       assert.equal(await page.$('dialog[role="dialog"][open]'), null);
       // the dialog goes, and the focus comes back, on its close event
-      await page.waitForFunction(() => !document.querySelector('dialog[role="dialog"]') && document.activeElement.id === 'Pomoc1');
+      await page.waitForFunction(() => !document.querySelector('dialog[role="dialog"]') && document.activeElement.id === 'help_menu');
     }
   });
 
   test('Koniec leaves an end screen whose button starts the program afresh', async () => {
     const { page } = at;
-    await page.click('#Koniec1');
+    await page.click('#end_item');
     assert.equal(await page.$eval('#window', (w) => getComputedStyle(w).display), 'none');
     await Promise.all([page.waitForNavigation(), page.click('#restart')]);
     await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
-    assert.equal(await page.$eval('#SpeedB1', (b) => b.getAttribute('aria-pressed')), 'false');
+    assert.equal(await page.$eval('#add_positive_tool', (b) => b.getAttribute('aria-pressed')), 'false');
     assert.equal((await readout(page))[0], 'X = 0');
   });
 });

@@ -46,7 +46,7 @@ export async function openPage(browser, { width = 1024, height = 768, deviceScal
 // The board's pixels as 0xRRGGBB numbers, row-major.
 export async function boardPixels(page) {
   return page.evaluate(() => {
-    const c = document.getElementById('Image1');
+    const c = document.getElementById('board');
     const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
     const out = new Array(c.width * c.height);
     for (let i = 0; i < out.length; ++i) out[i] = (d[4 * i] << 16) | (d[4 * i + 1] << 8) | d[4 * i + 2];
@@ -57,7 +57,7 @@ export async function boardPixels(page) {
 // The board's pixels as the bytes R, G, B, row by row.
 export async function boardRgb(page) {
   const text = await page.evaluate(() => {
-    const c = document.getElementById('Image1');
+    const c = document.getElementById('board');
     const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
     let s = '';
     for (let i = 0; i < d.length; i += 4) s += String.fromCharCode(d[i], d[i + 1], d[i + 2]);
@@ -88,7 +88,7 @@ export function usePage(options) {
 // board, from the box DevTools reports (not the page's own script): a whole CSS pixel where the
 // board pixel holds one, since a touch screen rounds to those, else the pixel's centre.
 export async function boardPoint(page, column, row) {
-  const box = await (await page.$('#Image1')).boundingBox();
+  const box = await (await page.$('#board')).boundingBox();
   const size = box.width / 401;
   const at = (start, i) => (size < 1 ? start + (i + 0.5) * size : Math.round(start + (i + 0.5) * size - 0.01));
   return { x: at(box.x, column), y: at(box.y, row) };

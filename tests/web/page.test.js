@@ -3,7 +3,7 @@ import assert from 'node:assert/strict';
 import { statSync } from 'node:fs';
 import { boardPixels, pagePath, usePage } from './page.js';
 
-const toggles = ['SpeedB1', 'SpeedB2', 'SpeedB3', 'SpeedB4', 'SpeedB5', 'SpeedB6', 'RysujB4', 'RysujB5'];
+const toggles = ['add_positive_tool', 'add_negative_tool', 'capacitor_button', 'quadrupole_button', 'dipole_button', 'remove_tool', 'field_line_tool', 'equipotential_tool'];
 const positive = 0xe01c00;
 const negative = 0x001ca4;
 
@@ -52,7 +52,7 @@ describe('the page at start', () => {
             const e = document.getElementById(m.name);
             return e && [e.id, e.textContent, e.closest('[role="menu"]')?.getAttribute('aria-labelledby') ?? ''];
           }),
-          stops: [...document.querySelectorAll('#Form1 [tabindex="0"], #Form1 button')].map((e) => e.id),
+          stops: [...document.querySelectorAll('#main_window [tabindex="0"], #main_window button')].map((e) => e.id),
           title: document.title,
         },
       };
@@ -67,7 +67,7 @@ describe('the page at start', () => {
     const state = await page.evaluate((ts) => ({
       labels: JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout.map((id) => document.getElementById(id).textContent),
       pressed: ts.map((t) => document.getElementById(t).getAttribute('aria-pressed')),
-      board: (() => { const r = document.getElementById('Image1').getBoundingClientRect(); return [r.width, r.height]; })(),
+      board: (() => { const r = document.getElementById('board').getBoundingClientRect(); return [r.width, r.height]; })(),
       scroll: [document.documentElement.scrollWidth, document.documentElement.scrollHeight],
     }), toggles);
     assert.deepEqual(state.labels, ['X = 0', 'Y = 0', 'V[0,0]  = 0', 'Ex[0,0] = 0', 'Ey[0,0] = 0']);
@@ -80,12 +80,12 @@ describe('the page at start', () => {
     const { page } = at;
     const before = await boardPixels(page);
     assert.equal(boxOf(before, positive), null);
-    await page.click('#SpeedB5');
+    await page.click('#dipole_button');
     const pixels = await boardPixels(page);
     // positive at board (80, 0), negative at (-80, 0): columns 280 and 120 of row 200
     assert.deepEqual(boxOf(pixels, positive), { left: 270, top: 190, right: 289, bottom: 209 });
     assert.deepEqual(boxOf(pixels, negative), { left: 110, top: 190, right: 129, bottom: 209 });
-    assert.equal(await page.$eval('#SpeedB5', (b) => b.getAttribute('aria-pressed')), 'true');
+    assert.equal(await page.$eval('#dipole_button', (b) => b.getAttribute('aria-pressed')), 'true');
   });
 });
 
@@ -112,7 +112,7 @@ describe('the page readied while idle', () => {
     assert.deepEqual(state, { grids: zeroGridsDigest(), said: '', bar: [0, state.progressMax],
       progressMax: state.progressMax, address: '' });
     assert.deepEqual([...new Set(await boardPixels(page))].sort(), [0x000000, 0xffffff]);
-    await page.click('#SpeedB5');
+    await page.click('#dipole_button');
     const pixels = await boardPixels(page);
     assert.deepEqual(boxOf(pixels, positive), { left: 270, top: 190, right: 289, bottom: 209 });
     assert.deepEqual(boxOf(pixels, negative), { left: 110, top: 190, right: 129, bottom: 209 });

@@ -62,7 +62,7 @@ function readText(data) {
 }
 
 async function boardPoint(page, x, y) {
-  const r = await page.$eval('#Image1', (c) => { const b = c.getBoundingClientRect(); return [b.left, b.top]; });
+  const r = await page.$eval('#board', (c) => { const b = c.getBoundingClientRect(); return [b.left, b.top]; });
   return { x: r[0] + x + 0.5, y: r[1] + y + 0.5 };
 }
 
@@ -80,8 +80,8 @@ describe('saving the board', () => {
         if (e.state === 'completed') resolve();
         if (e.state === 'canceled') reject(new Error('the download was cancelled'));
       }));
-      await page.click('#SpeedB5');
-      await page.click('#RysujB2');
+      await page.click('#dipole_button');
+      await page.click('#equipotentials_button');
       await page.evaluate(() => window.addEventListener('keydown', (e) => { window.saveKeyTaken = e.defaultPrevented; }));
       await page.keyboard.down('Control');
       await page.keyboard.press('s');
@@ -112,7 +112,7 @@ describe('saving the board', () => {
   test('a right click on the board leaves the browser its menu and adds no charge', async () => {
     const { page } = at;
     await restart(page);
-    await page.click('#SpeedB1');
+    await page.click('#add_positive_tool');
     await page.evaluate(() => window.addEventListener('contextmenu', (e) => { window.menuTaken = e.defaultPrevented; }));
     const before = await boardPixels(page);
     const p = await boardPoint(page, 250, 150);

@@ -41,8 +41,8 @@ async function measured(css) {
     await new Promise((done) => { box.addEventListener('close', done, { once: true }); box.close(); });
   }
   scrollTo(0, 0);
-  Image1.focus();
-  const b = Image1.getBoundingClientRect();
+  board.focus();
+  const b = board.getBoundingClientRect();
   return [document.documentElement.classList.contains('narrow') ? 'narrow' : 'wide', Math.round(b.width * ratio / 401 * 1000) / 1000,
     [b.left, b.top].every((v) => Math.abs(v * ratio - Math.round(v * ratio)) < 0.01), bad];
 }
@@ -52,7 +52,7 @@ describe('the page on every screen', () => {
 
   test('every control, menu item and box is in reach, the board on whole device pixels, pointer and cursor on theirs', async () => {
     const { page } = at;
-    for (let i = 0; i < 40 && (await page.evaluate(() => document.activeElement.id)) !== 'Image1'; ++i) await page.keyboard.press('Tab');
+    for (let i = 0; i < 40 && (await page.evaluate(() => document.activeElement.id)) !== 'board'; ++i) await page.keyboard.press('Tab');
     const found = [];
     for (const [width, height, deviceScaleFactor, css] of screens) {
       await page.setViewport({ width, height, deviceScaleFactor });
@@ -63,7 +63,7 @@ describe('the page on every screen', () => {
         await page.evaluate((px, py) => scrollBy(px - innerWidth / 2, py - innerHeight / 2), p.x, p.y);
         await boardPoint(page, x, y).then((q) => page.mouse.move(q.x, q.y));
         row.push(await page.evaluate(() => {
-          const b = Image1.getBoundingClientRect(), c = BoardCursor.getBoundingClientRect();
+          const b = board.getBoundingClientRect(), c = BoardCursor.getBoundingClientRect();
           const at = [c.left + c.right - 2 * b.left, c.top + c.bottom - 2 * b.top].map((v) => Math.floor(v / 2 / b.width * 401));
           const [x, y] = JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout.map((id) => document.getElementById(id).textContent);
           return `${x} ${y} at ${at}`;
@@ -85,7 +85,7 @@ describe('the page on every screen', () => {
         const page = await openPage(browser, { width, height, deviceScaleFactor, hasTouch: true, isMobile: true });
         found.push([width, height, deviceScaleFactor, ...(await page.evaluate(() => {
           const screenWidth = visualViewport.width * visualViewport.scale;
-          const steps = Math.round(Image1.getBoundingClientRect().width * devicePixelRatio / 401 * 1000) / 1000;
+          const steps = Math.round(board.getBoundingClientRect().width * devicePixelRatio / 401 * 1000) / 1000;
           const frame = document.getElementById('window').getBoundingClientRect().width;
           return [document.scrollingElement.scrollWidth <= screenWidth, steps, frame / steps * (steps + 1) > screenWidth];
         }))]);
@@ -100,15 +100,15 @@ describe('the page on every screen', () => {
 
   test('on paper: the board alone, 12 cm wide and pixel for pixel, and the lines that say what it shows', async () => {
     const { page } = at;
-    await page.click('#SpeedB5');
-    await page.click('#RysujB1');
+    await page.click('#dipole_button');
+    await page.click('#colour_map_button');
     await page.emulateMediaType('print');
     await page.waitForFunction(() => document.querySelector('#print canvas'));
     // printing fills the paper afresh, with what was drawn since
-    await page.$eval('#RysujB2', (b) => b.click());
+    await page.$eval('#equipotentials_button', (b) => b.click());
     await page.pdf();
     const printed = await page.evaluate(() => {
-      const board = Image1.getContext('2d').getImageData(0, 0, 401, 401).data, paper = document.querySelector('#print canvas');
+      const board = board.getContext('2d').getImageData(0, 0, 401, 401).data, paper = document.querySelector('#print canvas');
       const big = paper.getContext('2d').getImageData(0, 0, paper.width, paper.height).data, n = paper.width / 401;
       return [[...document.body.querySelectorAll('*')].filter((e) => e.checkVisibility() && !e.closest('#print')).length,
         Math.round(paper.getBoundingClientRect().width / 96 * 2.54 * 10) / 10,
@@ -123,8 +123,8 @@ describe('the page on every screen', () => {
   test('the benchmark reports start-up, the first command against later ones and each pass of a drag frame, slowed and not', () => {
     const env = { ...process.env, ARDENIKA_HTML: pagePath, ARDENIKA_CPU_SLOWDOWNS: '1,2' };
     const out = execFileSync(process.execPath, ['bench.js', '3'], { cwd: new URL('.', import.meta.url), env }).toString();
-    const rows = ['start-up to the first answer, median of 5', 'first command/RysujB1Click/14 after start-up, median of 5',
-      'times the median of the later ones', 'command/RysujB1Click/14', 'drag/14 frame', 'charges on the empty board',
+    const rows = ['start-up to the first answer, median of 5', 'first command/draw_colour_map/14 after start-up, median of 5',
+      'times the median of the later ones', 'command/draw_colour_map/14', 'drag/14 frame', 'charges on the empty board',
       'potential and field grids', 'colour map', 'equipotential family', 'field lines', 'copy to the screen'];
     for (const row of rows) assert.match(out, new RegExp(`^ *${row.replace(/\//g, '\\/')} +\\d+\\.\\d\\d +\\d+\\.\\d\\d$`, 'm'), out);
     assert.match(out, /^page .*: \d+ bytes$/m);

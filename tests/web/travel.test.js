@@ -8,7 +8,7 @@ import path from 'node:path';
 import { boardPixels, restart, usePage } from './page.js';
 
 async function at(page, x, y) {
-  const r = await page.$eval('#Image1', (c) => c.getBoundingClientRect().toJSON());
+  const r = await page.$eval('#board', (c) => c.getBoundingClientRect().toJSON());
   return { x: r.left + x + 0.5, y: r.top + y + 0.5 };
 }
 async function key(page, combo) {
@@ -26,10 +26,10 @@ describe('a board that travels', () => {
   test('the address follows every change without adding history, and a new tab opens the same board', async () => {
     const { page, browser } = handle;
     const entries = await page.evaluate(() => history.length);
-    await page.click('#SpeedB5');
+    await page.click('#dipole_button');
     assert.equal(await address(page), '#v1;p80,0;n-80,0');
-    await page.click('#RysujB1');
-    await page.click('#RysujB4');
+    await page.click('#colour_map_button');
+    await page.click('#field_line_tool');
     const p = await at(page, 200, 100);
     await page.mouse.click(p.x, p.y);
     assert.equal(await address(page), '#v1;p80,0;n-80,0;V;f0,100');
@@ -42,17 +42,17 @@ describe('a board that travels', () => {
     assert.deepEqual(await other.$$eval('[aria-pressed="true"]', (b) => b.length), 0);
     await other.close();
     // Clear twice: an empty board has no fragment.
-    await page.click('#Button1');
-    await page.click('#Button1');
+    await page.click('#clear_button');
+    await page.click('#clear_button');
     assert.equal(await page.evaluate(() => location.href.includes('#')), false);
   });
 
   test('undo and redo walk the changes by keyboard', async () => {
     const { page } = handle;
     await restart(page);
-    await page.click('#SpeedB5');
+    await page.click('#dipole_button');
     const dipole = await boardPixels(page);
-    await page.click('#RysujB3');
+    await page.click('#field_lines_button');
     await key(page, 'Control+z');
     assert.deepEqual(await boardPixels(page), dipole);
     assert.equal(await address(page), '#v1;p80,0;n-80,0');
@@ -71,13 +71,13 @@ describe('a board that travels', () => {
       const session = await browser.target().createCDPSession();
       await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
       const done = new Promise((resolve) => session.on('Browser.downloadProgress', (e) => e.state === 'completed' && resolve()));
-      await page.click('#SpeedB4');
-      await page.click('#RysujB2');
+      await page.click('#quadrupole_button');
+      await page.click('#equipotentials_button');
       const board = await boardPixels(page);
       await key(page, 'Control+s');
       await done;
-      await page.click('#Button1');
-      await page.click('#Button1');
+      await page.click('#clear_button');
+      await page.click('#clear_button');
       const [chooser] = await Promise.all([page.waitForFileChooser(), key(page, 'Control+o')]);
       await chooser.accept([path.join(folder, 'ardenika.png')]);
       await page.waitForFunction(() => location.hash.length > 1 || document.getElementById('ErrorBox').open);

@@ -5,21 +5,21 @@
 #include <QPushButton>
 
 TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEdge) {
-    click("SpeedB1");
+    click("add_positive_tool");
     send(QEvent::MouseButtonPress, QPointF(390.5, 10.5), Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseMove, QPointF(650.0, -80.0), Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(form->control<QLabel>("Label1")->text(), "X = 200");
-    EXPECT_EQ(form->control<QLabel>("Label2")->text(), "Y = 200");
+    EXPECT_EQ(form->control<QLabel>("x_readout")->text(), "X = 200");
+    EXPECT_EQ(form->control<QLabel>("y_readout")->text(), "Y = 200");
     send(QEvent::MouseButtonRelease, QPointF(650.0, -80.0), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(charge_count(), 0);
-    EXPECT_EQ(state().mouse_x, 400);
-    EXPECT_EQ(state().mouse_y, 0);
+    EXPECT_EQ(state().pointer_column, 400);
+    EXPECT_EQ(state().pointer_row, 0);
 
     // Out past the bottom-left corner and back in: the charge goes where the pointer came back.
     send(QEvent::MouseButtonPress, QPointF(5.5, 395.5), Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseMove, QPointF(-40.0, 460.0), Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(state().mouse_x, 0);
-    EXPECT_EQ(state().mouse_y, 400);
+    EXPECT_EQ(state().pointer_column, 0);
+    EXPECT_EQ(state().pointer_row, 400);
     send(QEvent::MouseMove, QPointF(3.5, 398.5), Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, QPointF(3.5, 398.5), Qt::LeftButton, Qt::NoButton);
     ASSERT_EQ(charge_count(), 1);
@@ -36,8 +36,8 @@ TEST_F(Window, DragReleasedPastTheEdgeAddsNothingAndOneBackOnTheBoardAddsAtTheEd
 }
 
 TEST_F(Window, ADraggedChargeFollowsThePointerWithAClosedHandAndEscapePutsItBack) {
-    click("SpeedB5"); // the dipole, and no tool chosen
-    click("RysujB1");
+    click("dipole_button"); // the dipole, and no tool chosen
+    click("colour_map_button");
     move_to(280, 200);
     EXPECT_EQ(board_view()->cursor().shape(), Qt::OpenHandCursor);
     send(QEvent::MouseButtonPress, QPointF(280.5, 200.5), Qt::LeftButton, Qt::LeftButton);
@@ -64,17 +64,17 @@ TEST_F(Window, DoubleClickOnTheBoardIsOneClickWithEveryTool) {
         send(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     };
-    click("SpeedB1");
+    click("add_positive_tool");
     double_click(100, 100);
     EXPECT_EQ(charge_count(), 1);
-    click("SpeedB2");
+    click("add_negative_tool");
     double_click(300, 300);
     ASSERT_EQ(charge_count(), 2);
     EXPECT_EQ(charge(2).sign, -1);
-    click("SpeedB1");
+    click("add_positive_tool");
     click_board(300, 315);
     ASSERT_EQ(charge_count(), 3);
-    click("SpeedB6");
+    click("remove_tool");
     double_click(300, 303);
     ASSERT_EQ(charge_count(), 2);
     EXPECT_EQ(charge(2).y, -115);
@@ -84,8 +84,8 @@ TEST_F(Window, DoubleClickOnTheBoardIsOneClickWithEveryTool) {
 }
 
 TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) {
-    click("SpeedB5");
-    click("RysujB2");
+    click("dipole_button");
+    click("equipotentials_button");
     auto right_click = [this](QPointF at) {
         send(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
         send(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
@@ -94,9 +94,11 @@ TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) 
     };
     // No tool, add +, add -, remove (on the positive charge), equipotential, field line.
     for (QAbstractButton* tool : std::initializer_list<QAbstractButton*>{
-             nullptr, form->control<QToolButton>("SpeedB1"), form->control<QToolButton>("SpeedB2"),
-             form->control<QToolButton>("SpeedB6"), form->control<QPushButton>("RysujB5"),
-             form->control<QPushButton>("RysujB4")}) {
+             nullptr, form->control<QToolButton>("add_positive_tool"),
+             form->control<QToolButton>("add_negative_tool"),
+             form->control<QToolButton>("remove_tool"),
+             form->control<QPushButton>("equipotential_tool"),
+             form->control<QPushButton>("field_line_tool")}) {
         if (tool) click(tool);
         move_to(100, 100);
         const std::vector<Rgb> board(form->board().data(),
@@ -110,11 +112,11 @@ TEST_F(Window, RightClickDoesNothingOnTheBoardInAnyToolModeNorSpoilsALeftClick) 
         EXPECT_EQ(charge_count(), count);
         EXPECT_TRUE(form->logic().board_state().charges == table);
         EXPECT_EQ(form->logic().pictures(), pictures);
-        EXPECT_EQ(form->control<QLabel>("Label1")->text(),
+        EXPECT_EQ(form->control<QLabel>("x_readout")->text(),
                   "X = -100"); // the readout stays where the pointer was
     }
     // A right click in the middle of a left one leaves the left click whole.
-    click("SpeedB1");
+    click("add_positive_tool");
     move_to(50, 60);
     send(QEvent::MouseButtonPress, QPointF(50.5, 60.5), Qt::LeftButton, Qt::LeftButton);
     right_click(QPointF(50.5, 60.5));

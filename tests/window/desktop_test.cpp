@@ -62,16 +62,16 @@ long check_board_as_shown(const QImage& shown, qreal ratio, QPointF board_at, co
 
 TEST_F(Window, EveryControlHasARoleADistinctNameAndTogglesTheirState) {
     std::vector<QWidget*> controls = {board_view(),
-                                      form->control<QProgressBar>("ProgressBar1"),
-                                      form->control<QLabel>("Label1"),
-                                      form->control<QLabel>("Label2"),
-                                      form->control<QLabel>("Label3"),
-                                      form->control<QLabel>("Label4"),
-                                      form->control<QLabel>("Label5"),
-                                      form->control<QPushButton>("RysujB1"),
-                                      form->control<QPushButton>("RysujB2"),
-                                      form->control<QPushButton>("RysujB3"),
-                                      form->control<QPushButton>("Button1")};
+                                      form->control<QProgressBar>("computation_progress"),
+                                      form->control<QLabel>("x_readout"),
+                                      form->control<QLabel>("y_readout"),
+                                      form->control<QLabel>("v_readout"),
+                                      form->control<QLabel>("ex_readout"),
+                                      form->control<QLabel>("ey_readout"),
+                                      form->control<QPushButton>("colour_map_button"),
+                                      form->control<QPushButton>("equipotentials_button"),
+                                      form->control<QPushButton>("field_lines_button"),
+                                      form->control<QPushButton>("clear_button")};
     for (QAbstractButton* b : form->toggles()) controls.push_back(b);
     QSet<QString> names;
     for (QWidget* w : controls) {
@@ -86,11 +86,11 @@ TEST_F(Window, EveryControlHasARoleADistinctNameAndTogglesTheirState) {
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(board_view())->role(), QAccessible::Canvas);
 
-    click("SpeedB5");
+    click("dipole_button");
     for (QAbstractButton* b : form->toggles()) {
         const QAccessible::State state = QAccessible::queryAccessibleInterface(b)->state();
         EXPECT_TRUE(state.checkable) << b->objectName().toStdString();
-        EXPECT_EQ(bool(state.checked), b == form->control<QToolButton>("SpeedB5"))
+        EXPECT_EQ(bool(state.checked), b == form->control<QToolButton>("dipole_button"))
             << b->objectName().toStdString();
     }
 }
@@ -101,21 +101,23 @@ TEST_F(Window, ScreenReadersReadTheReadoutWhatWasDrawnAndTheFullTableAsAnAlert) 
     grids().v()[250][150] = 1.5;
     grids().ex()[250][150] = -0.25;
     move_to(250, 150);
-    for (QLabel* l : {form->control<QLabel>("Label1"), form->control<QLabel>("Label2"),
-                      form->control<QLabel>("Label3"), form->control<QLabel>("Label4"),
-                      form->control<QLabel>("Label5")}) {
+    for (QLabel* l : {form->control<QLabel>("x_readout"), form->control<QLabel>("y_readout"),
+                      form->control<QLabel>("v_readout"), form->control<QLabel>("ex_readout"),
+                      form->control<QLabel>("ey_readout")}) {
         // A label without a name of its own reports its text; setText sends NameChanged then.
         EXPECT_TRUE(l->accessibleName().isEmpty());
         EXPECT_EQ(accessible(l, QAccessible::Name), l->text());
     }
-    EXPECT_EQ(accessible(form->control<QLabel>("Label3"), QAccessible::Name), "V[50,50]  = 1.50");
-    EXPECT_EQ(accessible(form->control<QLabel>("Label4"), QAccessible::Name), "Ex[50,50] = -0.25");
+    EXPECT_EQ(accessible(form->control<QLabel>("v_readout"), QAccessible::Name),
+              "V[50,50]  = 1.50");
+    EXPECT_EQ(accessible(form->control<QLabel>("ex_readout"), QAccessible::Name),
+              "Ex[50,50] = -0.25");
 
-    click("SpeedB5");
-    click("RysujB1");
+    click("dipole_button");
+    click("colour_map_button");
     EXPECT_EQ(accessible(board_view(), QAccessible::Description), "Narysowano: mapa potencjału");
 
-    click("SpeedB1");
+    click("add_positive_tool");
     for (int i = 0; i < 12; ++i) click_board(20 + 25 * i, 30);
     ASSERT_EQ(charge_count(), 14);
     QAccessible::Role role = QAccessible::NoRole;
@@ -130,31 +132,31 @@ TEST_F(Window, ScreenReadersReadTheReadoutWhatWasDrawnAndTheFullTableAsAnAlert) 
 TEST_F(Window, TabWalksDownThePanelThenTheBoardAndSpaceUsesTheTool) {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const std::vector<QWidget*> order = {form->control<QToolButton>("SpeedB1"),
-                                         form->control<QToolButton>("SpeedB2"),
-                                         form->control<QToolButton>("SpeedB4"),
-                                         form->control<QToolButton>("SpeedB5"),
-                                         form->control<QToolButton>("SpeedB3"),
-                                         form->control<QToolButton>("SpeedB6"),
-                                         form->control<QPushButton>("RysujB1"),
-                                         form->control<QPushButton>("RysujB2"),
-                                         form->control<QPushButton>("RysujB5"),
-                                         form->control<QPushButton>("RysujB3"),
-                                         form->control<QPushButton>("RysujB4"),
-                                         form->control<QPushButton>("Button1"),
+    const std::vector<QWidget*> order = {form->control<QToolButton>("add_positive_tool"),
+                                         form->control<QToolButton>("add_negative_tool"),
+                                         form->control<QToolButton>("quadrupole_button"),
+                                         form->control<QToolButton>("dipole_button"),
+                                         form->control<QToolButton>("capacitor_button"),
+                                         form->control<QToolButton>("remove_tool"),
+                                         form->control<QPushButton>("colour_map_button"),
+                                         form->control<QPushButton>("equipotentials_button"),
+                                         form->control<QPushButton>("equipotential_tool"),
+                                         form->control<QPushButton>("field_lines_button"),
+                                         form->control<QPushButton>("field_line_tool"),
+                                         form->control<QPushButton>("clear_button"),
                                          board_view()};
-    form->control<QToolButton>("SpeedB1")->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(QApplication::focusWidget(), form->control<QToolButton>("SpeedB1"));
+    form->control<QToolButton>("add_positive_tool")->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), form->control<QToolButton>("add_positive_tool"));
     // Twice round: after the last button the first one comes again.
     for (std::size_t step = 1; step <= 2 * order.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), order[step % order.size()]) << "step " << step;
     }
-    while (QApplication::focusWidget() != form->control<QToolButton>("SpeedB5"))
+    while (QApplication::focusWidget() != form->control<QToolButton>("dipole_button"))
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(form->control<QToolButton>("SpeedB5"), Qt::Key_Space);
+    QTest::keyClick(form->control<QToolButton>("dipole_button"), Qt::Key_Space);
     EXPECT_EQ(charge_count(), 2);
-    EXPECT_TRUE(form->control<QToolButton>("SpeedB5")->isChecked());
+    EXPECT_TRUE(form->control<QToolButton>("dipole_button")->isChecked());
 }
 
 TEST_F(Window, AltKLeavesTheProgramWithStatusZero) {

@@ -71,10 +71,10 @@ TEST_F(Keyboard, KeysAloneMakeTheBoardOfTheSameStepsByMouse) {
         std::function<void()> by_mouse;
     };
     const std::vector<TwoWays> steps = {
-        {[&] { tab_to(form->control<QToolButton>("SpeedB5")), key(Qt::Key_Space); },
-         [&] { click("SpeedB5"); }},
-        {[&] { tab_to(form->control<QPushButton>("RysujB1")), key(Qt::Key_Return); },
-         [&] { click("RysujB1"); }},
+        {[&] { tab_to(form->control<QToolButton>("dipole_button")), key(Qt::Key_Space); },
+         [&] { click("dipole_button"); }},
+        {[&] { tab_to(form->control<QPushButton>("colour_map_button")), key(Qt::Key_Return); },
+         [&] { click("colour_map_button"); }},
         // The cursor to pixel (250, 150): the centre, five long steps right, five up.
         {[&] {
              tab_to(board_view());
@@ -83,31 +83,32 @@ TEST_F(Keyboard, KeysAloneMakeTheBoardOfTheSameStepsByMouse) {
              key(Qt::Key_Up, Qt::ShiftModifier, 5);
          },
          [&] { move_to(250, 150); }},
-        {[&] { tab_to(form->control<QPushButton>("RysujB2")), key(Qt::Key_Space); },
-         [&] { click("RysujB2"); }},
+        {[&] { tab_to(form->control<QPushButton>("equipotentials_button")), key(Qt::Key_Space); },
+         [&] { click("equipotentials_button"); }},
         {[&] {
-             tab_to(form->control<QPushButton>("RysujB3")), key(Qt::Key_Enter, Qt::KeypadModifier);
+             tab_to(form->control<QPushButton>("field_lines_button")),
+                 key(Qt::Key_Enter, Qt::KeypadModifier);
          },
-         [&] { click("RysujB3"); }},
+         [&] { click("field_lines_button"); }},
         {[&] {
-             tab_to(form->control<QPushButton>("RysujB5")), key(Qt::Key_Space);
+             tab_to(form->control<QPushButton>("equipotential_tool")), key(Qt::Key_Space);
              tab_to(board_view()), key(Qt::Key_Return);
          },
          [&] {
-             click("RysujB5");
+             click("equipotential_tool");
              click_board(250, 150);
          }},
         {[&] {
-             tab_to(form->control<QPushButton>("RysujB4")), key(Qt::Key_Return);
+             tab_to(form->control<QPushButton>("field_line_tool")), key(Qt::Key_Return);
              tab_to(board_view()), key(Qt::Key_Left, Qt::NoModifier, 3), key(Qt::Key_Space);
          },
          [&] {
-             click("RysujB4");
+             click("field_line_tool");
              click_board(247, 150);
          }},
-        {[&] { tab_to(form->control<QPushButton>("Button1")), key(Qt::Key_Return); },
-         [&] { click("Button1"); }},
-        {[&] { key(Qt::Key_Space); }, [&] { click("Button1"); }},
+        {[&] { tab_to(form->control<QPushButton>("clear_button")), key(Qt::Key_Return); },
+         [&] { click("clear_button"); }},
+        {[&] { key(Qt::Key_Space); }, [&] { click("clear_button"); }},
     };
     struct Seen {
         std::vector<Rgb> board;
@@ -161,9 +162,9 @@ TEST_F(Keyboard, CursorAndRingShowOverTheViewOnlyWhileTheBoardHasTheFocus) {
         return true;
     };
     // A click does not take the focus to the board.
-    tab_to(form->control<QPushButton>("RysujB1"));
+    tab_to(form->control<QPushButton>("colour_map_button"));
     click_board(30, 40);
-    EXPECT_EQ(focused(), form->control<QPushButton>("RysujB1"));
+    EXPECT_EQ(focused(), form->control<QPushButton>("colour_map_button"));
     EXPECT_TRUE(shows_the_board(shown()));
 
     tab_to(board_view());
@@ -181,36 +182,38 @@ TEST_F(Keyboard, CursorAndRingShowOverTheViewOnlyWhileTheBoardHasTheFocus) {
 }
 
 TEST_F(Keyboard, AltOpensTheMenusArrowsWalkThemEnterRunsAndEscapeLeaves) {
-    click("SpeedB5");
-    tab_to(form->control<QPushButton>("RysujB2"));
+    click("dipole_button");
+    tab_to(form->control<QPushButton>("equipotentials_button"));
     // Alt alone takes the focus to the menu bar; the captions carry no underlined letters.
     key(Qt::Key_Alt);
-    ASSERT_EQ(form->menuBar()->activeAction(), form->control<QMenu>("Pole1")->menuAction());
+    ASSERT_EQ(form->menuBar()->activeAction(),
+              form->control<QMenu>("potential_menu")->menuAction());
     key(Qt::Key_Right);
     key(Qt::Key_Down);
-    ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("Pole"));
+    ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("field_menu"));
     key(Qt::Key_Down);
-    EXPECT_EQ(form->control<QMenu>("Pole")->activeAction(), form->control<QAction>("Fr1"));
+    EXPECT_EQ(form->control<QMenu>("field_menu")->activeAction(),
+              form->control<QAction>("field_line_item"));
     key(Qt::Key_Return);
-    EXPECT_TRUE(form->control<QPushButton>("RysujB4")->isChecked());
+    EXPECT_TRUE(form->control<QPushButton>("field_line_tool")->isChecked());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_EQ(focused(), form->control<QPushButton>("RysujB2"));
+    EXPECT_EQ(focused(), form->control<QPushButton>("equipotentials_button"));
 
     // Escape closes the menu, then leaves the bar for where the focus was.
     key(Qt::Key_Alt);
     key(Qt::Key_Down);
-    ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("Pole1"));
+    ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("potential_menu"));
     key(Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     key(Qt::Key_Escape);
     EXPECT_EQ(form->menuBar()->activeAction(), nullptr);
-    EXPECT_EQ(focused(), form->control<QPushButton>("RysujB2"));
+    EXPECT_EQ(focused(), form->control<QPushButton>("equipotentials_button"));
 }
 
 TEST_F(Keyboard, HelpDialogsKeepTheFocusInsideCloseWithEscapeAndGiveItBack) {
     for (QAction* item :
-         {form->control<QAction>("Opisprogramu1"), form->control<QAction>("Oprogramie1")}) {
-        tab_to(form->control<QPushButton>("RysujB3"));
+         {form->control<QAction>("description_item"), form->control<QAction>("about_item")}) {
+        tab_to(form->control<QPushButton>("field_lines_button"));
         std::vector<QString> inside;
         bool closed_by_escape = false;
         auto in_dialog = [&] {
@@ -236,8 +239,8 @@ TEST_F(Keyboard, HelpDialogsKeepTheFocusInsideCloseWithEscapeAndGiveItBack) {
         key(Qt::Key_Alt);
         key(Qt::Key_Left);
         key(Qt::Key_Down);
-        ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("Pomoc1"));
-        while (form->control<QMenu>("Pomoc1")->activeAction() != item) key(Qt::Key_Down);
+        ASSERT_EQ(QApplication::activePopupWidget(), form->control<QMenu>("help_menu"));
+        while (form->control<QMenu>("help_menu")->activeAction() != item) key(Qt::Key_Down);
         QTimer::singleShot(0, in_dialog);
         key(Qt::Key_Return);
         EXPECT_TRUE(closed_by_escape);
@@ -247,6 +250,6 @@ TEST_F(Keyboard, HelpDialogsKeepTheFocusInsideCloseWithEscapeAndGiveItBack) {
         EXPECT_EQ(inside[2], "ok_button");
         // The window manager gives the window back its activation; it gives the focus back.
         activate();
-        EXPECT_EQ(focused(), form->control<QPushButton>("RysujB3"));
+        EXPECT_EQ(focused(), form->control<QPushButton>("field_lines_button"));
     }
 }

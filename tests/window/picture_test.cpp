@@ -88,9 +88,9 @@ class Picture : public Window {
     Shown shown() const { return {board_copy(), form->logic().setup_text()}; }
     // A dipole, its colour map and a field line through a point, saved as board.png at 2x.
     Shown make_board() {
-        click("SpeedB5");
-        click("RysujB1");
-        click("RysujB4");
+        click("dipole_button");
+        click("colour_map_button");
+        click("field_line_tool");
         click_board(250, 150);
         EXPECT_EQ(save_as(dir.filePath(QStringLiteral("board.png")), 2), std::nullopt);
         return shown();
@@ -117,8 +117,9 @@ class Picture : public Window {
 };
 
 TEST_F(Picture, PngHoldsTheBoardPixelsInExactSquaresAndSaysWhatItShows) {
-    click("SpeedB5");
-    click("RysujB2"); // the colour map under the equipotentials: every colour of the board
+    click("dipole_button");
+    click("equipotentials_button"); // the colour map under the equipotentials: every colour of the
+                                    // board
     activate();
     const auto board = board_copy();
     const QString description = qt_text(form->logic().picture_description());
@@ -136,11 +137,11 @@ TEST_F(Picture, PngHoldsTheBoardPixelsInExactSquaresAndSaysWhatItShows) {
 }
 
 TEST_F(Picture, CopyPutsTheBoardOnTheClipboardAndKeepsItWhenTheBoardChanges) {
-    click("SpeedB5");
+    click("dipole_button");
     activate();
     const auto board = board_copy();
     QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
-    click("RysujB1");
+    click("colour_map_button");
     ASSERT_NE(board_copy(), board);
     EXPECT_TRUE(shows(QGuiApplication::clipboard()->image(), board, 1));
     // The board's context menu: the picture, then the history.
@@ -256,9 +257,9 @@ TEST_F(Picture, AFileThatHoldsNoBoardSaysWhyAndLeavesTheBoardAsItWas) {
 
 TEST_F(Picture, UndoAndRedoKeysWalkTheChangesAndTheMenuShowsWhichCanRun) {
     const Shown empty = shown();
-    click("SpeedB5");
+    click("dipole_button");
     const Shown dipole = shown();
-    click("RysujB1");
+    click("colour_map_button");
     const Shown map = shown();
     activate();
     const std::tuple<const char*, const Shown*, bool, bool> steps[] = {

@@ -132,13 +132,14 @@ class RandomUse : public Window {
                 buttons[static_cast<std::size_t>(uniform(0, static_cast<int>(buttons.size()) - 1))];
             event("click " + std::string(name), false, [this, name] { click(name); });
         } else if (pick < 99) {
-            constexpr std::string_view pictures[] = {"Rozklad", "Linieekwipotencjale1", "Vconst1",
-                                                     "Liniesil1", "Fr1"};
+            constexpr std::string_view pictures[] = {"colour_map_item", "equipotentials_item",
+                                                     "equipotential_item", "field_lines_item",
+                                                     "field_line_item"};
             QAction* a = form->control<QAction>(pictures[uniform(0, 4)]);
             event("menu " + a->text().toStdString(), false, [&] { a->trigger(); });
         } else {
             QAction* a =
-                form->control<QAction>(uniform(0, 1) == 0 ? "Opisprogramu1" : "Oprogramie1");
+                form->control<QAction>(uniform(0, 1) == 0 ? "description_item" : "about_item");
             const int before = closer_->help_dialogs;
             event("menu " + a->text().toStdString(), false, [&] { a->trigger(); });
             if (HasFatalFailure()) return;
@@ -157,16 +158,16 @@ class RandomUse : public Window {
         const bool over = at.x() >= 0 && at.x() < 401 && at.y() >= 0 && at.y() < 401;
         if (!held_ && !over) return;
         // The readout and the hint follow the pointer, read at the nearest board pixel.
-        const QString hint = form->control<QPushButton>("RysujB4")->isChecked() ||
-                                     form->control<QPushButton>("RysujB5")->isChecked()
+        const QString hint = form->control<QPushButton>("field_line_tool")->isChecked() ||
+                                     form->control<QPushButton>("equipotential_tool")->isChecked()
                                  ? "Kliknij"
                                  : "";
         ASSERT_EQ(board_view()->toolTip(), hint) << log_.context("hint");
-        ASSERT_EQ(form->control<QLabel>("Label1")->text(),
-                  QString("X = %1").arg(state().mouse_x - 200))
+        ASSERT_EQ(form->control<QLabel>("x_readout")->text(),
+                  QString("X = %1").arg(state().pointer_column - 200))
             << log_.context("X");
-        ASSERT_EQ(form->control<QLabel>("Label2")->text(),
-                  QString("Y = %1").arg(200 - state().mouse_y))
+        ASSERT_EQ(form->control<QLabel>("y_readout")->text(),
+                  QString("Y = %1").arg(200 - state().pointer_row))
             << log_.context("Y");
     }
     void press(QPointF at) {
@@ -177,8 +178,8 @@ class RandomUse : public Window {
     void release(QPointF at) {
         const bool click_lands =
             held_ && at.x() >= 0.0 && at.x() < 401.0 && at.y() >= 0.0 && at.y() < 401.0;
-        const bool adding = form->control<QToolButton>("SpeedB1")->isChecked() ||
-                            form->control<QToolButton>("SpeedB2")->isChecked();
+        const bool adding = form->control<QToolButton>("add_positive_tool")->isChecked() ||
+                            form->control<QToolButton>("add_negative_tool")->isChecked();
         const bool fifteenth =
             click_lands && adding &&
             (state().tool_mode == ToolMode::positive || state().tool_mode == ToolMode::negative) &&
@@ -203,8 +204,8 @@ class RandomUse : public Window {
 
         const std::string broken =
             broken_invariant(form->logic().board_state().charges, state(), six_down(),
-                             form->control<QPushButton>("RysujB4")->isChecked(),
-                             form->control<QPushButton>("RysujB5")->isChecked());
+                             form->control<QPushButton>("field_line_tool")->isChecked(),
+                             form->control<QPushButton>("equipotential_tool")->isChecked());
         ASSERT_EQ(broken, "") << log_.context(broken);
         const bool shown = closer_->error_boxes != boxes_before;
         ASSERT_EQ(shown, fifteenth) << log_.context("error box");

@@ -31,7 +31,7 @@ class Window : public testing::Test {
 
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void click(std::string_view name) { click(form->control<QAbstractButton>(name)); }
-    BoardView* board_view() const { return form->control<BoardView>("Image1"); }
+    BoardView* board_view() const { return form->control<BoardView>("board"); }
     // Pointer events straight to the board, at any position (QTest treats (0, 0) as "centre").
     void send(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, at, board_view()->mapToGlobal(at), button, held, Qt::NoModifier);

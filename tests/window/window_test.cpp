@@ -36,16 +36,16 @@ TEST_F(Window, StartsWithZeroReadoutEmptyBoardAndSixGlyphs) {
     EXPECT_EQ(board_view()->geometry(), QRect(204, 0, 401, 401));
     EXPECT_EQ(pixel(200, 200), black);
     EXPECT_EQ(pixel(201, 201), white);
-    EXPECT_EQ(form->control<QProgressBar>("ProgressBar1")->maximum(), 10000);
-    EXPECT_EQ(form->control<QProgressBar>("ProgressBar1")->value(), 0);
+    EXPECT_EQ(form->control<QProgressBar>("computation_progress")->maximum(), 10000);
+    EXPECT_EQ(form->control<QProgressBar>("computation_progress")->value(), 0);
     for (QToolButton* b : six()) {
         EXPECT_FALSE(b->icon().isNull());
         EXPECT_FALSE(b->isChecked());
     }
-    EXPECT_EQ(form->control<QToolButton>("SpeedB4")->iconSize(), QSize(48, 48));
-    EXPECT_EQ(form->control<QToolButton>("SpeedB5")->iconSize(), QSize(48, 23));
+    EXPECT_EQ(form->control<QToolButton>("quadrupole_button")->iconSize(), QSize(48, 48));
+    EXPECT_EQ(form->control<QToolButton>("dipole_button")->iconSize(), QSize(48, 23));
     // Tab starts from the first tool, and the board shows no keyboard cursor.
-    EXPECT_EQ(form->focusWidget(), form->control<QToolButton>("SpeedB1"));
+    EXPECT_EQ(form->focusWidget(), form->control<QToolButton>("add_positive_tool"));
 }
 
 // Every control and menu item of the form's table, as the widgets show it.
@@ -109,7 +109,7 @@ TEST_F(Window, WidgetsAndMenusAreTheFormsTable) {
 
 TEST_F(Window, GlyphShowsTheButtonFaceWhereItsBottomLeftColourWas) {
     const QImage glyph =
-        form->control<QToolButton>("SpeedB1")->icon().pixmap(QSize(23, 23)).toImage();
+        form->control<QToolButton>("add_positive_tool")->icon().pixmap(QSize(23, 23)).toImage();
     ASSERT_EQ(glyph.size(), QSize(23, 23));
     EXPECT_EQ(qAlpha(glyph.pixel(0, 22)), 0);
     EXPECT_EQ(qAlpha(glyph.pixel(0, 0)), 0);
@@ -128,41 +128,41 @@ TEST_F(Window, HasOneSizeCentredOnTheScreen) {
 }
 
 TEST_F(Window, EveryControlForwardsToItsHandlerAndShowsTheResult) {
-    click("SpeedB5"); // the dipole
-    EXPECT_TRUE(form->control<QToolButton>("SpeedB5")->isChecked());
+    click("dipole_button"); // the dipole
+    EXPECT_TRUE(form->control<QToolButton>("dipole_button")->isChecked());
     EXPECT_EQ(pixel(280 - 8, 200), positive_colour);
-    click("RysujB1");
-    EXPECT_FALSE(
-        form->control<QToolButton>("SpeedB5")->isChecked()); // the colour map raises all eight
+    click("colour_map_button");
+    EXPECT_FALSE(form->control<QToolButton>("dipole_button")
+                     ->isChecked()); // the colour map raises all eight
     EXPECT_NE(pixel(300, 300), white);
-    form->control<QAction>("Fr1")->trigger();
-    EXPECT_TRUE(form->control<QPushButton>("RysujB4")->isChecked());
+    form->control<QAction>("field_line_item")->trigger();
+    EXPECT_TRUE(form->control<QPushButton>("field_line_tool")->isChecked());
     move_to(250, 150);
     EXPECT_EQ(board_view()->toolTip(), "Kliknij");
-    EXPECT_EQ(form->control<QLabel>("Label1")->text(), "X = 50");
-    click("RysujB5");
-    EXPECT_FALSE(form->control<QPushButton>("RysujB4")->isChecked());
-    EXPECT_TRUE(form->control<QPushButton>("RysujB5")->isChecked());
-    form->control<QAction>("Vconst1")->trigger();
-    EXPECT_TRUE(form->control<QPushButton>("RysujB5")->isChecked());
+    EXPECT_EQ(form->control<QLabel>("x_readout")->text(), "X = 50");
+    click("equipotential_tool");
+    EXPECT_FALSE(form->control<QPushButton>("field_line_tool")->isChecked());
+    EXPECT_TRUE(form->control<QPushButton>("equipotential_tool")->isChecked());
+    form->control<QAction>("equipotential_item")->trigger();
+    EXPECT_TRUE(form->control<QPushButton>("equipotential_tool")->isChecked());
     const auto before = std::vector<Rgb>(form->board().data(), form->board().data() + 401 * 401);
-    click("RysujB3");
-    EXPECT_FALSE(form->control<QPushButton>("RysujB5")->isChecked());
+    click("field_lines_button");
+    EXPECT_FALSE(form->control<QPushButton>("equipotential_tool")->isChecked());
     EXPECT_FALSE(std::equal(before.begin(), before.end(), form->board().data()));
-    click("Button1");
-    click("Button1");
+    click("clear_button");
+    click("clear_button");
     EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(pixel(300, 300), white);
     for (QAction* a :
-         {form->control<QAction>("Rozklad"), form->control<QAction>("Linieekwipotencjale1"),
-          form->control<QAction>("Liniesil1")})
+         {form->control<QAction>("colour_map_item"), form->control<QAction>("equipotentials_item"),
+          form->control<QAction>("field_lines_item")})
         a->trigger(); // nothing on the board: each stops at its guard
     EXPECT_EQ(pixel(300, 300), white);
 }
 
 TEST_F(Window, FifteenthChargeShowsTheBoxAndChangesNothing) {
-    click("SpeedB3"); // twelve charges
-    click("SpeedB1");
+    click("capacitor_button"); // twelve charges
+    click("add_positive_tool");
     click_board(200, 20);
     click_board(200, 380);
     ASSERT_EQ(charge_count(), 14);
@@ -178,7 +178,7 @@ TEST_F(Window, FifteenthChargeShowsTheBoxAndChangesNothing) {
     EXPECT_TRUE(std::equal(board.begin(), board.end(), form->board().data()));
     EXPECT_EQ(state().scene_stage, SceneStage::picture);
     EXPECT_FALSE(state().grids_stale);
-    EXPECT_TRUE(form->control<QToolButton>("SpeedB1")->isChecked());
+    EXPECT_TRUE(form->control<QToolButton>("add_positive_tool")->isChecked());
 }
 
 TEST_F(Window, WithoutADisplayItSaysInPolishHowToStartIt) {
@@ -220,14 +220,15 @@ class PaintCounter : public QObject {
 TEST_F(Window, ProgressBarRepaintsWhileHeldButAtMostOncePerFrame) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     PaintCounter counter;
-    form->control<QProgressBar>("ProgressBar1")->installEventFilter(&counter);
+    form->control<QProgressBar>("computation_progress")->installEventFilter(&counter);
     form->progress_set_position(0);
     form->progress_set_max(400);
     QElapsedTimer pass;
     pass.start();
     for (int i = 0; i < 401; ++i) form->progress_step();
     const qint64 frames = pass.elapsed() / 16;
-    EXPECT_EQ(form->control<QProgressBar>("ProgressBar1")->value(), 400); // stops at its maximum
+    EXPECT_EQ(form->control<QProgressBar>("computation_progress")->value(),
+              400); // stops at its maximum
     // A pass within one frame paints nothing; a slow machine earns one paint a frame.
     EXPECT_LE(counter.paints, frames);
 
@@ -238,5 +239,5 @@ TEST_F(Window, ProgressBarRepaintsWhileHeldButAtMostOncePerFrame) {
         form->progress_step();
     }
     EXPECT_EQ(counter.paints, 3);
-    form->control<QProgressBar>("ProgressBar1")->removeEventFilter(&counter);
+    form->control<QProgressBar>("computation_progress")->removeEventFilter(&counter);
 }

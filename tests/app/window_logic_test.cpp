@@ -21,12 +21,12 @@ TEST_F(Form, StartsWithZeroReadoutAnEmptyBoardAndEveryButtonUp) {
 TEST_F(Form, ReadoutClampsPositionsBeyondTheBoardToTheNearestEdge) {
     grids().v()[400][0] = 7.0;
     move_to(650, -80);
-    EXPECT_EQ(mouse_x(), 400);
-    EXPECT_EQ(mouse_y(), 0);
+    EXPECT_EQ(pointer_column(), 400);
+    EXPECT_EQ(pointer_row(), 0);
     EXPECT_EQ(label(3), "V[200,200]  = 7.00");
     move_to(-5000, 99999);
-    EXPECT_EQ(mouse_x(), 0);
-    EXPECT_EQ(mouse_y(), 400);
+    EXPECT_EQ(pointer_column(), 0);
+    EXPECT_EQ(pointer_row(), 400);
 }
 
 TEST_F(Form, ReadoutShowsCornersAndCentreWithTwoDecimals) {
@@ -43,8 +43,8 @@ TEST_F(Form, ReadoutShowsCornersAndCentreWithTwoDecimals) {
     EXPECT_EQ(label(2), "Y = -200");
     move_to(200, 200);
     EXPECT_EQ(label(5), "Ey[0,0] = 1234567.89");
-    EXPECT_EQ(mouse_x(), 200);
-    EXPECT_EQ(mouse_y(), 200);
+    EXPECT_EQ(pointer_column(), 200);
+    EXPECT_EQ(pointer_row(), 200);
 }
 
 TEST_F(Form, SmallNegativeValueKeepsItsMinusSign) {
@@ -56,21 +56,21 @@ TEST_F(Form, SmallNegativeValueKeepsItsMinusSign) {
 }
 
 TEST_F(Form, AtMostOneOfTheSixIsDownAndTheDownOneRaisesOnClick) {
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{true, false, false, false, false, false}));
     EXPECT_EQ(tool_mode(), 1);
-    click(Toggle::SpeedB2);
+    click(Toggle::add_negative_tool);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, true, false, false, false, false}));
     EXPECT_EQ(tool_mode(), -1);
-    click(Toggle::SpeedB6);
+    click(Toggle::remove_tool);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
     EXPECT_EQ(tool_mode(), 0);
-    click(Toggle::SpeedB6);
+    click(Toggle::remove_tool);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
 }
 
 TEST_F(Form, AddAndRemoveChargesByClickingTheBoard) {
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(250, 150);
     ASSERT_EQ(charge_count(), 1);
     EXPECT_EQ(charge(1).x, 50);
@@ -80,13 +80,13 @@ TEST_F(Form, AddAndRemoveChargesByClickingTheBoard) {
     EXPECT_EQ(scene_stage(), 1);
     EXPECT_EQ(grids_stale(), 1);
 
-    click(Toggle::SpeedB2);
+    click(Toggle::add_negative_tool);
     click_board(100, 300);
     ASSERT_EQ(charge_count(), 2);
     EXPECT_EQ(charge(2).sign, -1);
     EXPECT_EQ(pixel(100 - 8, 300), negative_colour);
 
-    click(Toggle::SpeedB6);
+    click(Toggle::remove_tool);
     set_grids_stale(0);
     click_board(256, 158); // 6 right and 8 down of the first: exactly 10 away
     ASSERT_EQ(charge_count(), 1);
@@ -97,8 +97,8 @@ TEST_F(Form, AddAndRemoveChargesByClickingTheBoard) {
 }
 
 TEST_F(Form, AddClickAfterRaisingTheAddToolDoesNothing) {
-    click(Toggle::SpeedB1);
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
+    click(Toggle::add_positive_tool);
     EXPECT_EQ(tool_mode(), 1);
     click_board(200, 100);
     EXPECT_EQ(charge_count(), 0);
@@ -106,9 +106,9 @@ TEST_F(Form, AddClickAfterRaisingTheAddToolDoesNothing) {
 }
 
 TEST_F(Form, RemoveClickNearNothingLeavesTheBoardAlone) {
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(300, 300);
-    click(Toggle::SpeedB6);
+    click(Toggle::remove_tool);
     plant(50, 50, rgb(1, 2, 3));
     set_scene_stage(2);
     set_grids_stale(0);
@@ -120,8 +120,8 @@ TEST_F(Form, RemoveClickNearNothingLeavesTheBoardAlone) {
 }
 
 TEST_F(Form, FifteenthChargeShowsTheBoxAndChangesNothing) {
-    click(Toggle::SpeedB3); // twelve charges
-    click(Toggle::SpeedB1);
+    click(Toggle::capacitor_button); // twelve charges
+    click(Toggle::add_positive_tool);
     click_board(200, 20);
     click_board(200, 380);
     ASSERT_EQ(charge_count(), 14);
@@ -136,45 +136,45 @@ TEST_F(Form, FifteenthChargeShowsTheBoxAndChangesNothing) {
     EXPECT_TRUE(board_is(board));
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(grids_stale(), 0);
-    EXPECT_TRUE(form->down(Toggle::SpeedB1));
+    EXPECT_TRUE(form->down(Toggle::add_positive_tool));
 }
 
 TEST_F(Form, DipoleButtonAlwaysEndsDown) {
-    click(Toggle::SpeedB5);
-    EXPECT_TRUE(form->down(Toggle::SpeedB5));
+    click(Toggle::dipole_button);
+    EXPECT_TRUE(form->down(Toggle::dipole_button));
     EXPECT_EQ(charge_count(), 2);
     EXPECT_EQ(pixel(280 - 8, 200), positive_colour);
     EXPECT_EQ(pixel(120 - 8, 200), negative_colour);
-    click(Toggle::SpeedB5);
-    EXPECT_TRUE(form->down(Toggle::SpeedB5));
+    click(Toggle::dipole_button);
+    EXPECT_TRUE(form->down(Toggle::dipole_button));
     EXPECT_EQ(tool_mode(), 0);
     EXPECT_EQ(scene_stage(), 1);
     EXPECT_EQ(grids_stale(), 1);
 }
 
 TEST_F(Form, QuadrupoleClickedWhileDownPlacesAgainAndEndsUp) {
-    click(Toggle::SpeedB4);
-    EXPECT_TRUE(form->down(Toggle::SpeedB4));
+    click(Toggle::quadrupole_button);
+    EXPECT_TRUE(form->down(Toggle::quadrupole_button));
     ASSERT_EQ(charge_count(), 4);
     EXPECT_EQ(charge(3).sign, -1);
     EXPECT_EQ(charge(4).sign, -1);
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(10, 10);
     EXPECT_EQ(charge_count(), 5);
-    click(Toggle::SpeedB4);
-    click(Toggle::SpeedB4);
-    EXPECT_FALSE(form->down(Toggle::SpeedB4));
+    click(Toggle::quadrupole_button);
+    click(Toggle::quadrupole_button);
+    EXPECT_FALSE(form->down(Toggle::quadrupole_button));
     EXPECT_EQ(charge_count(), 4);
     EXPECT_EQ(pixel(10, 10), white);
     EXPECT_EQ(tool_mode(), 0);
 }
 
 TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
-    click(Toggle::SpeedB1);
+    click(Toggle::add_positive_tool);
     click_board(250, 150);
     set_scene_stage(2); // as after a picture
     plant(30, 30, rgb(9, 9, 9));
-    form->Button1Click();
+    form->clear_pictures_or_charges();
     EXPECT_EQ(scene_stage(), 1);
     EXPECT_EQ(pixel(30, 30), white);
     EXPECT_EQ(pixel(250 - 8, 150), positive_colour);
@@ -182,7 +182,7 @@ TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
     EXPECT_EQ(tool_mode(), 1); // the add tool is still down
     EXPECT_EQ(grids_stale(), 1);
 
-    form->Button1Click();
+    form->clear_pictures_or_charges();
     EXPECT_EQ(scene_stage(), 0);
     EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(pixel(250 - 8, 150), white);
@@ -191,35 +191,36 @@ TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
     EXPECT_EQ(grids_stale(), 0);
 
     plant(30, 30, rgb(9, 9, 9));
-    form->Button1Click();
+    form->clear_pictures_or_charges();
     EXPECT_EQ(pixel(30, 30), rgb(9, 9, 9));
 }
 
 TEST_F(Form, PictureClearRaisesThePresetButtons) {
-    click(Toggle::SpeedB3);
+    click(Toggle::capacitor_button);
     set_scene_stage(2);
-    form->Button1Click();
-    EXPECT_FALSE(form->down(Toggle::SpeedB3));
+    form->clear_pictures_or_charges();
+    EXPECT_FALSE(form->down(Toggle::capacitor_button));
     EXPECT_EQ(tool_mode(), 0);
     EXPECT_EQ(charge_count(), 12);
 }
 
 TEST_F(Form, FullClearAfterAnyToolOrArrangementRaisesTheFirstFive) {
     for (Toggle tool :
-         {Toggle::SpeedB1, Toggle::SpeedB2, Toggle::SpeedB3, Toggle::SpeedB4, Toggle::SpeedB5}) {
+         {Toggle::add_positive_tool, Toggle::add_negative_tool, Toggle::capacitor_button,
+          Toggle::quadrupole_button, Toggle::dipole_button}) {
         fresh();
-        click(Toggle::SpeedB5); // charges on the board, so Clear takes them
+        click(Toggle::dipole_button); // charges on the board, so Clear takes them
         click(tool);
-        form->Button1Click();
+        form->clear_pictures_or_charges();
         ASSERT_EQ(scene_stage(), 0) << toggle_names[static_cast<int>(tool)];
         EXPECT_EQ(six_down(), (std::array<bool, 6>{})) << toggle_names[static_cast<int>(tool)];
     }
 }
 
 TEST_F(Form, FullClearWithTheRemoveToolDownKeepsItDown) {
-    click(Toggle::SpeedB5);
-    click(Toggle::SpeedB6);
-    form->Button1Click();
+    click(Toggle::dipole_button);
+    click(Toggle::remove_tool);
+    form->clear_pictures_or_charges();
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
     EXPECT_EQ(tool_mode(), 0);
     EXPECT_EQ(charge_count(), 0);
@@ -227,22 +228,22 @@ TEST_F(Form, FullClearWithTheRemoveToolDownKeepsItDown) {
 
 TEST_F(Form, ReadoutKeepsTheLastGridValuesAfterTheChargesChange) {
     grids().v()[210][200] = 100.0;
-    click(Toggle::SpeedB5);
-    form->Button1Click();
+    click(Toggle::dipole_button);
+    form->clear_pictures_or_charges();
     move_to(210, 200);
     EXPECT_EQ(label(3), "V[10,0]  = 100.00");
 }
 
 TEST_F(Form, ControlsAreReachedByTheirFormNames) {
-    EXPECT_TRUE(form->click("SpeedB5"));
-    EXPECT_TRUE(form->down(Toggle::SpeedB5));
+    EXPECT_TRUE(form->click("dipole_button"));
+    EXPECT_TRUE(form->down(Toggle::dipole_button));
     EXPECT_EQ(charge_count(), 2);
-    EXPECT_TRUE(form->click("Opisprogramu1"));
-    EXPECT_TRUE(form->click("Koniec1"));
+    EXPECT_TRUE(form->click("description_item"));
+    EXPECT_TRUE(form->click("end_item"));
     EXPECT_EQ(screen->descriptions, 1);
     EXPECT_EQ(screen->ends, 1);
     const auto before = board_copy();
-    for (const char* name : {"", "Image1", "Label1", "speedb1", "SpeedB7", "Pole1"})
+    for (const char* name : {"", "board", "x_readout", "speedb1", "SpeedB7", "potential_menu"})
         EXPECT_FALSE(form->click(name)) << name;
     EXPECT_TRUE(board_is(before));
 }

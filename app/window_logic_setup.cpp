@@ -2,7 +2,7 @@
 // or a saved picture, and the history that undo and redo walk.
 #include "app/png_text.h"
 #include "app/setup_messages.h"
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "app/words.h"
 #include "model/field.h"
 #include "render/equipotentials.h"
@@ -24,7 +24,7 @@ bool is_picture(const Step& s) {
 
 } // namespace
 
-void TForm1::record_charges() {
+void WindowLogic::record_charges() {
     steps_.clear();
     grid_source_.reset();
     for (const Charge& c : board_.charges.stored())
@@ -32,7 +32,7 @@ void TForm1::record_charges() {
             {c.sign > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
 }
 
-void TForm1::record(StepKind kind, int column, int row) {
+void WindowLogic::record(StepKind kind, int column, int row) {
     steps_.push_back({kind, x_of_column(column), y_of_row(row)});
     // A family has no point of its own.
     if (kind == StepKind::colour_map || kind == StepKind::equipotentials ||
@@ -45,7 +45,7 @@ void TForm1::record(StepKind kind, int column, int row) {
         grid_source_ = grids_from_;
 }
 
-std::vector<std::string> TForm1::pictures() const {
+std::vector<std::string> WindowLogic::pictures() const {
     const Words& w = words();
     std::vector<std::string> phrases;
     for (const Step& s : steps_) {
@@ -75,16 +75,16 @@ std::vector<std::string> TForm1::pictures() const {
     return phrases;
 }
 
-Setup TForm1::setup() const {
+Setup WindowLogic::setup() const {
     return {grid_source_, steps_};
 }
 
-std::string TForm1::setup_text() const {
+std::string WindowLogic::setup_text() const {
     const Setup s = setup();
     return check_setup(s) ? write_setup(s) : std::string();
 }
 
-void TForm1::clear_board() {
+void WindowLogic::clear_board() {
     board_.clear();
     state_.tool_mode = ToolMode::remove;
     state_.scene_stage = SceneStage::empty;
@@ -94,7 +94,7 @@ void TForm1::clear_board() {
     draw_empty();
 }
 
-void TForm1::rebuild(const Setup& setup) {
+void WindowLogic::rebuild(const Setup& setup) {
     clear_board();
     if (setup.grid_source && !setup.grid_source->empty()) {
         for (const SetupCharge& c : *setup.grid_source)
@@ -119,13 +119,13 @@ void TForm1::rebuild(const Setup& setup) {
         case StepKind::equipotentials:
             if (board_.charges.empty()) break;
             if (!fresh()) compute_grids();
-            draw_equipotential_family(board_.canvas, board_.grids, board_.charges, board_.pen,
-                                      screen_, *board_.buffers);
+            ::draw_equipotential_family(board_.canvas, board_.grids, board_.charges, board_.pen,
+                                        screen_, *board_.buffers);
             record(StepKind::equipotentials);
             break;
         case StepKind::field_lines:
             if (board_.charges.empty()) break;
-            draw_field_line_family(board_.canvas, board_.charges, *board_.buffers);
+            ::draw_field_line_family(board_.canvas, board_.charges, *board_.buffers);
             record(StepKind::field_lines);
             break;
         case StepKind::equipotential_at:
@@ -151,11 +151,11 @@ void TForm1::rebuild(const Setup& setup) {
     // The readout reads the new grids where the pointer is, once it has been on the board; the
     // keyboard cursor stays put.
     const auto cursor = cursor_;
-    if (pointer_seen_) Image1MouseMove(state_.mouse_x, state_.mouse_y);
+    if (pointer_seen_) pointer_over_pixel(state_.pointer_column, state_.pointer_row);
     cursor_ = cursor;
 }
 
-void TForm1::note_change() {
+void WindowLogic::note_change() {
     Setup now = setup();
     if (now == noted_) return;
     undo_.push_back(std::move(noted_));
@@ -165,7 +165,7 @@ void TForm1::note_change() {
     ++setup_changes_;
 }
 
-bool TForm1::open_setup(std::string_view text) {
+bool WindowLogic::open_setup(std::string_view text) {
     if (drag_) end_drag(false);
     const SetupResult read = read_setup(text);
     if (!read) {
@@ -178,7 +178,7 @@ bool TForm1::open_setup(std::string_view text) {
     return true;
 }
 
-bool TForm1::open_picture(std::span<const unsigned char> file) {
+bool WindowLogic::open_picture(std::span<const unsigned char> file) {
     const PngTextResult read = read_text_chunk(file, setup_text_key);
     if (!read) {
         screen_.show_error(picture_error_text(read.error));
@@ -187,7 +187,8 @@ bool TForm1::open_picture(std::span<const unsigned char> file) {
     return open_setup(read.text);
 }
 
-std::vector<unsigned char> TForm1::with_picture_texts(std::span<const unsigned char> png) const {
+std::vector<unsigned char>
+WindowLogic::with_picture_texts(std::span<const unsigned char> png) const {
     std::vector<unsigned char> out =
         with_text_chunk(png, picture_text_key, picture_description(), TextEncoding::utf8);
     const std::string text = setup_text();
@@ -195,7 +196,8 @@ std::vector<unsigned char> TForm1::with_picture_texts(std::span<const unsigned c
     return out;
 }
 
-bool TForm1::step_history(std::vector<Setup>& from, std::vector<Setup>& to, std::string_view said) {
+bool WindowLogic::step_history(std::vector<Setup>& from, std::vector<Setup>& to,
+                               std::string_view said) {
     if (drag_) end_drag(false);
     if (from.empty()) return false;
     to.push_back(std::move(noted_));
@@ -207,10 +209,10 @@ bool TForm1::step_history(std::vector<Setup>& from, std::vector<Setup>& to, std:
     return true;
 }
 
-bool TForm1::undo() {
+bool WindowLogic::undo() {
     return step_history(undo_, redo_, words().undone);
 }
 
-bool TForm1::redo() {
+bool WindowLogic::redo() {
     return step_history(redo_, undo_, words().redone);
 }

@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "app/window_logic.h"
 
 #include "app/form.h"
 #include "app/readout.h"
@@ -38,13 +38,13 @@ class Digest {
 
 } // namespace
 
-TForm1::TForm1(Screen& screen) : screen_(screen) {
-    FormCreate();
+WindowLogic::WindowLogic(Screen& screen) : screen_(screen) {
+    reset_to_start();
 }
 
-TForm1::~TForm1() = default;
+WindowLogic::~WindowLogic() = default;
 
-void TForm1::FormCreate() {
+void WindowLogic::reset_to_start() {
     state_ = {};
     clear_board();
     board_tooltip_ = false;
@@ -59,10 +59,10 @@ void TForm1::FormCreate() {
     undo_.clear();
     redo_.clear();
     for (std::size_t i = 0; i < labels_.size(); ++i)
-        labels_[i] = form_control("Label" + std::to_string(i + 1))->caption;
+        labels_[i] = form_control(readout_label_names()[i])->caption;
 }
 
-void TForm1::click(Toggle button) {
+void WindowLogic::click(Toggle button) {
     // A charge moved by keyboard is put down where it is before anything else happens.
     if (drag_) end_drag(false);
     pressed_elsewhere();
@@ -71,52 +71,52 @@ void TForm1::click(Toggle button) {
     else
         press(button);
     switch (button) {
-    case Toggle::SpeedB1:
-        SpeedB1Click();
+    case Toggle::add_positive_tool:
+        choose_add_positive();
         break;
-    case Toggle::SpeedB2:
-        SpeedB2Click();
+    case Toggle::add_negative_tool:
+        choose_add_negative();
         break;
-    case Toggle::SpeedB3:
-        SpeedB3Click();
+    case Toggle::capacitor_button:
+        place_capacitor();
         break;
-    case Toggle::SpeedB4:
-        SpeedB4Click();
+    case Toggle::quadrupole_button:
+        place_quadrupole();
         break;
-    case Toggle::SpeedB5:
-        SpeedB5Click();
+    case Toggle::dipole_button:
+        place_dipole();
         break;
-    case Toggle::SpeedB6:
-        SpeedB6Click();
+    case Toggle::remove_tool:
+        choose_remove();
         break;
-    case Toggle::RysujB4:
-        RysujB4Click();
+    case Toggle::field_line_tool:
+        toggle_field_line_tool();
         break;
-    case Toggle::RysujB5:
-        RysujB5Click();
+    case Toggle::equipotential_tool:
+        toggle_equipotential_tool();
         break;
     }
     note_change();
 }
 
-bool TForm1::click(std::string_view control) {
+bool WindowLogic::click(std::string_view control) {
     struct Command {
         std::string_view name;
-        void (TForm1::*handler)();
+        void (WindowLogic::*handler)();
     };
     static constexpr Command commands[] = {
-        {"RysujB1", &TForm1::RysujB1Click},
-        {"RysujB2", &TForm1::RysujB2Click},
-        {"RysujB3", &TForm1::RysujB3Click},
-        {"Button1", &TForm1::Button1Click},
-        {"Rozklad", &TForm1::rozkladpotencjaluClick},
-        {"Linieekwipotencjale1", &TForm1::Linieekwipotencjalne1Click},
-        {"Vconst1", &TForm1::Vconst1Click},
-        {"Liniesil1", &TForm1::Liniesil1Click},
-        {"Fr1", &TForm1::Fr1Click},
-        {"Koniec1", &TForm1::Koniec1Click},
-        {"Opisprogramu1", &TForm1::Opisprogramu1Click},
-        {"Oprogramie1", &TForm1::Oprogramie1Click},
+        {"colour_map_button", &WindowLogic::draw_colour_map},
+        {"equipotentials_button", &WindowLogic::draw_equipotential_family},
+        {"field_lines_button", &WindowLogic::draw_field_line_family},
+        {"clear_button", &WindowLogic::clear_pictures_or_charges},
+        {"colour_map_item", &WindowLogic::draw_colour_map},
+        {"equipotentials_item", &WindowLogic::draw_equipotential_family},
+        {"equipotential_item", &WindowLogic::choose_equipotential_tool},
+        {"field_lines_item", &WindowLogic::draw_field_line_family},
+        {"field_line_item", &WindowLogic::choose_field_line_tool},
+        {"end_item", &WindowLogic::end_program},
+        {"description_item", &WindowLogic::open_description},
+        {"about_item", &WindowLogic::open_about},
     };
     for (int i = 0; i < toggle_count; ++i)
         if (toggle_names[i] == control) {
@@ -134,49 +134,49 @@ bool TForm1::click(std::string_view control) {
     return false;
 }
 
-void TForm1::raise(Toggle button) {
+void WindowLogic::raise(Toggle button) {
     down_[index(button)] = false;
 }
 
-void TForm1::press(Toggle button) {
-    if (index(button) <= index(Toggle::SpeedB6))
-        std::fill(down_.begin(), down_.begin() + index(Toggle::SpeedB6) + 1, false);
+void WindowLogic::press(Toggle button) {
+    if (index(button) <= index(Toggle::remove_tool))
+        std::fill(down_.begin(), down_.begin() + index(Toggle::remove_tool) + 1, false);
     down_[index(button)] = true;
 }
 
-void TForm1::raise_six() {
-    for (Toggle b : {Toggle::SpeedB1, Toggle::SpeedB2, Toggle::SpeedB3, Toggle::SpeedB4,
-                     Toggle::SpeedB5, Toggle::SpeedB6})
+void WindowLogic::raise_charge_tools() {
+    for (Toggle b : {Toggle::add_positive_tool, Toggle::add_negative_tool, Toggle::capacitor_button,
+                     Toggle::quadrupole_button, Toggle::dipole_button, Toggle::remove_tool})
         raise(b);
 }
 
-void TForm1::raise_all_eight() {
-    raise_six();
-    raise(Toggle::RysujB4);
-    raise(Toggle::RysujB5);
+void WindowLogic::raise_all_toggles() {
+    raise_charge_tools();
+    raise(Toggle::field_line_tool);
+    raise(Toggle::equipotential_tool);
 }
 
-void TForm1::draw_empty() {
+void WindowLogic::draw_empty() {
     draw_empty_board(board_.canvas);
     steps_.clear();
     grid_source_.reset();
     screen_.board_changed();
 }
 
-void TForm1::draw_placed(const Charge& c) {
+void WindowLogic::draw_placed(const Charge& c) {
     draw_charge_marker(board_.canvas, c);
     steps_.push_back(
         {c.sign > 0 ? StepKind::positive_charge : StepKind::negative_charge, c.x, c.y});
     screen_.board_changed();
 }
 
-bool TForm1::add_charge(int column, int row, int sign) {
+bool WindowLogic::add_charge(int column, int row, int sign) {
     const AddResult added = board_.charges.add(column, row, sign);
     if (added == AddResult::table_full) screen_.show_error(words().too_many_charges);
     return added == AddResult::added;
 }
 
-void TForm1::place(const ChargeSet& arrangement) {
+void WindowLogic::place(const ChargeSet& arrangement) {
     board_.charges.clear();
     draw_empty();
     for (const Charge& c : arrangement.stored()) {
@@ -185,14 +185,14 @@ void TForm1::place(const ChargeSet& arrangement) {
     }
 }
 
-void TForm1::redraw_charges() {
+void WindowLogic::redraw_charges() {
     draw_empty_board(board_.canvas);
     draw_charge_markers(board_.canvas, board_.charges);
     record_charges();
     screen_.board_changed();
 }
 
-void TForm1::say_drawn(std::initializer_list<std::string_view> phrases) {
+void WindowLogic::say_drawn(std::initializer_list<std::string_view> phrases) {
     std::string said;
     for (std::string_view phrase : phrases) {
         if (!said.empty()) said += words().list_separator;
@@ -201,23 +201,23 @@ void TForm1::say_drawn(std::initializer_list<std::string_view> phrases) {
     screen_.announce(fill(words().drew, {said}));
 }
 
-void TForm1::Image1MouseMove(int X, int Y) {
+void WindowLogic::pointer_over_pixel(int column, int row) {
     // Positions beyond the board (a drag past its edge) read the nearest edge pixel.
-    X = std::clamp(X, 0, board_size - 1);
-    Y = std::clamp(Y, 0, board_size - 1);
-    board_tooltip_ = down(Toggle::RysujB4) || down(Toggle::RysujB5);
-    const std::string x = std::to_string(x_of_column(X));
-    const std::string y = std::to_string(y_of_row(Y));
+    column = std::clamp(column, 0, board_size - 1);
+    row = std::clamp(row, 0, board_size - 1);
+    board_tooltip_ = down(Toggle::field_line_tool) || down(Toggle::equipotential_tool);
+    const std::string x = std::to_string(x_of_column(column));
+    const std::string y = std::to_string(y_of_row(row));
     const Words& w = words();
     labels_[0] = fill(w.readout_x, {x});
     labels_[1] = fill(w.readout_y, {y});
     const FieldGrids& grids = board_.grids;
-    labels_[2] = fill(w.readout_v, {x, y, readout_value(grids.v()[X][Y])});
-    labels_[3] = fill(w.readout_ex, {x, y, readout_value(grids.ex()[X][Y])});
-    labels_[4] = fill(w.readout_ey, {x, y, readout_value(grids.ey()[X][Y])});
-    state_.mouse_x = X;
-    state_.mouse_y = Y;
-    cursor_ = {X, Y};
+    labels_[2] = fill(w.readout_v, {x, y, readout_value(grids.v()[column][row])});
+    labels_[3] = fill(w.readout_ex, {x, y, readout_value(grids.ex()[column][row])});
+    labels_[4] = fill(w.readout_ey, {x, y, readout_value(grids.ey()[column][row])});
+    state_.pointer_column = column;
+    state_.pointer_row = row;
+    cursor_ = {column, row};
     pointer_seen_ = true;
 }
 
@@ -234,11 +234,11 @@ int board_pixel(double position) {
     return static_cast<int>(std::min(std::floor(position), double(board_size - 1)));
 }
 
-void TForm1::move_pointer(const PointerEvent& e) {
-    Image1MouseMove(board_pixel(e.x), board_pixel(e.y));
+void WindowLogic::move_pointer(const PointerEvent& e) {
+    pointer_over_pixel(board_pixel(e.x), board_pixel(e.y));
 }
 
-void TForm1::pointer_pressed(const PointerEvent& e) {
+void WindowLogic::pointer_pressed(const PointerEvent& e) {
     // Only the primary button works the board; the others leave a click in progress alone.
     if (e.button != PointerButton::primary) return;
     const double near =
@@ -251,7 +251,7 @@ void TForm1::pointer_pressed(const PointerEvent& e) {
     // A click lands where it was pressed, even when no move came before (touch, tablets).
     move_pointer(e);
     if (drag_) return;
-    if (const int slot = charge_under(state_.mouse_x, state_.mouse_y)) {
+    if (const int slot = charge_under(state_.pointer_column, state_.pointer_row)) {
         begin_drag(slot, false);
         if (drag_) {
             drag_->from_x = e.x;
@@ -260,7 +260,7 @@ void TForm1::pointer_pressed(const PointerEvent& e) {
     }
 }
 
-void TForm1::pointer_moved(const PointerEvent& e) {
+void WindowLogic::pointer_moved(const PointerEvent& e) {
     if (!over_board(e) && !held_) return;
     move_pointer(e);
     if (drag_ && !drag_->by_keyboard && held_) {
@@ -271,13 +271,13 @@ void TForm1::pointer_moved(const PointerEvent& e) {
             std::fabs(e.y - drag_->from_y) <= reach)
             return;
         drag_->moved = true;
-        drag_due_ = {state_.mouse_x, state_.mouse_y};
+        drag_due_ = {state_.pointer_column, state_.pointer_row};
         return;
     }
-    hover_slot_ = drag_ ? 0 : charge_under(state_.mouse_x, state_.mouse_y);
+    hover_slot_ = drag_ ? 0 : charge_under(state_.pointer_column, state_.pointer_row);
 }
 
-void TForm1::pointer_released(const PointerEvent& e) {
+void WindowLogic::pointer_released(const PointerEvent& e) {
     if (e.button != PointerButton::primary || !held_) return;
     const bool clicks = held_->clicks;
     held_.reset();
@@ -285,7 +285,7 @@ void TForm1::pointer_released(const PointerEvent& e) {
         const bool moved = drag_->moved;
         if (moved) {
             move_pointer(e);
-            drag_to(state_.mouse_x, state_.mouse_y);
+            drag_to(state_.pointer_column, state_.pointer_row);
             end_drag(false);
             last_click_.reset();
             return;
@@ -300,21 +300,21 @@ void TForm1::pointer_released(const PointerEvent& e) {
     else
         last_click_.reset();
     if (clicks) {
-        Image1Click();
+        board_click();
         note_change();
     }
 }
 
-void TForm1::pointer_cancelled() {
+void WindowLogic::pointer_cancelled() {
     held_.reset();
     if (drag_ && !drag_->by_keyboard) end_drag(drag_->moved);
 }
 
-void TForm1::pressed_elsewhere() {
+void WindowLogic::pressed_elsewhere() {
     last_click_.reset();
 }
 
-void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
+void WindowLogic::board_key(BoardKey key, bool shift, bool repeat) {
     const int step = shift ? 10 : 1;
     if (key == BoardKey::escape) {
         if (drag_) end_drag(true);
@@ -356,79 +356,81 @@ void TForm1::board_key(BoardKey key, bool shift, bool repeat) {
             return;
         }
         pressed_elsewhere();
-        Image1MouseMove(x, y);
-        Image1Click();
+        pointer_over_pixel(x, y);
+        board_click();
         note_change();
         return;
     }
-    Image1MouseMove(x, y);
+    pointer_over_pixel(x, y);
     if (drag_ && drag_->by_keyboard) {
         drag_to(cursor_[0], cursor_[1]);
         screen_.announce_progress(charge_place(words().moving_positive, words().moving_negative));
     }
 }
 
-void TForm1::Image1Click() {
+void WindowLogic::board_click() {
     switch (state_.tool_mode) {
     case ToolMode::remove:
-        if (board_.charges.empty() || !down(Toggle::SpeedB6)) return;
-        raise(Toggle::RysujB4);
-        raise(Toggle::RysujB5);
-        if (!board_.charges.remove_near(state_.mouse_x, state_.mouse_y)) return;
+        if (board_.charges.empty() || !down(Toggle::remove_tool)) return;
+        raise(Toggle::field_line_tool);
+        raise(Toggle::equipotential_tool);
+        if (!board_.charges.remove_near(state_.pointer_column, state_.pointer_row)) return;
         redraw_charges();
         state_.scene_stage = SceneStage::with_charges;
         state_.grids_stale = true;
         return;
     case ToolMode::positive:
     case ToolMode::negative:
-        if (!down(Toggle::SpeedB1) && !down(Toggle::SpeedB2)) return;
-        if (!add_charge(state_.mouse_x, state_.mouse_y, static_cast<int>(state_.tool_mode))) return;
+        if (!down(Toggle::add_positive_tool) && !down(Toggle::add_negative_tool)) return;
+        if (!add_charge(state_.pointer_column, state_.pointer_row,
+                        static_cast<int>(state_.tool_mode)))
+            return;
         draw_placed(board_.charges.slot(board_.charges.count()));
         state_.scene_stage = SceneStage::with_charges;
         state_.grids_stale = true;
         return;
     case ToolMode::equipotential:
-        equipotential_command();
+        draw_equipotential_at_pointer();
         return;
     case ToolMode::field_line:
-        field_line_command();
+        draw_field_line_at_pointer();
         return;
     }
 }
 
-void TForm1::SpeedB1Click() {
+void WindowLogic::choose_add_positive() {
     state_.tool_mode = ToolMode::positive;
-    raise(Toggle::RysujB4);
-    raise(Toggle::RysujB5);
+    raise(Toggle::field_line_tool);
+    raise(Toggle::equipotential_tool);
 }
 
-void TForm1::SpeedB2Click() {
+void WindowLogic::choose_add_negative() {
     state_.tool_mode = ToolMode::negative;
-    raise(Toggle::RysujB4);
-    raise(Toggle::RysujB5);
+    raise(Toggle::field_line_tool);
+    raise(Toggle::equipotential_tool);
 }
 
-void TForm1::SpeedB6Click() {
-    raise(Toggle::RysujB4);
-    raise(Toggle::RysujB5);
-    if (down(Toggle::SpeedB6)) state_.tool_mode = ToolMode::remove;
+void WindowLogic::choose_remove() {
+    raise(Toggle::field_line_tool);
+    raise(Toggle::equipotential_tool);
+    if (down(Toggle::remove_tool)) state_.tool_mode = ToolMode::remove;
 }
 
-void TForm1::SpeedB5Click() {
-    raise(Toggle::RysujB4);
-    raise(Toggle::RysujB5);
-    press(Toggle::SpeedB5);
+void WindowLogic::place_dipole() {
+    raise(Toggle::field_line_tool);
+    raise(Toggle::equipotential_tool);
+    press(Toggle::dipole_button);
     state_.tool_mode = ToolMode::positive;
     place(dipole_charges());
-    press(Toggle::SpeedB5);
+    press(Toggle::dipole_button);
     state_.scene_stage = SceneStage::with_charges;
     state_.grids_stale = true;
     state_.tool_mode = ToolMode::remove;
 }
 
-void TForm1::SpeedB4Click() {
-    raise(Toggle::RysujB4);
-    raise(Toggle::RysujB5);
+void WindowLogic::place_quadrupole() {
+    raise(Toggle::field_line_tool);
+    raise(Toggle::equipotential_tool);
     state_.scene_stage = SceneStage::with_charges;
     state_.tool_mode = ToolMode::negative;
     place(quadrupole_charges(static_cast<int>(state_.tool_mode)));
@@ -436,9 +438,9 @@ void TForm1::SpeedB4Click() {
     state_.tool_mode = ToolMode::remove;
 }
 
-void TForm1::SpeedB3Click() {
-    raise(Toggle::RysujB4);
-    raise(Toggle::RysujB5);
+void WindowLogic::place_capacitor() {
+    raise(Toggle::field_line_tool);
+    raise(Toggle::equipotential_tool);
     state_.scene_stage = SceneStage::with_charges;
     state_.tool_mode = ToolMode::positive;
     place(capacitor_charges());
@@ -446,49 +448,51 @@ void TForm1::SpeedB3Click() {
     state_.tool_mode = ToolMode::remove;
 }
 
-void TForm1::Button1Click() {
+void WindowLogic::clear_pictures_or_charges() {
     if (state_.scene_stage == SceneStage::empty) return;
     if (state_.scene_stage == SceneStage::with_charges) {
         board_.charges.clear();
         state_.tool_mode = ToolMode::remove;
         state_.scene_stage = SceneStage::empty;
         state_.grids_stale = false;
-        if (down(Toggle::SpeedB1) || down(Toggle::SpeedB2) || down(Toggle::SpeedB3) ||
-            down(Toggle::SpeedB4) || down(Toggle::SpeedB5))
-            for (Toggle b : {Toggle::SpeedB1, Toggle::SpeedB2, Toggle::SpeedB3, Toggle::SpeedB4,
-                             Toggle::SpeedB5})
+        if (down(Toggle::add_positive_tool) || down(Toggle::add_negative_tool) ||
+            down(Toggle::capacitor_button) || down(Toggle::quadrupole_button) ||
+            down(Toggle::dipole_button))
+            for (Toggle b :
+                 {Toggle::add_positive_tool, Toggle::add_negative_tool, Toggle::capacitor_button,
+                  Toggle::quadrupole_button, Toggle::dipole_button})
                 raise(b);
-        raise(Toggle::RysujB4);
-        raise(Toggle::RysujB5);
+        raise(Toggle::field_line_tool);
+        raise(Toggle::equipotential_tool);
         draw_empty();
         return;
     }
     state_.scene_stage = SceneStage::with_charges;
-    raise(Toggle::RysujB4);
-    raise(Toggle::RysujB5);
-    if (down(Toggle::SpeedB3) || down(Toggle::SpeedB4)) {
-        raise(Toggle::SpeedB3);
-        raise(Toggle::SpeedB4);
+    raise(Toggle::field_line_tool);
+    raise(Toggle::equipotential_tool);
+    if (down(Toggle::capacitor_button) || down(Toggle::quadrupole_button)) {
+        raise(Toggle::capacitor_button);
+        raise(Toggle::quadrupole_button);
         state_.tool_mode = ToolMode::remove;
     }
-    if (down(Toggle::SpeedB1)) state_.tool_mode = ToolMode::positive;
-    if (down(Toggle::SpeedB2)) state_.tool_mode = ToolMode::negative;
+    if (down(Toggle::add_positive_tool)) state_.tool_mode = ToolMode::positive;
+    if (down(Toggle::add_negative_tool)) state_.tool_mode = ToolMode::negative;
     redraw_charges();
 }
 
-void TForm1::Koniec1Click() {
+void WindowLogic::end_program() {
     screen_.end_program();
 }
 
-void TForm1::prepare() {
+void WindowLogic::prepare() {
     prepare_grids(board_.grids);
 }
 
-std::uint32_t TForm1::grids_digest() const {
+std::uint32_t WindowLogic::grids_digest() const {
     return ::grids_digest(board_.grids);
 }
 
-std::uint64_t TForm1::program_digest() const {
+std::uint64_t WindowLogic::program_digest() const {
     Digest d;
     d.add(board_.charges.count());
     for (const Charge& c : board_.charges.stored())
@@ -499,7 +503,7 @@ std::uint64_t TForm1::program_digest() const {
     d.add(std::array<int, 3>{board_.pen.red, board_.pen.green, board_.pen.blue});
     d.add(std::array<int, 5>{static_cast<int>(state_.tool_mode),
                              static_cast<int>(state_.scene_stage), state_.grids_stale,
-                             state_.mouse_x, state_.mouse_y});
+                             state_.pointer_column, state_.pointer_row});
     d.add(down_);
     for (const std::string& l : labels_) d.add(std::string_view(l));
     d.add(board_tooltip_);

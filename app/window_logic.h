@@ -23,13 +23,13 @@
 // eight toggle states, the readout texts, the board tooltip switch, what a pointer or a key on
 // the board means, and the board canvas. A shell forwards raw input and control presses, then
 // mirrors what changed.
-class TForm1 final {
+class WindowLogic final {
   public:
     // Runs the start-up sequence at once; the screen must outlive the window.
-    explicit TForm1(Screen& screen);
-    ~TForm1();
-    TForm1(const TForm1&) = delete;
-    TForm1& operator=(const TForm1&) = delete;
+    explicit WindowLogic(Screen& screen);
+    ~WindowLogic();
+    WindowLogic(const WindowLogic&) = delete;
+    WindowLogic& operator=(const WindowLogic&) = delete;
 
     // A user's click on a toggle button: flips it (pressing one of the six raises the other
     // five), then runs its handler.
@@ -66,37 +66,35 @@ class TForm1 final {
     // The keyboard cursor in board pixels: the last pointer position, the centre before any.
     std::array<int, 2> cursor() const { return cursor_; }
 
-    // Handlers, named after their control or menu item.
-    void FormCreate();
-    void Image1MouseMove(int X, int Y);
-    void Image1Click();
-    void SpeedB1Click();
-    void SpeedB2Click();
-    void SpeedB3Click();
-    void SpeedB4Click();
-    void SpeedB5Click();
-    void SpeedB6Click();
-    void Button1Click();
-    void Koniec1Click();
-    void RysujB1Click();
-    void rozkladpotencjaluClick();
-    void RysujB2Click();
-    void Linieekwipotencjalne1Click();
-    void RysujB5Click();
-    void Vconst1Click();
-    void RysujB3Click();
-    void Liniesil1Click();
-    void RysujB4Click();
-    void Fr1Click();
-    void Opisprogramu1Click();
-    void Oprogramie1Click();
+    // Handlers, named after what they do; a picture command's button and menu item run the same
+    // one.
+    void reset_to_start();
+    void pointer_over_pixel(int column, int row);
+    void board_click();
+    void choose_add_positive();
+    void choose_add_negative();
+    void place_capacitor();
+    void place_quadrupole();
+    void place_dipole();
+    void choose_remove();
+    void clear_pictures_or_charges();
+    void end_program();
+    void draw_colour_map();
+    void draw_equipotential_family();
+    void toggle_equipotential_tool();
+    void choose_equipotential_tool();
+    void draw_field_line_family();
+    void toggle_field_line_tool();
+    void choose_field_line_tool();
+    void open_description();
+    void open_about();
 
     // The interaction state; writable so that tests can set up the situations they check.
     InteractionState& state() { return state_; }
     const InteractionState& state() const { return state_; }
 
     bool down(Toggle button) const { return down_[index(button)]; }
-    // Label1..Label5 as UTF-8, index 0..4.
+    // x_readout..ey_readout as UTF-8, index 0..4.
     const std::array<std::string, 5>& labels() const { return labels_; }
     // Whether the board shows its tooltip "Kliknij".
     bool board_tooltip() const { return board_tooltip_; }
@@ -154,8 +152,8 @@ class TForm1 final {
     // five); neither runs a handler.
     void raise(Toggle button);
     void press(Toggle button);
-    void raise_six();
-    void raise_all_eight();
+    void raise_charge_tools();
+    void raise_all_toggles();
 
     // The empty board, with nothing recorded on it.
     void draw_empty();
@@ -175,11 +173,8 @@ class TForm1 final {
     bool paint_colour_map();
     // Says what a command drew, in one sentence.
     void say_drawn(std::initializer_list<std::string_view> phrases);
-    void colour_map_command();
-    void equipotential_family_command();
-    void equipotential_command();
-    void field_line_family_command();
-    void field_line_command();
+    void draw_equipotential_at_pointer();
+    void draw_field_line_at_pointer();
     std::string at_pointer(std::string_view pattern) const;
 
     // Pointer pixels clamped to the board.

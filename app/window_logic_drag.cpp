@@ -1,23 +1,23 @@
 // Moving a charge by pointer or by keyboard, with every picture on the board following it.
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "app/words.h"
 
-bool TForm1::no_tool_chosen() const {
+bool WindowLogic::no_tool_chosen() const {
     switch (state_.tool_mode) {
     case ToolMode::remove:
-        return !down(Toggle::SpeedB6);
+        return !down(Toggle::remove_tool);
     case ToolMode::positive:
     case ToolMode::negative:
-        return !down(Toggle::SpeedB1) && !down(Toggle::SpeedB2);
+        return !down(Toggle::add_positive_tool) && !down(Toggle::add_negative_tool);
     case ToolMode::equipotential:
-        return !down(Toggle::RysujB5);
+        return !down(Toggle::equipotential_tool);
     case ToolMode::field_line:
-        return !down(Toggle::RysujB4);
+        return !down(Toggle::field_line_tool);
     }
     return true;
 }
 
-int TForm1::charge_under(int column, int row) const {
+int WindowLogic::charge_under(int column, int row) const {
     if (!no_tool_chosen()) return 0;
     const long long x = x_of_column(column);
     const long long y = y_of_row(row);
@@ -26,12 +26,12 @@ int TForm1::charge_under(int column, int row) const {
     return 0;
 }
 
-PointerShape TForm1::pointer_shape() const {
+PointerShape WindowLogic::pointer_shape() const {
     if (dragging()) return PointerShape::closed_hand;
     return hover_slot_ != 0 ? PointerShape::open_hand : PointerShape::arrow;
 }
 
-void TForm1::begin_drag(int slot, bool by_keyboard) {
+void WindowLogic::begin_drag(int slot, bool by_keyboard) {
     Drag d{slot, setup(), 0, down_, state_.tool_mode, state_.scene_stage, by_keyboard};
     // The charge's step: charges are recorded in slot order.
     int seen = 0;
@@ -45,7 +45,7 @@ void TForm1::begin_drag(int slot, bool by_keyboard) {
     }
 }
 
-void TForm1::drag_to(int column, int row) {
+void WindowLogic::drag_to(int column, int row) {
     if (!drag_) return;
     Setup moved = drag_->base;
     moved.steps[drag_->step].x = x_of_column(column);
@@ -55,12 +55,12 @@ void TForm1::drag_to(int column, int row) {
     down_ = drag_->down;
     state_.tool_mode = drag_->tool_mode;
     if (state_.scene_stage != SceneStage::picture) state_.scene_stage = drag_->scene_stage;
-    state_.mouse_x = pointer.mouse_x;
-    state_.mouse_y = pointer.mouse_y;
-    Image1MouseMove(state_.mouse_x, state_.mouse_y);
+    state_.pointer_column = pointer.pointer_column;
+    state_.pointer_row = pointer.pointer_row;
+    pointer_over_pixel(state_.pointer_column, state_.pointer_row);
 }
 
-bool TForm1::frame() {
+bool WindowLogic::frame() {
     if (!drag_due_) return false;
     const auto [column, row] = *drag_due_;
     drag_due_.reset();
@@ -68,12 +68,12 @@ bool TForm1::frame() {
     return true;
 }
 
-std::string TForm1::charge_place(std::string_view positive, std::string_view negative) const {
+std::string WindowLogic::charge_place(std::string_view positive, std::string_view negative) const {
     const Charge& c = board_.charges.slot(drag_->slot);
     return fill(c.sign > 0 ? positive : negative, {std::to_string(c.x), std::to_string(c.y)});
 }
 
-void TForm1::end_drag(bool put_back) {
+void WindowLogic::end_drag(bool put_back) {
     if (!drag_) return;
     drag_due_.reset();
     if (put_back) {

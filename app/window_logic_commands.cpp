@@ -1,5 +1,5 @@
 // The picture commands and the help menu of the main window.
-#include "app/tform1.h"
+#include "app/window_logic.h"
 #include "app/words.h"
 #include "model/charges.h"
 #include "model/field.h"
@@ -8,12 +8,12 @@
 #include "render/equipotentials.h"
 #include "render/field_lines.h"
 
-std::string TForm1::at_pointer(std::string_view pattern) const {
-    return fill(pattern, {std::to_string(x_of_column(state_.mouse_x)),
-                          std::to_string(y_of_row(state_.mouse_y))});
+std::string WindowLogic::at_pointer(std::string_view pattern) const {
+    return fill(pattern, {std::to_string(x_of_column(state_.pointer_column)),
+                          std::to_string(y_of_row(state_.pointer_row))});
 }
 
-bool TForm1::compute_grids() {
+bool WindowLogic::compute_grids() {
     if (!::compute_grids(board_.grids, board_.charges, screen_)) return false;
     grids_from_.clear();
     for (const Charge& c : board_.charges.stored()) grids_from_.push_back({c.x, c.y, c.sign});
@@ -21,11 +21,11 @@ bool TForm1::compute_grids() {
     return true;
 }
 
-bool TForm1::compute_grids_if_stale() {
+bool WindowLogic::compute_grids_if_stale() {
     return state_.grids_stale && compute_grids();
 }
 
-bool TForm1::paint_colour_map() {
+bool WindowLogic::paint_colour_map() {
     if (!::paint_colour_map(board_.canvas, board_.grids, board_.charges, board_.pen, screen_))
         return false;
     state_.scene_stage = SceneStage::picture;
@@ -36,9 +36,9 @@ bool TForm1::paint_colour_map() {
     return true;
 }
 
-void TForm1::colour_map_command() {
-    if (guard_blocks(state_)) return;
-    raise_all_eight();
+void WindowLogic::draw_colour_map() {
+    if (pictures_blocked(state_)) return;
+    raise_all_toggles();
     state_.tool_mode = ToolMode::remove;
     compute_grids_if_stale();
     const bool painted = paint_colour_map();
@@ -46,23 +46,16 @@ void TForm1::colour_map_command() {
     if (painted) say_drawn({words().colour_map});
 }
 
-void TForm1::RysujB1Click() {
-    colour_map_command();
-}
-void TForm1::rozkladpotencjaluClick() {
-    colour_map_command();
-}
-
-void TForm1::equipotential_family_command() {
+void WindowLogic::draw_equipotential_family() {
     if (board_.charges.empty()) return;
-    raise_all_eight();
-    if (guard_blocks(state_)) return;
+    raise_all_toggles();
+    if (pictures_blocked(state_)) return;
     // Stale grids give a fresh map first, and the lines are drawn over it.
     const bool fresh_map = compute_grids_if_stale() && paint_colour_map();
     if (fresh_map) board_.grids.range = colour_range(board_.grids, board_.charges);
     state_.grids_stale = false;
-    draw_equipotential_family(board_.canvas, board_.grids, board_.charges, board_.pen, screen_,
-                              *board_.buffers);
+    ::draw_equipotential_family(board_.canvas, board_.grids, board_.charges, board_.pen, screen_,
+                                *board_.buffers);
     screen_.board_changed();
     record(StepKind::equipotentials);
     if (fresh_map)
@@ -71,52 +64,45 @@ void TForm1::equipotential_family_command() {
         say_drawn({words().equipotentials});
 }
 
-void TForm1::RysujB2Click() {
-    equipotential_family_command();
-}
-void TForm1::Linieekwipotencjalne1Click() {
-    equipotential_family_command();
-}
-
-void TForm1::RysujB5Click() {
-    raise(Toggle::RysujB4);
-    if (guard_blocks(state_)) return;
-    raise_six();
+void WindowLogic::toggle_equipotential_tool() {
+    raise(Toggle::field_line_tool);
+    if (pictures_blocked(state_)) return;
+    raise_charge_tools();
     state_.scene_stage = SceneStage::picture;
-    if (!down(Toggle::RysujB5)) return;
+    if (!down(Toggle::equipotential_tool)) return;
     state_.tool_mode = ToolMode::equipotential;
     if (compute_grids_if_stale() && paint_colour_map()) say_drawn({words().colour_map});
     // The next picture that looks at the flag starts again from fresh grids.
     state_.grids_stale = true;
 }
 
-void TForm1::Vconst1Click() {
-    raise(Toggle::RysujB4);
-    press(Toggle::RysujB5);
-    if (guard_blocks(state_)) return;
-    raise_six();
+void WindowLogic::choose_equipotential_tool() {
+    raise(Toggle::field_line_tool);
+    press(Toggle::equipotential_tool);
+    if (pictures_blocked(state_)) return;
+    raise_charge_tools();
     state_.scene_stage = SceneStage::picture;
-    if (!down(Toggle::RysujB5)) return;
+    if (!down(Toggle::equipotential_tool)) return;
     state_.tool_mode = ToolMode::equipotential;
     compute_grids_if_stale();
     state_.grids_stale = false;
 }
 
-void TForm1::equipotential_command() {
-    if (!down(Toggle::RysujB5)) return;
-    if (!draw_equipotential_through(board_.canvas, board_.grids, board_.charges, state_.mouse_x,
-                                    state_.mouse_y, board_.pen))
+void WindowLogic::draw_equipotential_at_pointer() {
+    if (!down(Toggle::equipotential_tool)) return;
+    if (!draw_equipotential_through(board_.canvas, board_.grids, board_.charges,
+                                    state_.pointer_column, state_.pointer_row, board_.pen))
         return;
     state_.scene_stage = SceneStage::picture;
     screen_.board_changed();
-    record(StepKind::equipotential_at, state_.mouse_x, state_.mouse_y);
+    record(StepKind::equipotential_at, state_.pointer_column, state_.pointer_row);
     say_drawn({at_pointer(words().equipotential_at)});
 }
 
-void TForm1::field_line_family_command() {
+void WindowLogic::draw_field_line_family() {
     if (board_.charges.empty()) return;
-    raise_all_eight();
-    if (guard_blocks(state_)) return;
+    raise_all_toggles();
+    if (pictures_blocked(state_)) return;
     // Stale grids: the lines start from the empty board with the charges, and the grids are
     // brought up to date for the readout.
     if (state_.grids_stale) {
@@ -124,50 +110,43 @@ void TForm1::field_line_family_command() {
         compute_grids();
     }
     state_.grids_stale = false;
-    draw_field_line_family(board_.canvas, board_.charges, *board_.buffers);
+    ::draw_field_line_family(board_.canvas, board_.charges, *board_.buffers);
     screen_.board_changed();
     record(StepKind::field_lines);
     say_drawn({words().field_lines});
 }
 
-void TForm1::RysujB3Click() {
-    field_line_family_command();
-}
-void TForm1::Liniesil1Click() {
-    field_line_family_command();
-}
-
-void TForm1::RysujB4Click() {
-    raise(Toggle::RysujB5);
-    if (guard_blocks(state_)) return;
-    raise_six();
+void WindowLogic::toggle_field_line_tool() {
+    raise(Toggle::equipotential_tool);
+    if (pictures_blocked(state_)) return;
+    raise_charge_tools();
     state_.scene_stage = SceneStage::picture;
-    if (down(Toggle::RysujB4)) state_.tool_mode = ToolMode::field_line;
+    if (down(Toggle::field_line_tool)) state_.tool_mode = ToolMode::field_line;
 }
 
-void TForm1::Fr1Click() {
-    raise(Toggle::RysujB5);
-    press(Toggle::RysujB4);
-    if (guard_blocks(state_)) return;
-    raise_six();
+void WindowLogic::choose_field_line_tool() {
+    raise(Toggle::equipotential_tool);
+    press(Toggle::field_line_tool);
+    if (pictures_blocked(state_)) return;
+    raise_charge_tools();
     state_.scene_stage = SceneStage::picture;
     state_.tool_mode = ToolMode::field_line;
 }
 
-void TForm1::field_line_command() {
-    if (!down(Toggle::RysujB4)) return;
+void WindowLogic::draw_field_line_at_pointer() {
+    if (!down(Toggle::field_line_tool)) return;
     // Without charges there is no field, and the pass stays on its point: nothing is drawn.
     if (board_.charges.empty()) return;
-    draw_field_line_through(board_.canvas, board_.charges, x_of_column(state_.mouse_x),
-                            y_of_row(state_.mouse_y));
+    draw_field_line_through(board_.canvas, board_.charges, x_of_column(state_.pointer_column),
+                            y_of_row(state_.pointer_row));
     screen_.board_changed();
-    record(StepKind::field_line_at, state_.mouse_x, state_.mouse_y);
+    record(StepKind::field_line_at, state_.pointer_column, state_.pointer_row);
     say_drawn({at_pointer(words().field_line_at)});
 }
 
-void TForm1::Opisprogramu1Click() {
+void WindowLogic::open_description() {
     screen_.open_description();
 }
-void TForm1::Oprogramie1Click() {
+void WindowLogic::open_about() {
     screen_.open_about();
 }
