@@ -160,7 +160,8 @@ try {
     ['start-up to the first answer, median of ' + loads, (c) => ms(c.startUp)],
     [`first command/draw_colour_map/14 after start-up, median of ${loads}`, (c) => ms(c.first)],
     ['  times the median of the later ones', (c) => (c.first / c.colour_map_button).toFixed(2)],
-    ...['colour_map_button', 'equipotentials_button', 'field_lines_button'].map((id) => [`command/${id}Click/14`, (c) => ms(c[id])]),
+    ...[['colour_map_button', 'draw_colour_map'], ['equipotentials_button', 'draw_equipotential_family'],
+      ['field_lines_button', 'draw_field_line_family']].map(([id, handler]) => [`command/${handler}/14`, (c) => ms(c[id])]),
     ['drag/14 frame', (c) => ms(c.drag)],
     ...Object.keys(columns[0].passes).map((name) => ['  ' + name, (c) => ms(c.passes[name])]),
   ];

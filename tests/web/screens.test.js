@@ -108,11 +108,11 @@ describe('the page on every screen', () => {
     await page.$eval('#equipotentials_button', (b) => b.click());
     await page.pdf();
     const printed = await page.evaluate(() => {
-      const board = board.getContext('2d').getImageData(0, 0, 401, 401).data, paper = document.querySelector('#print canvas');
+      const shown = board.getContext('2d').getImageData(0, 0, 401, 401).data, paper = document.querySelector('#print canvas');
       const big = paper.getContext('2d').getImageData(0, 0, paper.width, paper.height).data, n = paper.width / 401;
       return [[...document.body.querySelectorAll('*')].filter((e) => e.checkVisibility() && !e.closest('#print')).length,
         Math.round(paper.getBoundingClientRect().width / 96 * 2.54 * 10) / 10,
-        board.filter((v, i) => v !== big[4 * n * (Math.floor((i >> 2) / 401) * n * 401 + (i >> 2) % 401) + (i & 3)]).length,
+        shown.filter((v, i) => v !== big[4 * n * (Math.floor((i >> 2) / 401) * n * 401 + (i >> 2) % 401) + (i & 3)]).length,
         [...document.querySelectorAll('#print p')].map((p) => p.textContent).join('\n')];
     });
     await page.emulateMediaType(null);
