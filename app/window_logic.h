@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/board_state.h"
+#include "app/charge_drag.h"
 #include "app/gestures.h"
+#include "app/history.h"
 #include "app/picture.h"
+#include "app/recorded_board.h"
 #include "app/screen.h"
 #include "app/setup.h"
 #include "app/state.h"
@@ -20,9 +23,11 @@
 #include <vector>
 
 // The main window's behaviour, free of any toolkit: every handler, the interaction state, the
-// eight toggle states, the readout texts, the board tooltip switch, what a pointer or a key on
-// the board means, and the board canvas. A shell forwards raw input and control presses, then
-// mirrors what changed.
+// readout texts, the board tooltip switch and what a pointer or a key on the board means. It
+// composes the parts that keep their own state: the board and its recorded steps
+// (RecordedBoard), the eight toggle states (ToggleStates), the click recogniser
+// (ClickRecogniser), the charge being moved (ChargeDrag) and undo and redo (History). A shell
+// forwards raw input and control presses, then mirrors what changed.
 class WindowLogic final {
   public:
     // Runs the start-up sequence at once; the screen must outlive the window.
@@ -48,7 +53,7 @@ class WindowLogic final {
     void pointer_cancelled();
     // A press anywhere but the board: the next press on the board starts a new pair.
     void pressed_elsewhere();
-    void set_double_click_rule(const DoubleClickRule& rule) { double_click_ = rule; }
+    void set_double_click_rule(const DoubleClickRule& rule) { clicks_.set_rule(rule); }
 
     // Moving a charge. While no tool is chosen (a board click would do nothing), a press on a
     // charge's marker followed by a move farther than a double click's reach drags the charge;
@@ -56,7 +61,7 @@ class WindowLogic final {
     // stood there from the start. Moves only note where the charge is wanted; frame() redraws,
     // at most once per displayed frame, and says whether it did.
     bool frame();
-    bool dragging() const { return drag_.has_value() && drag_->moved; }
+    bool dragging() const { return drag_.moved(); }
     PointerShape pointer_shape() const;
 
     // A key on the focused board: a move steps the cursor one pixel (ten with shift), clamped to
@@ -93,7 +98,7 @@ class WindowLogic final {
     InteractionState& state() { return state_; }
     const InteractionState& state() const { return state_; }
 
-    bool down(Toggle button) const { return down_[index(button)]; }
+    bool down(Toggle button) const { return toggles_.down(button); }
     // x_readout..ey_readout as UTF-8, index 0..4.
     const std::array<std::string, 5>& labels() const { return labels_; }
     // Whether the board shows its tooltip "Kliknij".
@@ -101,20 +106,20 @@ class WindowLogic final {
     // What the board shows besides the empty board and the charges, as short phrases in the
     // order they were drawn ("mapa potencjału", "linia sił przez (50, 0)", ...): the pictures
     // among the board's steps.
-    std::vector<std::string> pictures() const;
+    std::vector<std::string> pictures() const { return board_.pictures(); }
     // The stored charges and the pictures, as a saved picture of the board describes them.
     std::string picture_description() const {
-        return ::picture_description(board_.charges.stored(), pictures());
+        return ::picture_description(board_.state().charges.stored(), pictures());
     }
-    const Canvas& board() const { return board_.canvas; }
-    Canvas& board() { return board_.canvas; }
+    const Canvas& board() const { return board_.state().canvas; }
+    Canvas& board() { return board_.state().canvas; }
     // The board's charges, grids, range and pen; writable, as state() is, for tests.
-    const BoardState& board_state() const { return board_; }
-    BoardState& board_state() { return board_; }
+    const BoardState& board_state() const { return board_.state(); }
+    BoardState& board_state() { return board_.state(); }
 
     // The board as a setup: the steps since it was last repainted empty, which rebuild it in a
     // freshly started program.
-    Setup setup() const;
+    Setup setup() const { return board_.setup(); }
     // Its text, for a link and a saved picture; empty when the board holds more than a setup's
     // text can say (a thousand steps).
     std::string setup_text() const;
@@ -129,12 +134,12 @@ class WindowLogic final {
     // either Clear, an opened board), or forward again; false when there is none.
     bool undo();
     bool redo();
-    bool can_undo() const { return !undo_.empty(); }
-    bool can_redo() const { return !redo_.empty(); }
+    bool can_undo() const { return history_.can_undo(); }
+    bool can_redo() const { return history_.can_redo(); }
     // How many changes the board keeps for undo.
-    static constexpr std::size_t undo_depth = 100;
+    static constexpr std::size_t undo_depth = History::depth;
     // Counts every change of the board's setup, so a screen knows when to show it anew.
-    int setup_changes() const { return setup_changes_; }
+    int setup_changes() const { return history_.changes(); }
 
     // Readies the field's tables and the grids' memory, so the first picture costs no more
     // than the next; a page calls it while idle after start.
@@ -147,30 +152,16 @@ class WindowLogic final {
     std::uint64_t program_digest() const;
 
   private:
-    static constexpr int index(Toggle button) { return static_cast<int>(button); }
-    // raise sets a button up, press sets it down (one of the six pressed raises the other
-    // five); neither runs a handler.
-    void raise(Toggle button);
-    void press(Toggle button);
-    void raise_charge_tools();
-    void raise_all_toggles();
-
-    // The empty board, with nothing recorded on it.
-    void draw_empty();
-    // The marker of a charge just stored, recorded as a step.
-    void draw_placed(const Charge& c);
-    // Adds a charge at the pixel, saying so when the table is full.
-    bool add_charge(int column, int row, int sign);
-    // Replaces the charges by a ready-made arrangement on the empty board.
-    void place(const ChargeSet& arrangement);
-    // The empty board with every stored charge on it.
-    void redraw_charges();
-    // Computes the grids when they are stale, as the picture commands ask first; true when it
-    // did. The board shows a picture from then on.
+    // Computes the grids (the first only when they are stale), as the picture commands ask
+    // first; true when it did. The board shows a picture from then on.
     bool compute_grids_if_stale();
     bool compute_grids();
-    // The colour map over the whole board, recorded as its one picture; false without charges.
+    // The colour map over the whole board; false without charges.
     bool paint_colour_map();
+    // F(r) or V=const after its button was flipped or pressed: the other one up and, unless the
+    // picture commands' guard stops it, the charge tools up and the board showing a picture;
+    // whether its button is down.
+    bool enter_point_tool(Toggle button);
     // Says what a command drew, in one sentence.
     void say_drawn(std::initializer_list<std::string_view> phrases);
     void draw_equipotential_at_pointer();
@@ -180,73 +171,34 @@ class WindowLogic final {
     // Pointer pixels clamped to the board.
     void move_pointer(const PointerEvent& e);
 
-    // Recording the board's steps since it was last repainted empty.
-    void record_charges();
-    void record(StepKind kind, int column = board_centre, int row = board_centre);
     // Everything of the board back at the start, the pointer and the history aside.
     void clear_board();
+    // The board a setup says, with every button up and no tool chosen.
     void rebuild(const Setup& setup);
     // After a user's action: a changed board is a step of the history.
     void note_change();
-    // Rebuilds the board last noted in from, keeping today's in to.
-    bool step_history(std::vector<Setup>& from, std::vector<Setup>& to, std::string_view said);
+    // Rebuilds the board the history steps to, if any, saying so.
+    bool step_history(std::optional<Setup> to, std::string_view said);
 
-    // A board click here would do nothing: no tool is chosen.
-    bool no_tool_chosen() const;
-    // The slot of the charge whose marker lies under the pixel (the one drawn last), or 0.
+    // The slot of the charge whose marker lies under the pixel (the one drawn last), or 0; only
+    // while no tool is chosen, when a board click would do nothing.
     int charge_under(int column, int row) const;
-    void begin_drag(int slot, bool by_keyboard);
+    void begin_drag(int slot, bool by_keyboard, double x = 0, double y = 0);
     // The board with the dragged charge at the pixel, every button and the mode as they were.
     void drag_to(int column, int row);
     void end_drag(bool put_back);
     std::string charge_place(std::string_view positive, std::string_view negative) const;
 
     Screen& screen_;
-    BoardState board_;
+    RecordedBoard board_;
     InteractionState state_;
-    std::array<bool, toggle_count> down_{};
+    ToggleStates toggles_;
     std::array<std::string, 5> labels_;
     bool board_tooltip_ = false;
     std::array<int, 2> cursor_{board_size / 2, board_size / 2};
-
-    struct Press {
-        PointerKind kind;
-        bool clicks;
-    };
-    struct LastClick {
-        PointerKind kind;
-        double time_ms;
-        double x;
-        double y;
-    };
-    std::vector<Step> steps_;
-    std::optional<std::vector<SetupCharge>> grid_source_;
-    // The charges the grids were last computed from.
-    std::vector<SetupCharge> grids_from_;
-    Setup noted_;
-    std::vector<Setup> undo_;
-    std::vector<Setup> redo_;
-    int setup_changes_ = 0;
-
-    struct Drag {
-        int slot;
-        Setup base;
-        std::size_t step; // the charge's step in the base
-        std::array<bool, toggle_count> down;
-        ToolMode tool_mode;
-        SceneStage scene_stage;
-        bool by_keyboard;
-        bool moved = false;
-        double from_x = 0;
-        double from_y = 0;
-    };
-    std::optional<Drag> drag_;
-    std::optional<std::array<int, 2>> drag_due_;
-    int hover_slot_ = 0;
     // Whether a pointer or the keyboard's cursor has been on the board since start-up.
     bool pointer_seen_ = false;
-
-    std::optional<Press> held_;
-    std::optional<LastClick> last_click_;
-    DoubleClickRule double_click_;
+    History history_;
+    ClickRecogniser clicks_;
+    ChargeDrag drag_;
 };

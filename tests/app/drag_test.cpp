@@ -59,7 +59,7 @@ TEST_F(Drag, GestureRulesTakeTheLastMarkerUnderThePointerAndKeepEveryToolAsItWas
         if (*c.tool)
             click(static_cast<Toggle>(std::string_view(c.tool) == "add_positive_tool" ? 0 : 5));
         const auto toggles = six_down();
-        const int mode = tool_mode();
+        const ToolMode mode = tool_mode();
         drag({c.from, c.to});
         // With a tool the release is a click: the add and remove tools act where it lands.
         EXPECT_EQ(form->setup_text(), c.setup_after) << c.name;

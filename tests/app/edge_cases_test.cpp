@@ -45,7 +45,7 @@ TEST_F(EdgeCases, VconstOnUntouchedGridsFillsTheBoardFromEveryPairOfZeroSamples)
     click(
         Toggle::add_positive_tool); // an add tool lets the menu item past the guard with no charges
     form->choose_equipotential_tool();
-    ASSERT_EQ(tool_mode(), 2);
+    ASSERT_EQ(tool_mode(), ToolMode::equipotential);
     ASSERT_EQ(grids_stale(), 0); // nothing computed: every sample and the level are 0
     const auto before = board_copy();
     timed_click_board(150, 250);
@@ -82,7 +82,7 @@ TEST_F(EdgeCases, FieldLineClickOnTheOutermostRowOrColumnEndsOutwardAtOnce) {
     click(Toggle::add_positive_tool);
     click_board(200, 200); // one positive charge at the centre, in line with both clicks
     form->choose_field_line_tool();
-    ASSERT_EQ(tool_mode(), 3);
+    ASSERT_EQ(tool_mode(), ToolMode::field_line);
 
     // Straight above the charge: outward the field points off the board along column 200, and
     // inward the line runs down to 10 from the charge.

@@ -11,8 +11,15 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
+
+inline void PrintTo(ToolMode mode, std::ostream* out) {
+    constexpr const char* names[] = {"negative",      "remove",     "positive",
+                                     "equipotential", "field_line", "none"};
+    *out << names[static_cast<int>(mode) + 1];
+}
 
 // A fresh window logic on a fresh program state.
 class Form : public testing::Test {
@@ -29,8 +36,8 @@ class Form : public testing::Test {
     int charge_count() const { return form->board_state().charges.count(); }
     const Charge& charge(int slot) const { return form->board_state().charges.slot(slot); }
     FieldGrids& grids() { return form->board_state().grids; }
-    // The interaction state as the window's codes.
-    int tool_mode() const { return static_cast<int>(form->state().tool_mode); }
+    // What a board click does, and the stage as the window's code.
+    ToolMode tool_mode() const { return form->state().tool_mode; }
     int scene_stage() const { return static_cast<int>(form->state().scene_stage); }
     int grids_stale() const { return form->state().grids_stale ? 1 : 0; }
     int pointer_column() const { return form->state().pointer_column; }

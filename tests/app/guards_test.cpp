@@ -14,22 +14,22 @@ struct AfterCommand {
     bool add_tool_down;
     bool f_r_down;
     bool v_const_down;
-    int tool_mode;
+    ToolMode tool_mode;
     int scene_stage;
 };
 
 // With the positive-charge tool chosen and no charges: what each picture command leaves.
 constexpr AfterCommand with_a_tool_and_no_charges[] = {
-    {"colour_map_button", false, false, false, 0, 0},
-    {"colour_map_item", false, false, false, 0, 0},
-    {"equipotentials_button", true, false, false, 1, 0},
-    {"equipotentials_item", true, false, false, 1, 0},
-    {"field_lines_button", true, false, false, 1, 0},
-    {"field_lines_item", true, false, false, 1, 0},
-    {"equipotential_tool", false, false, true, 2, 2},
-    {"equipotential_item", false, false, true, 2, 2},
-    {"field_line_tool", false, true, false, 3, 2},
-    {"field_line_item", false, true, false, 3, 2},
+    {"colour_map_button", false, false, false, ToolMode::none, 0},
+    {"colour_map_item", false, false, false, ToolMode::none, 0},
+    {"equipotentials_button", true, false, false, ToolMode::positive, 0},
+    {"equipotentials_item", true, false, false, ToolMode::positive, 0},
+    {"field_lines_button", true, false, false, ToolMode::positive, 0},
+    {"field_lines_item", true, false, false, ToolMode::positive, 0},
+    {"equipotential_tool", false, false, true, ToolMode::equipotential, 2},
+    {"equipotential_item", false, false, true, ToolMode::equipotential, 2},
+    {"field_line_tool", false, true, false, ToolMode::field_line, 2},
+    {"field_line_item", false, true, false, ToolMode::field_line, 2},
 };
 
 } // namespace
@@ -71,7 +71,7 @@ TEST_F(Form, OnAnEmptyBoardFrAndVconstPressTheirButtonButNeverBothAndChangeNothi
         EXPECT_TRUE(f_r != v_const) << first << " then " << second;
         EXPECT_EQ(f_r, std::string_view(second) == "field_line_tool" ||
                            std::string_view(second) == "field_line_item");
-        EXPECT_EQ(tool_mode(), 0) << first << " then " << second;
+        EXPECT_EQ(tool_mode(), ToolMode::none) << first << " then " << second;
         EXPECT_EQ(scene_stage(), 0) << first << " then " << second;
     }
 }
@@ -96,7 +96,7 @@ TEST_F(Form, ClearInAClickModeRaisesItsButtonAndKeepsTheModeUntilTheChargesGo) {
         fresh();
         click(Toggle::dipole_button);
         ASSERT_TRUE(form->click(mode));
-        const int entered = tool_mode();
+        const ToolMode entered = tool_mode();
         form->clear_pictures_or_charges();
         EXPECT_EQ(scene_stage(), 1) << mode;
         EXPECT_EQ(tool_mode(), entered) << mode;
@@ -107,7 +107,7 @@ TEST_F(Form, ClearInAClickModeRaisesItsButtonAndKeepsTheModeUntilTheChargesGo) {
         EXPECT_TRUE(board_is(before)) << mode;
         form->clear_pictures_or_charges();
         EXPECT_EQ(charge_count(), 0) << mode;
-        EXPECT_EQ(tool_mode(), 0) << mode;
+        EXPECT_EQ(tool_mode(), ToolMode::none) << mode;
     }
 }
 

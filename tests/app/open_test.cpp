@@ -26,7 +26,7 @@ TEST_F(Form, ASetupWrittenByHandOpensWithEveryButtonUp) {
               (std::vector<std::string>{"mapa potencjału", "linie ekwipotencjalne"}));
     EXPECT_EQ(form->setup_text(), "v1;p80,0;n-80,0;V;E");
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(screen->announcements.back(), "Otwarto planszę");
     form->click("clear_button"); // Clear takes the pictures, then the charges

@@ -29,7 +29,7 @@ TEST_F(Pictures, ColourMapAtStartUpChangesNothing) {
     EXPECT_TRUE(form->down(Toggle::field_line_tool));
     EXPECT_TRUE(board_is(before));
     EXPECT_EQ(scene_stage(), 0);
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
 }
 
 TEST_F(Pictures, ColourMapComputesTheGridsShowsThemAndRaisesEveryButton) {
@@ -37,7 +37,7 @@ TEST_F(Pictures, ColourMapComputesTheGridsShowsThemAndRaisesEveryButton) {
     form->draw_colour_map();
     EXPECT_EQ(grids_stale(), 0);
     EXPECT_EQ(scene_stage(), 2);
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
     EXPECT_EQ(screen->position, 0);
     EXPECT_EQ(screen->maximum, 400);
@@ -93,7 +93,7 @@ TEST_F(Pictures, AutomaticEquipotentialsDrawBothColoursOverAFreshMap) {
 TEST_F(Pictures, VconstAtStartUpStaysDownAndBoardClicksDoNothing) {
     click(Toggle::equipotential_tool);
     EXPECT_TRUE(form->down(Toggle::equipotential_tool));
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
     const auto before = board_copy();
     click_board(100, 100);
     EXPECT_TRUE(board_is(before));
@@ -107,7 +107,7 @@ TEST_F(Pictures, VconstAtStartUpStaysDownAndBoardClicksDoNothing) {
 TEST_F(Pictures, VconstButtonShowsTheMapAndLeavesTheGridsStale) {
     single_charge_at_centre();
     click(Toggle::equipotential_tool);
-    EXPECT_EQ(tool_mode(), 2);
+    EXPECT_EQ(tool_mode(), ToolMode::equipotential);
     EXPECT_EQ(scene_stage(), 2);
     EXPECT_EQ(grids_stale(), 1);
     EXPECT_FALSE(form->down(Toggle::add_positive_tool));
@@ -128,7 +128,7 @@ TEST_F(Pictures, VconstMenuItemComputesSilentlyAndLeavesTheGridsFresh) {
     const auto before = board_copy();
     form->choose_equipotential_tool();
     EXPECT_TRUE(form->down(Toggle::equipotential_tool));
-    EXPECT_EQ(tool_mode(), 2);
+    EXPECT_EQ(tool_mode(), ToolMode::equipotential);
     EXPECT_EQ(grids_stale(), 0);
     EXPECT_TRUE(board_is(before)); // no colour map
     EXPECT_EQ(grids().v()[210][200], 100.0);
@@ -157,7 +157,7 @@ TEST_F(Pictures, FieldLineClickDrawsBothWaysFromThePoint) {
     form->choose_field_line_tool();
     EXPECT_TRUE(form->down(Toggle::field_line_tool));
     EXPECT_FALSE(form->down(Toggle::add_positive_tool));
-    EXPECT_EQ(tool_mode(), 3);
+    EXPECT_EQ(tool_mode(), ToolMode::field_line);
     EXPECT_EQ(scene_stage(), 2);
     click_board(250, 200);            // the board point (50, 0)
     EXPECT_EQ(pixel(399, 200), teal); // out to the edge
@@ -168,7 +168,7 @@ TEST_F(Pictures, FieldLineClickDrawsBothWaysFromThePoint) {
 TEST_F(Pictures, FieldLineClickWithoutChargesDrawsNothingVisible) {
     click(Toggle::add_positive_tool);
     click(Toggle::field_line_tool);
-    EXPECT_EQ(tool_mode(), 3);
+    EXPECT_EQ(tool_mode(), ToolMode::field_line);
     const auto before = board_copy();
     click_board(120, 120);
     EXPECT_TRUE(board_is(before));

@@ -105,7 +105,8 @@ class RandomUse : public Form {
         const bool adding =
             form->down(Toggle::add_positive_tool) || form->down(Toggle::add_negative_tool);
         const bool fifteenth =
-            adding && (tool_mode() == 1 || tool_mode() == -1) && charge_count() == 14;
+            adding && (tool_mode() == ToolMode::positive || tool_mode() == ToolMode::negative) &&
+            charge_count() == 14;
         const double t = clock_ms_ += 1000; // far apart: never a double click's second press
         const PointerEvent at{pointer_column() + 0.5, pointer_row() + 0.5, PointerButton::primary,
                               PointerKind::mouse, t};
@@ -172,7 +173,7 @@ TEST_F(RandomUse, EverySessionsSetupRebuildsItsBoardInAFreshProgram) {
         ASSERT_EQ(form->picture_description(), description) << text;
         ASSERT_EQ(form->setup_text(), text);
         ASSERT_EQ(six_down(), (std::array<bool, 6>{})) << text;
-        ASSERT_EQ(tool_mode(), 0) << text;
+        ASSERT_EQ(tool_mode(), ToolMode::none) << text;
     }
 }
 

@@ -58,13 +58,13 @@ TEST_F(Form, SmallNegativeValueKeepsItsMinusSign) {
 TEST_F(Form, AtMostOneOfTheSixIsDownAndTheDownOneRaisesOnClick) {
     click(Toggle::add_positive_tool);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{true, false, false, false, false, false}));
-    EXPECT_EQ(tool_mode(), 1);
+    EXPECT_EQ(tool_mode(), ToolMode::positive);
     click(Toggle::add_negative_tool);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, true, false, false, false, false}));
-    EXPECT_EQ(tool_mode(), -1);
+    EXPECT_EQ(tool_mode(), ToolMode::negative);
     click(Toggle::remove_tool);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::remove);
     click(Toggle::remove_tool);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
 }
@@ -99,7 +99,7 @@ TEST_F(Form, AddAndRemoveChargesByClickingTheBoard) {
 TEST_F(Form, AddClickAfterRaisingTheAddToolDoesNothing) {
     click(Toggle::add_positive_tool);
     click(Toggle::add_positive_tool);
-    EXPECT_EQ(tool_mode(), 1);
+    EXPECT_EQ(tool_mode(), ToolMode::positive);
     click_board(200, 100);
     EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(pixel(195, 100), white);
@@ -147,7 +147,7 @@ TEST_F(Form, DipoleButtonAlwaysEndsDown) {
     EXPECT_EQ(pixel(120 - 8, 200), negative_colour);
     click(Toggle::dipole_button);
     EXPECT_TRUE(form->down(Toggle::dipole_button));
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
     EXPECT_EQ(scene_stage(), 1);
     EXPECT_EQ(grids_stale(), 1);
 }
@@ -166,7 +166,7 @@ TEST_F(Form, QuadrupoleClickedWhileDownPlacesAgainAndEndsUp) {
     EXPECT_FALSE(form->down(Toggle::quadrupole_button));
     EXPECT_EQ(charge_count(), 4);
     EXPECT_EQ(pixel(10, 10), white);
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
 }
 
 TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
@@ -179,7 +179,7 @@ TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
     EXPECT_EQ(pixel(30, 30), white);
     EXPECT_EQ(pixel(250 - 8, 150), positive_colour);
     EXPECT_EQ(charge_count(), 1);
-    EXPECT_EQ(tool_mode(), 1); // the add tool is still down
+    EXPECT_EQ(tool_mode(), ToolMode::positive); // the add tool is still down
     EXPECT_EQ(grids_stale(), 1);
 
     form->clear_pictures_or_charges();
@@ -187,7 +187,7 @@ TEST_F(Form, ClearTakesThePictureThenTheChargesThenNothing) {
     EXPECT_EQ(charge_count(), 0);
     EXPECT_EQ(pixel(250 - 8, 150), white);
     EXPECT_EQ(six_down(), (std::array<bool, 6>{}));
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
     EXPECT_EQ(grids_stale(), 0);
 
     plant(30, 30, rgb(9, 9, 9));
@@ -200,7 +200,7 @@ TEST_F(Form, PictureClearRaisesThePresetButtons) {
     set_scene_stage(2);
     form->clear_pictures_or_charges();
     EXPECT_FALSE(form->down(Toggle::capacitor_button));
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
     EXPECT_EQ(charge_count(), 12);
 }
 
@@ -222,7 +222,7 @@ TEST_F(Form, FullClearWithTheRemoveToolDownKeepsItDown) {
     click(Toggle::remove_tool);
     form->clear_pictures_or_charges();
     EXPECT_EQ(six_down(), (std::array<bool, 6>{false, false, false, false, false, true}));
-    EXPECT_EQ(tool_mode(), 0);
+    EXPECT_EQ(tool_mode(), ToolMode::none);
     EXPECT_EQ(charge_count(), 0);
 }
 

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/board_state.h"
+#include "app/screen.h"
+#include "app/setup.h"
+#include "model/charges.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The board and the steps that painted it since it was last repainted empty: every drawing
+// goes through here and is recorded as it is drawn, so the setup always says the board, and
+// replaying a setup paints the same pixels. It knows nothing of buttons or tools.
+class RecordedBoard {
+  public:
+    // The screen must outlive the board; it shows the progress bar and the board.
+    explicit RecordedBoard(Screen& screen) : screen_(screen) {}
+
+    BoardState& state() { return board_; }
+    const BoardState& state() const { return board_; }
+
+    // Charges, grids and range as at the start, on the empty board.
+    void clear();
+    // The empty board, with nothing recorded on it.
+    void draw_empty();
+    // Adds a charge at the pixel, saying so when the table is full; the board is not redrawn.
+    bool add_charge(int column, int row, int sign);
+    // Adds a charge at the pixel and draws its marker.
+    bool place_charge(int column, int row, int sign);
+    // Replaces the charges by a ready-made arrangement on the empty board.
+    void place(const ChargeSet& arrangement);
+    // The empty board with every stored charge on it.
+    void redraw_charges();
+    // The grids from the stored charges; false when there are none to compute from.
+    bool compute_grids();
+    // Whether the grids were last computed from the charges on the board.
+    bool grids_fresh() const;
+    // The colour map over the whole board, recorded as its one picture; false without charges.
+    bool paint_colour_map();
+    // The families and the lines through a pixel, drawn and recorded; the screen is told by the
+    // caller. A line through a point says whether it drew anything.
+    void draw_equipotential_family();
+    void draw_field_line_family();
+    bool draw_equipotential_through(int column, int row);
+    void draw_field_line_through(int column, int row);
+
+    // Paints the board a setup says on the cleared board, step by step.
+    void replay(const Setup& setup);
+    Setup setup() const { return {grid_source_, steps_}; }
+    // Whether a picture is among the steps.
+    bool shows_picture() const;
+    // The pictures among the steps as short phrases, in the order they were drawn.
+    std::vector<std::string> pictures() const;
+
+  private:
+    void record_charges();
+    void record(StepKind kind, int column = board_centre, int row = board_centre);
+
+    Screen& screen_;
+    BoardState board_;
+    std::vector<Step> steps_;
+    std::optional<std::vector<SetupCharge>> grid_source_;
+    // The charges the grids were last computed from.
+    std::vector<SetupCharge> grids_from_;
+};
