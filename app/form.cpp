@@ -121,13 +121,77 @@ constexpr MenuItem menu[] = {
     {"field_menu", "", "Pole", true},
     {"field_lines_item", "field_menu", "Auto", false},
     {"field_line_item", "field_menu", "F(r)", false},
+    {"measurements_item", "", "Po&miary", false, "Ctrl+M"},
     {"end_item", "", "&Koniec", false},
     {"help_menu", "", "Pomoc", true},
     {"description_item", "help_menu", "Opis programu", false},
     {"about_item", "help_menu", "O programie", false},
 };
 
+// The panel: tools for the points, the points' values, a pair compared, and the recorded table.
+constexpr std::string_view panel = "measurement_panel";
+constexpr FormControl panel_part(std::string_view name, FormControlKind kind, int left, int top,
+                                 int width, int height, std::string_view caption,
+                                 std::string_view hint = "", std::string_view spoken = "") {
+    return {name,
+            kind,
+            panel,
+            left,
+            top,
+            width,
+            height,
+            caption,
+            hint,
+            spoken,
+            0,
+            {},
+            kind == label ? ControlFont::panel : ControlFont::window};
+}
+
+constexpr FormControl panel_table[] = {
+    {panel, window, "", 0, 0, 480, 560, "Pomiary", "", "", 0, {}, ControlFont::window},
+    panel_part("measuring_tool", toggle_button, 8, 8, 150, 25, "&Umieść punkty",
+               "Kliknięcie planszy umieszcza kolejny punkt pomiarowy (A–H); Enter na planszy też"),
+    panel_part("remove_point_button", push_button, 166, 8, 150, 25, "Usuń &punkt",
+               "Usuwa punkt wybrany do zapisu"),
+    panel_part("remove_all_points_button", push_button, 324, 8, 148, 25, "Usuń &wszystkie",
+               "Usuwa wszystkie punkty pomiarowe"),
+    panel_part("points_table", table, 8, 40, 464, 170, "", "", "Punkty pomiarowe"),
+    panel_part("pair_caption", label, 8, 220, 60, 13, "Para:"),
+    panel_part("pair_first_choice", choice, 70, 216, 60, 22, "", "", "Pierwszy punkt pary"),
+    panel_part("pair_second_choice", choice, 136, 216, 60, 22, "", "", "Drugi punkt pary"),
+    panel_part("pair_difference", label, 8, 244, 464, 13, ""),
+    panel_part("pair_distance", label, 8, 260, 464, 13, ""),
+    panel_part("pair_mean_field", label, 8, 276, 464, 13, ""),
+    panel_part("pair_midpoint_field", label, 8, 292, 464, 13, ""),
+    panel_part("chosen_caption", label, 8, 320, 60, 13, "Punkt:"),
+    panel_part("chosen_point_choice", choice, 70, 316, 60, 22, "", "", "Punkt do zapisu"),
+    panel_part("reference_caption", label, 140, 320, 90, 13, "Odległość od:"),
+    panel_part("reference_choice", choice, 232, 316, 240, 22, "", "", "Odległość od"),
+    panel_part("record_button", push_button, 8, 346, 150, 25, "&Zapisz pomiar",
+               "Dopisuje do tabeli wartości w wybranym punkcie (Ctrl+Enter)"),
+    panel_part("recorded_table", table, 8, 378, 464, 140, "", "", "Zapisane pomiary"),
+    panel_part("delete_row_button", push_button, 8, 526, 110, 25, "Usuń &wiersz",
+               "Usuwa zaznaczony wiersz tabeli"),
+    panel_part("clear_table_button", push_button, 124, 526, 110, 25, "Wyczyść &tabelę",
+               "Usuwa wszystkie wiersze tabeli"),
+    panel_part("copy_table_button", push_button, 240, 526, 110, 25, "&Kopiuj tabelę",
+               "Kopiuje tabelę do schowka, gotową do wklejenia do arkusza (Ctrl+C w tabeli)"),
+    panel_part("save_table_button", push_button, 356, 526, 116, 25, "Zapisz &CSV…",
+               "Zapisuje tabelę jako plik CSV dla arkusza kalkulacyjnego"),
+};
+
 } // namespace
+
+std::span<const FormControl> panel_controls() {
+    return panel_table;
+}
+
+const FormControl* panel_control(std::string_view name) {
+    const auto at = std::find_if(std::begin(panel_table), std::end(panel_table),
+                                 [name](const FormControl& c) { return c.name == name; });
+    return at == std::end(panel_table) ? nullptr : at;
+}
 
 std::span<const FormControl> form_controls() {
     return controls;

@@ -21,7 +21,10 @@ enum class FormControlKind {
     tool_button,
     push_button,
     toggle_button,
-    board
+    board,
+    // The measurement panel's own kinds: a drop-down choice and a read-only table.
+    choice,
+    table
 };
 // The window's own face, and the one its group boxes and Czyść use.
 enum class ControlFont { window, panel };
@@ -63,12 +66,23 @@ struct NarrowPlace {
 };
 std::span<const NarrowPlace> narrow_layout();
 
+// The measurement panel ("Pomiary"): a window of its own beside the main one on the desktop, a
+// box beside or below it on the page. Its first entry is the panel itself; the others sit in it,
+// in the Tab order.
+std::span<const FormControl> panel_controls();
+const FormControl* panel_control(std::string_view name);
+inline constexpr std::string_view panel_name = "measurement_panel";
+// "Zapisz pomiar" from anywhere in either window.
+inline constexpr std::string_view record_shortcut = "Ctrl+Return";
+
 struct MenuItem {
     std::string_view name;
     std::string_view parent; // the submenu it sits in; empty for an entry of the bar itself
     // "&" marks the accelerator letter.
     std::string_view caption;
     bool submenu = false;
+    // A key that runs the item from anywhere in the window, as "Ctrl+M"; empty for none.
+    std::string_view shortcut = {};
 };
 
 // The menu bar's own name, for a screen that names it as it names the controls.

@@ -30,7 +30,7 @@ int board_pixel(double position);
 
 // The keys a focused board answers: four cursor moves, the centre, a click at the cursor, and
 // Escape, which puts back a charge being moved.
-enum class BoardKey { left, right, up, down, home, activate, escape };
+enum class BoardKey { left, right, up, down, home, activate, escape, say_values };
 
 // What the pointer shows over the board: the usual arrow, an open hand over a charge that can
 // be moved, a closed hand while one is moved.

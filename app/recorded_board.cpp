@@ -26,6 +26,7 @@ Step charge_step(const Charge& c) {
 void RecordedBoard::clear() {
     board_.clear();
     grids_from_.clear();
+    points_.clear();
     draw_empty();
 }
 
@@ -114,6 +115,7 @@ void RecordedBoard::draw_field_line_through(int column, int row) {
 }
 
 void RecordedBoard::replay(const Setup& setup) {
+    points_ = setup.points;
     if (setup.grid_source && !setup.grid_source->empty()) {
         for (const SetupCharge& c : *setup.grid_source)
             add_charge(column_of_x(c.x), row_of_y(c.y), c.sign);

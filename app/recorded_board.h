@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/board_state.h"
+#include "app/measuring.h"
 #include "app/screen.h"
 #include "app/setup.h"
 #include "model/charges.h"
@@ -47,7 +48,10 @@ class RecordedBoard {
 
     // Paints the board a setup says on the cleared board, step by step.
     void replay(const Setup& setup);
-    Setup setup() const { return {grid_source_, steps_}; }
+    Setup setup() const { return {grid_source_, steps_, points_}; }
+    // The measuring points: over the board, in its setup, kept when it is repainted empty.
+    MeasuringPoints& points() { return points_; }
+    const MeasuringPoints& points() const { return points_; }
     // Whether a picture is among the steps.
     bool shows_picture() const;
     // The pictures among the steps as short phrases, in the order they were drawn.
@@ -61,6 +65,7 @@ class RecordedBoard {
     BoardState board_;
     std::vector<Step> steps_;
     std::optional<std::vector<SetupCharge>> grid_source_;
+    MeasuringPoints points_;
     // The charges the grids were last computed from.
     std::vector<SetupCharge> grids_from_;
 };

@@ -79,7 +79,7 @@ std::optional<Point> point(std::string_view s) {
     return Point{*x, *y};
 }
 
-bool on_board(int x, int y) {
+bool within_limits(int x, int y) {
     return x >= -setup_board_limit && x <= setup_board_limit && y >= -setup_board_limit &&
            y <= setup_board_limit;
 }
@@ -130,6 +130,13 @@ std::string grid_token(const SetupCharge& charge) {
     return token;
 }
 
+std::string point_token(int index, const MeasuringPoint& point) {
+    std::string token = "m";
+    token += point_letter(index);
+    append_point(token, point.x, point.y);
+    return token;
+}
+
 std::string step_token(const Step& step) {
     std::string token(1, step_letter(step.kind));
     if (takes_point(step.kind)) append_point(token, step.x, step.y);
@@ -147,13 +154,14 @@ class Reader {
         token_ = token;
         if (token.empty()) return true;
         if (token.front() == 'g') return read_grid_source(token.substr(1));
+        if (token.front() == 'm') return read_point(token.substr(1));
         const std::optional<StepKind> kind = step_kind(token.front());
         if (!kind) return fail(SetupError::damaged);
         Step step{*kind};
         if (takes_point(*kind)) {
             const std::optional<Point> at = point(token.substr(1));
             if (!at) return fail(SetupError::damaged);
-            if (!on_board(at->x, at->y)) return fail_at(*at);
+            if (!within_limits(at->x, at->y)) return fail_at(*at);
             step.x = at->x;
             step.y = at->y;
         } else if (token.size() > 1) {
@@ -182,10 +190,24 @@ class Reader {
         if (rest.front() != 'p' && rest.front() != 'n') return fail(SetupError::damaged);
         const std::optional<Point> at = point(rest.substr(1));
         if (!at) return fail(SetupError::damaged);
-        if (!on_board(at->x, at->y)) return fail_at(*at);
+        if (!within_limits(at->x, at->y)) return fail_at(*at);
         if (!source) source.emplace();
         if (source->size() == setup_max_charges) return fail(SetupError::too_many_charges);
         source->push_back({at->x, at->y, rest.front() == 'p' ? 1 : -1});
+        return true;
+    }
+
+    // "mAX,Y": a measuring point, each letter at most once, anywhere after the version.
+    bool read_point(std::string_view rest) {
+        if (rest.empty() || rest.front() < 'A' ||
+            rest.front() > point_letter(max_measuring_points - 1))
+            return fail(SetupError::damaged);
+        const std::optional<Point> at = point(rest.substr(1));
+        if (!at) return fail(SetupError::damaged);
+        if (!within_limits(at->x, at->y)) return fail_at(*at);
+        auto& slot = setup().points.at(point_index(rest.front()));
+        if (slot) return fail(SetupError::damaged);
+        slot = MeasuringPoint{at->x, at->y};
         return true;
     }
 
@@ -232,6 +254,11 @@ std::string write_setup(const Setup& setup) {
         text += ';';
         text += step_token(step);
     }
+    for (int i = 0; i < max_measuring_points; ++i)
+        if (const auto& point = setup.points.at(i)) {
+            text += ';';
+            text += point_token(i, *point);
+        }
     return text;
 }
 
@@ -283,7 +310,7 @@ SetupResult check_setup(const Setup& setup) {
             ++number;
             if (charge.sign != 1 && charge.sign != -1)
                 return fail(SetupError::damaged, grid_token(charge));
-            if (!on_board(charge.x, charge.y))
+            if (!within_limits(charge.x, charge.y))
                 return off_board(charge.x, charge.y, grid_token(charge));
             if (i == setup_max_charges)
                 return fail(SetupError::too_many_charges, grid_token(charge));
@@ -296,11 +323,17 @@ SetupResult check_setup(const Setup& setup) {
         if (step_letter(step.kind) == '?' ||
             (!takes_point(step.kind) && (step.x != 0 || step.y != 0)))
             return fail(SetupError::damaged, step_token(step));
-        if (takes_point(step.kind) && !on_board(step.x, step.y))
+        if (takes_point(step.kind) && !within_limits(step.x, step.y))
             return off_board(step.x, step.y, step_token(step));
         if (is_charge(step.kind) && ++charges > setup_max_charges)
             return fail(SetupError::too_many_charges, step_token(step));
         if (i == setup_max_steps) return fail(SetupError::too_long, step_token(step));
     }
+    for (int i = 0; i < max_measuring_points; ++i)
+        if (const auto& point = setup.points.at(i)) {
+            ++number;
+            if (!within_limits(point->x, point->y))
+                return off_board(point->x, point->y, point_token(i, *point));
+        }
     return result;
 }

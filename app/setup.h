@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/measuring.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -20,6 +22,8 @@
 //   V            the colour map of the potential
 //   E  F         the equipotentials and the field lines, "Auto"
 //   eX,Y  fX,Y   the equipotential or the field line through the point
+// and last the measuring points, which are drawn over the board and change none of its pixels:
+//   mAX,Y .. mHX,Y   the measuring point of that letter at the point
 // X and Y are board coordinates (origin at the centre, y up), integers from -200 to 200. Letters
 // are case-sensitive. write_setup() writes exactly this form, with no spaces, no "+" and no
 // leading zeros. read_setup() also takes what a person or a program may hand over: white space
@@ -66,6 +70,7 @@ struct Setup {
     // left by charges since cleared. Empty otherwise.
     std::optional<std::vector<SetupCharge>> grid_source;
     std::vector<Step> steps;
+    MeasuringPoints points;
     bool operator==(const Setup&) const = default;
 };
 
@@ -83,7 +88,8 @@ enum class SetupError {
     none,
     empty,            // nothing, or only white space, or a link whose fragment is empty
     not_a_setup,      // the first token is not a version
-    damaged,          // a token that is not one of the forms above, or in the wrong place
+    damaged,          // a token that is not one of the forms above, or in the wrong place, or a
+                      // measuring point's letter given twice
     newer_version,    // "v2" or later: written by a newer program
     too_many_charges, // more than 14 charge steps, or more than 14 charges in the grid source
     point_off_board,  // a point beyond -200..200 on either axis

@@ -60,6 +60,8 @@ class ToggleStates {
         switch (mode) {
         case ToolMode::none:
             return false;
+        case ToolMode::measure:
+            return true;
         case ToolMode::remove:
             return down(Toggle::remove_tool);
         case ToolMode::positive:

@@ -52,6 +52,8 @@ void WindowLogic::reset_to_start() {
     clicks_.reset();
     drag_.end();
     drag_.hover_slot = 0;
+    point_drag_.reset();
+    hover_point_.reset();
     pointer_seen_ = false;
     history_.restart(setup());
     for (std::size_t i = 0; i < labels_.size(); ++i)
@@ -61,6 +63,7 @@ void WindowLogic::reset_to_start() {
 void WindowLogic::click(Toggle button) {
     // A charge moved by keyboard is put down where it is before anything else happens.
     end_drag(false);
+    end_point_drag(false);
     pressed_elsewhere();
     if (down(button))
         toggles_.raise(button);
@@ -113,6 +116,13 @@ bool WindowLogic::click(std::string_view control) {
         {"end_item", &WindowLogic::end_program},
         {"description_item", &WindowLogic::open_description},
         {"about_item", &WindowLogic::open_about},
+        {"measurements_item", &WindowLogic::toggle_measurement_panel},
+        {"measuring_tool", &WindowLogic::toggle_measuring_tool},
+        {"remove_point_button", &WindowLogic::remove_chosen_point},
+        {"remove_all_points_button", &WindowLogic::remove_all_points},
+        {"record_button", &WindowLogic::record_measurement},
+        {"delete_row_button", &WindowLogic::delete_selected_row},
+        {"clear_table_button", &WindowLogic::clear_recorded_table},
     };
     for (int i = 0; i < toggle_count; ++i)
         if (toggle_names[i] == control) {
@@ -122,6 +132,7 @@ bool WindowLogic::click(std::string_view control) {
     for (const Command& c : commands)
         if (c.name == control) {
             end_drag(false);
+            end_point_drag(false);
             pressed_elsewhere();
             (this->*c.handler)();
             note_change();
@@ -194,5 +205,7 @@ std::uint64_t WindowLogic::program_digest() const {
     d.add(drag_.active());
     d.add(pointer_seen_);
     d.add(clicks_.has_last_click());
+    d.add(std::array<int, 7>{panel_open_, chosen_point_, pair_[0], pair_[1], reference_,
+                             static_cast<int>(recorded_.size()), point_drag_.has_value()});
     return d.value();
 }

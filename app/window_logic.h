@@ -4,6 +4,8 @@
 #include "app/charge_drag.h"
 #include "app/gestures.h"
 #include "app/history.h"
+#include "app/measurement_table.h"
+#include "app/measuring.h"
 #include "app/picture.h"
 #include "app/recorded_board.h"
 #include "app/screen.h"
@@ -93,6 +95,43 @@ class WindowLogic final {
     void choose_field_line_tool();
     void open_description();
     void open_about();
+
+    // The measurement panel ("Pomiary") and the measuring points. The points belong to the board
+    // (its setup, undo and a link carry them); the recorded table is the student's and stays
+    // through undo and opening.
+    bool panel_open() const { return panel_open_; }
+    void toggle_measurement_panel();
+    // The measuring tool: a board click (or the board's Enter) places the next free letter.
+    void toggle_measuring_tool();
+    void remove_chosen_point();
+    void remove_all_points();
+    // Adds a row for the chosen point; says why not where there is none.
+    void record_measurement();
+    void delete_selected_row();
+    void clear_recorded_table();
+    // The panel's controls by form name: a label's text, a choice's items and which is chosen,
+    // a table, a toggle's state. Choosing an item outside the list does nothing.
+    std::string panel_text(std::string_view control) const;
+    std::vector<std::string> panel_choices(std::string_view control) const;
+    int panel_chosen(std::string_view control) const;
+    void choose(std::string_view control, int index);
+    TableView panel_table(std::string_view control) const;
+    bool panel_down(std::string_view control) const;
+    // The row of the recorded table that Delete takes, or -1.
+    void select_recorded_row(int row);
+    int selected_recorded_row() const { return selected_row_; }
+    const std::vector<RecordedMeasurement>& recorded() const { return recorded_; }
+    // The recorded table for the clipboard and as pomiary.csv; a screen says table_copied.
+    std::string recorded_table_text() const;
+    std::string recorded_table_csv() const;
+    // Counts every change of what the panel shows, so a screen knows when to show it anew.
+    int panel_changes() const { return panel_changes_; }
+    const MeasuringPoints& measuring_points() const { return board_.points(); }
+    // Says the values at the point under the board's cursor, or at the chosen point.
+    void say_point_values();
+    // The board as a screen shows, saves, copies and prints it: the pictures with the measuring
+    // points drawn over them; the pictures alone while no point is placed.
+    const Canvas& shown_board() const;
 
     // The interaction state; writable so that tests can set up the situations they check.
     InteractionState& state() { return state_; }
@@ -189,8 +228,38 @@ class WindowLogic final {
     void end_drag(bool put_back);
     std::string charge_place(std::string_view positive, std::string_view negative) const;
 
+    // Measuring points under the pointer, picked up and moved; the panel's state besides.
+    std::optional<int> point_under(int column, int row) const;
+    void begin_point_drag(int index, bool by_keyboard, double x = 0, double y = 0);
+    void move_point_to(int column, int row);
+    void end_point_drag(bool put_back);
+    void place_point_at_pointer();
+    std::string point_said(int index) const;
+    void panel_changed() { ++panel_changes_; }
+
+    struct PointDrag {
+        int index = 0;
+        MeasuringPoint from;
+        bool by_keyboard = false;
+        bool moved = false;
+        double from_x = 0;
+        double from_y = 0;
+    };
+
     Screen& screen_;
     RecordedBoard board_;
+    bool panel_open_ = false;
+    // The point that Zapisz pomiar records and keys move: the last placed, moved or chosen.
+    int chosen_point_ = 0;
+    std::array<int, 2> pair_{0, 1};
+    // The distance's reference: 0 the origin, n the nth charge.
+    int reference_ = 0;
+    std::vector<RecordedMeasurement> recorded_;
+    int selected_row_ = -1;
+    int panel_changes_ = 0;
+    std::optional<PointDrag> point_drag_;
+    mutable Canvas shown_{board_size, board_size};
+    std::optional<int> hover_point_;
     InteractionState state_;
     ToggleStates toggles_;
     std::array<std::string, 5> labels_;

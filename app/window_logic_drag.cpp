@@ -13,8 +13,9 @@ int WindowLogic::charge_under(int column, int row) const {
 }
 
 PointerShape WindowLogic::pointer_shape() const {
-    if (dragging()) return PointerShape::closed_hand;
-    return drag_.hover_slot != 0 ? PointerShape::open_hand : PointerShape::arrow;
+    if (dragging() || (point_drag_ && point_drag_->moved && !point_drag_->by_keyboard))
+        return PointerShape::closed_hand;
+    return drag_.hover_slot != 0 || hover_point_ ? PointerShape::open_hand : PointerShape::arrow;
 }
 
 void WindowLogic::begin_drag(int slot, bool by_keyboard, double x, double y) {

@@ -3,6 +3,8 @@
 #include "app/window_logic.h"
 #include "app/words.h"
 
+#include <cmath>
+
 namespace {
 
 bool over_board(const PointerEvent& e) {
@@ -20,7 +22,11 @@ void WindowLogic::pointer_pressed(const PointerEvent& e) {
     if (!clicks_.press(e)) return;
     // A click lands where it was pressed, even when no move came before (touch, tablets).
     move_pointer(e);
-    if (drag_.active()) return;
+    if (drag_.active() || point_drag_) return;
+    if (const auto point = point_under(state_.pointer_column, state_.pointer_row)) {
+        begin_point_drag(*point, false, e.x, e.y);
+        return;
+    }
     if (const int slot = charge_under(state_.pointer_column, state_.pointer_row))
         begin_drag(slot, false, e.x, e.y);
 }
@@ -28,6 +34,16 @@ void WindowLogic::pointer_pressed(const PointerEvent& e) {
 void WindowLogic::pointer_moved(const PointerEvent& e) {
     if (!over_board(e) && !clicks_.holding()) return;
     move_pointer(e);
+    if (point_drag_ && !point_drag_->by_keyboard && clicks_.holding()) {
+        const double reach = clicks_.reach(e.kind);
+        if (std::abs(e.x - point_drag_->from_x) > reach ||
+            std::abs(e.y - point_drag_->from_y) > reach)
+            point_drag_->moved = true;
+        if (point_drag_->moved) move_point_to(state_.pointer_column, state_.pointer_row);
+        return;
+    }
+    hover_point_ =
+        point_drag_ ? std::nullopt : point_under(state_.pointer_column, state_.pointer_row);
     if (drag_.by_pointer() && clicks_.holding()) {
         // Within a double click's reach a press and release stay a click.
         if (drag_.pulled(e.x, e.y, clicks_.reach(e.kind)))
@@ -41,6 +57,17 @@ void WindowLogic::pointer_released(const PointerEvent& e) {
     const std::optional<bool> released = clicks_.release(e);
     if (!released) return;
     const bool clicks = *released;
+    if (point_drag_ && !point_drag_->by_keyboard) {
+        if (point_drag_->moved) {
+            move_pointer(e);
+            move_point_to(state_.pointer_column, state_.pointer_row);
+            end_point_drag(false);
+            clicks_.forget_last_click();
+            return;
+        }
+        // A click on a point chooses it.
+        point_drag_.reset();
+    }
     if (drag_.by_pointer()) {
         if (drag_.moved()) {
             move_pointer(e);
@@ -63,6 +90,7 @@ void WindowLogic::pointer_released(const PointerEvent& e) {
 
 void WindowLogic::pointer_cancelled() {
     clicks_.cancel();
+    if (point_drag_ && !point_drag_->by_keyboard) end_point_drag(point_drag_->moved);
     if (drag_.by_pointer()) end_drag(drag_.moved());
 }
 
@@ -73,7 +101,12 @@ void WindowLogic::pressed_elsewhere() {
 void WindowLogic::board_key(BoardKey key, bool shift, bool repeat) {
     const int step = shift ? 10 : 1;
     if (key == BoardKey::escape) {
+        end_point_drag(true);
         end_drag(true);
+        return;
+    }
+    if (key == BoardKey::say_values) {
+        say_point_values();
         return;
     }
     auto [x, y] = cursor_;
@@ -94,6 +127,7 @@ void WindowLogic::board_key(BoardKey key, bool shift, bool repeat) {
         x = y = board_size / 2;
         break;
     case BoardKey::escape:
+    case BoardKey::say_values:
         return;
     case BoardKey::activate:
         // A held key clicks once, as a held mouse button does.
@@ -101,6 +135,18 @@ void WindowLogic::board_key(BoardKey key, bool shift, bool repeat) {
         // With no tool chosen, the key picks up the charge under the cursor and puts it down.
         if (drag_.by_keyboard()) {
             end_drag(false);
+            return;
+        }
+        if (point_drag_ && point_drag_->by_keyboard) {
+            end_point_drag(false);
+            return;
+        }
+        if (const auto point = point_under(x, y); point && !drag_.active() && !point_drag_) {
+            begin_point_drag(*point, true);
+            screen_.announce(
+                fill(words().point_moving, {std::string(1, point_letter(*point)),
+                                            std::to_string(board_.points().at(*point)->x),
+                                            std::to_string(board_.points().at(*point)->y)}));
             return;
         }
         if (const int slot = charge_under(x, y); slot != 0 && !drag_.active()) {
@@ -118,6 +164,10 @@ void WindowLogic::board_key(BoardKey key, bool shift, bool repeat) {
         return;
     }
     pointer_over_pixel(x, y);
+    if (point_drag_ && point_drag_->by_keyboard) {
+        move_point_to(cursor_[0], cursor_[1]);
+        screen_.announce_progress(point_said(point_drag_->index));
+    }
     if (drag_.by_keyboard()) {
         drag_to(cursor_[0], cursor_[1]);
         screen_.announce_progress(charge_place(words().moving_positive, words().moving_negative));

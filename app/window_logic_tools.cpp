@@ -8,6 +8,9 @@ void WindowLogic::board_click() {
     switch (state_.tool_mode) {
     case ToolMode::none:
         return;
+    case ToolMode::measure:
+        place_point_at_pointer();
+        return;
     case ToolMode::remove:
         if (charges.empty() || !down(Toggle::remove_tool)) return;
         toggles_.raise_point_tools();

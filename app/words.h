@@ -87,6 +87,48 @@ struct Words {
     std::string_view program_ended;
     std::string_view start_again;
 
+    // The measurement panel: the ninth point, words for values that are not defined, the
+    // tables' headers, the distance's reference, the pair compared, and what is said.
+    std::string_view too_many_points;
+    std::string_view on_a_charge;
+    std::string_view no_direction;
+    std::string_view header_point;
+    std::string_view header_x;
+    std::string_view header_y;
+    std::string_view header_v;
+    std::string_view header_ex;
+    std::string_view header_ey;
+    std::string_view header_strength;
+    std::string_view header_direction;
+    std::string_view header_distance;
+    std::string_view header_reference;
+    std::string_view reference_origin;
+    std::string_view reference_charge;     // the charge's number, x, y
+    std::string_view reference_charge_row; // the charge's number
+    std::string_view pair_difference;      // first letter, second letter, value
+    std::string_view pair_distance;        // first letter, second letter, value
+    std::string_view pair_mean_field;      // value
+    std::string_view pair_midpoint_field;  // first letter, second letter, value
+    std::string_view pair_not_placed;
+    std::string_view pair_same_place;
+    std::string_view pair_on_a_charge;
+    std::string_view point_values;    // letter, x, y, V, |E|, direction
+    std::string_view point_on_charge; // letter, x, y
+    std::string_view point_placed;    // letter, x, y
+    std::string_view point_removed;   // letter
+    std::string_view points_removed;
+    std::string_view point_moving; // letter, x, y
+    std::string_view no_point;
+    std::string_view row_recorded; // the row's number, letter, V
+    std::string_view row_deleted;  // the row's number
+    std::string_view table_cleared;
+    std::string_view table_copied; // the number of rows
+    std::string_view table_empty;
+    std::string_view save_table;
+    std::string_view csv_files;
+    std::string_view csv_file_name;
+    std::string_view decimal_mark;
+
     // The desktop program started without a screen.
     std::string_view no_display;
     std::string_view display_unreachable; // the display's name

@@ -161,6 +161,9 @@ void DesktopWindow::build_layout() {
             board_view_ = new BoardView(logic_->board(), parent);
             w = board_view_;
             break;
+        case FormControlKind::choice:
+        case FormControlKind::table:
+            continue; // only the measurement panel has these
         }
         w->setObjectName(qt_text(c.name));
         w->setFont(control_font(c.font));

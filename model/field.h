@@ -3,8 +3,10 @@
 #include "model/charges.h"
 #include "model/progress.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // The colour scale's range: min <= 0 <= max after every computation.
 struct ColourRange {
@@ -50,6 +52,10 @@ class FieldGrids {
 double potential_at(const ChargeSet& charges, int x, int y);
 double field_x_at(const ChargeSet& charges, int x, int y);
 double field_y_at(const ChargeSet& charges, int x, int y);
+// The field halfway between two board points, which may fall between pixels, as the same sums in
+// the same order; none when a charge sits there.
+std::optional<std::array<double, 2>> field_at_midpoint(const ChargeSet& charges, int x1, int y1,
+                                                       int x2, int y2);
 
 // Fills the three grids and the range for the charges, stepping the progress bar once per
 // column; does nothing at all, and says so, when there are no charges.

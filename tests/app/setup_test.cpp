@@ -28,10 +28,12 @@ TEST(Setup, SaysEachStepAndTheGridSourceInItsOwnToken) {
                          {StepKind::equipotentials},
                          {StepKind::field_lines},
                          {StepKind::equipotential_at, 30, 40},
-                         {StepKind::field_line_at, -20, 10}}};
+                         {StepKind::field_line_at, -20, 10}},
+                        {}};
     const ::Setup cleared{std::vector<SetupCharge>{{80, 0, 1}, {-80, 0, -1}},
-                          {{StepKind::equipotential_at, 30, 40}}};
-    const ::Setup empty_source{std::vector<SetupCharge>{}, {{StepKind::field_line_at, 1, 2}}};
+                          {{StepKind::equipotential_at, 30, 40}},
+                          {}};
+    const ::Setup empty_source{std::vector<SetupCharge>{}, {{StepKind::field_line_at, 1, 2}}, {}};
     for (const auto& [setup, text] :
          {std::pair{board, "v1;p80,0;n-80,0;V;E;F;e30,40;f-20,10"},
           std::pair{cleared, "v1;gp80,0;gn-80,0;e30,40"}, std::pair{empty_source, "v1;g;f1,2"},
@@ -187,12 +189,13 @@ TEST(Setup, ReadsBackWhatItWritesAndItsCheckAgreesWithTheReader) {
 }
 
 TEST(Setup, CheckRefusesWhatTheTextCannotSay) {
-    EXPECT_EQ(check_setup({std::vector<SetupCharge>{{0, 0, 0}}, {}}).error, SetupError::damaged);
-    EXPECT_EQ(check_setup({std::nullopt, {{StepKind::colour_map, 5, 0}}}).error,
+    EXPECT_EQ(check_setup({std::vector<SetupCharge>{{0, 0, 0}}, {}, {}}).error,
+              SetupError::damaged);
+    EXPECT_EQ(check_setup({std::nullopt, {{StepKind::colour_map, 5, 0}}, {}}).error,
               SetupError::damaged);
     const auto unknown = static_cast<StepKind>(99);
-    EXPECT_FALSE(read_setup(write_setup({std::nullopt, {{unknown, 1, 1}}})));
-    EXPECT_EQ(check_setup({std::nullopt, {{unknown, 1, 1}}}).error, SetupError::damaged);
+    EXPECT_FALSE(read_setup(write_setup({std::nullopt, {{unknown, 1, 1}}, {}})));
+    EXPECT_EQ(check_setup({std::nullopt, {{unknown, 1, 1}}, {}}).error, SetupError::damaged);
 }
 
 TEST(SetupMessages, NameEveryFaultInPolishWithItsPlace) {
