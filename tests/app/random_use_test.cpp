@@ -23,9 +23,10 @@ constexpr auto event_bound = std::chrono::seconds(2);
 // The controls by form name: the cheap ones change only the state, the others draw a picture
 // and may compute the grids first.
 constexpr std::string_view cheap_events[] = {
-    "add_positive_tool", "add_negative_tool", "capacitor_button", "quadrupole_button",
-    "dipole_button",     "remove_tool",       "field_line_tool",  "clear_button",
-    "field_line_item",   "description_item",  "about_item"};
+    "add_positive_tool",   "add_negative_tool", "capacitor_button", "quadrupole_button",
+    "dipole_button",       "remove_tool",       "field_line_tool",  "clear_button",
+    "field_line_item",     "description_item",  "about_item",       "measuring_tool",
+    "remove_point_button", "record_button"};
 constexpr std::string_view picture_events[] = {
     "equipotential_tool", "colour_map_button",   "equipotentials_button", "field_lines_button",
     "colour_map_item",    "equipotentials_item", "equipotential_item",    "field_lines_item"};
@@ -104,9 +105,12 @@ class RandomUse : public Form {
     void board_click() {
         const bool adding =
             form->down(Toggle::add_positive_tool) || form->down(Toggle::add_negative_tool);
+        // The ninth measuring point is refused as the fifteenth charge is.
         const bool fifteenth =
-            adding && (tool_mode() == ToolMode::positive || tool_mode() == ToolMode::negative) &&
-            charge_count() == 14;
+            (adding && (tool_mode() == ToolMode::positive || tool_mode() == ToolMode::negative) &&
+             charge_count() == 14) ||
+            (tool_mode() == ToolMode::measure && form->measuring_points().count() == 8 &&
+             !form->measuring_points().under(pointer_column() - 200, 200 - pointer_row()));
         const double t = clock_ms_ += 1000; // far apart: never a double click's second press
         const PointerEvent at{pointer_column() + 0.5, pointer_row() + 0.5, PointerButton::primary,
                               PointerKind::mouse, t};
@@ -136,7 +140,8 @@ class RandomUse : public Form {
         ASSERT_EQ(shown, fifteenth) << log_.context("error box");
         if (shown) {
             ASSERT_EQ(screen->errors.size(), boxes_before + 1) << log_.context("one box");
-            ASSERT_EQ(screen->errors.back(), "Maksymalnie 14 ładunków!");
+            ASSERT_TRUE(screen->errors.back() == "Maksymalnie 14 ładunków!" ||
+                        screen->errors.back() == polish_words.too_many_points);
             ASSERT_TRUE(ProgramState(*form) == before) << log_.context("state after the box");
         }
     }

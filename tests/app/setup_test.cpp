@@ -163,6 +163,8 @@ TEST(Setup, ReadsBackWhatItWritesAndItsCheckAgreesWithTheReader) {
                                 kind == StepKind::field_lines;
             setup.steps.push_back(family ? Step{kind} : Step{kind, coordinate(), coordinate()});
         }
+        for (int i = 0; i < max_measuring_points; ++i)
+            if (number(0, 5) == 0) setup.points.at(i) = MeasuringPoint{coordinate(), coordinate()};
         const std::string text = write_setup(setup);
         const SetupResult read = read_setup(text);
         const SetupResult check = check_setup(setup);

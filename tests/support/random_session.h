@@ -52,7 +52,7 @@ inline std::string broken_invariant(const ChargeSet& charges, const InteractionS
     }
     const int mode = static_cast<int>(s.tool_mode);
     const int stage = static_cast<int>(s.scene_stage);
-    if (mode < -1 || mode > 4) return "tool_mode";
+    if (mode < -1 || mode > 5) return "tool_mode";
     if (stage < 0 || stage > 2) return "scene_stage";
     if (!on_board(s.pointer_column, s.pointer_row)) return "pointer";
     if (std::count(six.begin(), six.end(), true) > 1) return "more than one of the six down";
