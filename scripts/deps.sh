@@ -35,6 +35,8 @@ packages=(
 if [ "$scope" = all ]; then
     # locales: the readout is tested under a locale that writes a decimal comma.
     packages+=(emscripten chromium locales)
+    # LibreOffice Calc: the measurement table is checked as a spreadsheet reads it.
+    packages+=(libreoffice-calc-nogui python3)
     # clang++ and libclang_rt.fuzzer, which Debian 12 ships in libclang-rt-14-dev.
     packages+=(clang libclang-rt-14-dev)
     # A node and an npm already on the PATH (say, a newer one) are used as they are.
