@@ -39,6 +39,26 @@ std::unique_ptr<BoardState> board_with(const std::string& name, bool computed) {
     return board;
 }
 
+// What a drag frame adds while the measurement panel is open with all eight points placed: every
+// point's values, the pair compared, and the board shown with the marks over it.
+void register_panel() {
+    benchmark::RegisterBenchmark("panel/14", [](benchmark::State& state) {
+        DesktopWindow form;
+        WindowLogic& logic = form.logic();
+        logic.open_setup("v1;p-150,-50;p-150,0;p-150,50;p-150,100;p-150,-100;p-150,150;n150,-50;"
+                         "n150,0;n150,50;n150,100;n150,-100;n150,150;p0,40;n0,-40;mA10,10;"
+                         "mB-60,20;mC60,-20;mD0,120;mE-100,-120;mF100,120;mG-30,-30;mH170,0");
+        logic.toggle_measurement_panel();
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(logic.panel_table("points_table"));
+            for (const char* line :
+                 {"pair_difference", "pair_distance", "pair_mean_field", "pair_midpoint_field"})
+                benchmark::DoNotOptimize(logic.panel_text(line));
+            benchmark::DoNotOptimize(logic.shown_board().data());
+        }
+    });
+}
+
 void register_all() {
     for (const char* name : {"dipole", "capacitor", "14"}) {
         benchmark::RegisterBenchmark((std::string("compute_grids/") + name).c_str(),
@@ -119,6 +139,7 @@ void register_all() {
             }
         });
     }
+    register_panel();
 }
 
 } // namespace
