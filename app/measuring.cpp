@@ -70,7 +70,10 @@ PairValues pair_values(const ChargeSet& charges, const MeasuringPoint& first,
     pair.defined = true;
     pair.difference = b.v - a.v;
     pair.distance = std::sqrt(dx * dx + dy * dy);
-    pair.mean_field = -pair.difference / pair.distance;
+    // The readout's field is 10000 / r^2 against a potential of 1000 / r: ten times the slope of
+    // the potential per pixel, so the mean field in the readout's units takes the distance in
+    // tens of pixels, and a uniform field gives the same number both ways.
+    pair.mean_field = -pair.difference / (pair.distance / 10.0);
     pair.midpoint_component = ((*midpoint)[0] * dx + (*midpoint)[1] * dy) / pair.distance;
     return pair;
 }

@@ -66,9 +66,10 @@ struct PointValues {
 };
 PointValues point_values(const ChargeSet& charges, int x, int y);
 
-// Two points compared: the difference V(second) - V(first), their distance, the mean field along
-// the segment (-dV / distance) and the field's component along the segment at its midpoint, from
-// the first point towards the second.
+// Two points compared: the difference V(second) - V(first), their distance in pixels, the mean
+// field along the segment (-dV over the distance in tens of pixels, the readout's field unit) and
+// the field's component along the segment at its midpoint, from the first point towards the
+// second.
 struct PairValues {
     bool defined = false; // both points placed, apart, and off every charge; midpoint too
     double difference = 0.0;

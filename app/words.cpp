@@ -90,7 +90,7 @@ const Words polish_words{
     .reference_charge_row = "ładunek %1",
     .pair_difference = "ΔV = V(%2) − V(%1) = %3",
     .pair_distance = "Odległość %1%2 = %3",
-    .pair_mean_field = "Średnie pole wzdłuż odcinka −ΔV/d = %1",
+    .pair_mean_field = "Średnie pole wzdłuż odcinka −ΔV/d = %1 (d w dziesiątkach pikseli)",
     .pair_midpoint_field = "Składowa pola wzdłuż %1%2 w środku odcinka = %3",
     .pair_not_placed = "Umieść oba punkty pary, aby je porównać.",
     .pair_same_place = "Punkty pary leżą w tym samym miejscu.",

@@ -35,7 +35,9 @@ TEST(MeasuringValues, OnTheDipolesAxisMatchTheSumsWorkedByHand) {
     ASSERT_TRUE(pair.defined);
     EXPECT_DOUBLE_EQ(pair.difference, -2000.0 / 60.0);
     EXPECT_EQ(pair.distance, 80.0);
-    EXPECT_DOUBLE_EQ(pair.mean_field, 2000.0 / 60.0 / 80.0);
+    // Along the field it is 10 * 33.333 / 80 in the readout's units, above the midpoint's
+    // 3.125: the field is stronger nearer the charges.
+    EXPECT_DOUBLE_EQ(pair.mean_field, 2000.0 / 60.0 / 8.0);
     // The field at the midpoint points from A towards B, along the segment.
     EXPECT_DOUBLE_EQ(pair.midpoint_component, 3.125);
     // Swapped, the difference and the component change sign; the distance does not.
@@ -44,6 +46,14 @@ TEST(MeasuringValues, OnTheDipolesAxisMatchTheSumsWorkedByHand) {
     EXPECT_EQ(back.midpoint_component, -pair.midpoint_component);
     EXPECT_FALSE(pair_values(dipole, {40, 0}, {40, 0}).defined);
     EXPECT_FALSE(pair_values(dipole, {70, 0}, {90, 0}).defined) << "midpoint on a charge";
+}
+
+TEST(MeasuringValues, MeanFieldOfAShortSegmentIsTheFieldThere) {
+    // Over two pixels the potential's slope is the readout's field to within the curvature.
+    const ChargeSet one{{0, 0, 1}};
+    const PairValues pair = pair_values(one, {99, 0}, {101, 0});
+    EXPECT_NEAR(pair.mean_field, pair.midpoint_component, 1e-3 * pair.midpoint_component);
+    EXPECT_NEAR(pair.midpoint_component, 1.0, 1e-12); // 10000 / 100^2
 }
 
 TEST(MeasuringValues, MidpointFieldIsTheGridsFieldWhereTheMidpointIsAPixel) {
@@ -134,7 +144,8 @@ TEST_F(Measuring, TheTableFollowsADraggedChargeAndADraggedPointWithUndoAndEscape
     EXPECT_EQ(points_rows()[0], (std::vector<std::string>{"A", "40", "0", "16,667", "-6,9444",
                                                           "0,0000", "6,9444", "180,0"}));
     EXPECT_EQ(form->panel_text("pair_difference"), "ΔV = V(B) − V(A) = -33,333");
-    EXPECT_EQ(form->panel_text("pair_mean_field"), "Średnie pole wzdłuż odcinka −ΔV/d = 0,4167");
+    EXPECT_EQ(form->panel_text("pair_mean_field"),
+              "Średnie pole wzdłuż odcinka −ΔV/d = 4,1667 (d w dziesiątkach pikseli)");
     EXPECT_EQ(form->panel_text("pair_midpoint_field"),
               "Składowa pola wzdłuż AB w środku odcinka = 3,1250");
 
