@@ -160,6 +160,8 @@ constexpr FormControl panel_table[] = {
     panel_part("pair_caption", label, 8, 220, 60, 13, "Para:"),
     panel_part("pair_first_choice", choice, 70, 216, 60, 22, "", "", "Pierwszy punkt pary"),
     panel_part("pair_second_choice", choice, 136, 216, 60, 22, "", "", "Drugi punkt pary"),
+    panel_part("plot_button", toggle_button, 322, 214, 150, 25, "W&ykres",
+               "Pokazuje V i składową pola wzdłuż odcinka między punktami pary"),
     panel_part("pair_difference", label, 8, 244, 464, 13, ""),
     panel_part("pair_distance", label, 8, 260, 464, 13, ""),
     panel_part("pair_mean_field", label, 8, 276, 464, 13, ""),
@@ -181,7 +183,65 @@ constexpr FormControl panel_table[] = {
                "Zapisuje tabelę jako plik CSV dla arkusza kalkulacyjnego"),
 };
 
+constexpr std::string_view plot_parent = "plot_window";
+constexpr FormControl plot_part(std::string_view name, FormControlKind kind, int left, int top,
+                                int width, int height, std::string_view caption,
+                                std::string_view hint = "", std::string_view spoken = "") {
+    return {name,
+            kind,
+            plot_parent,
+            left,
+            top,
+            width,
+            height,
+            caption,
+            hint,
+            spoken,
+            0,
+            {},
+            kind == label ? ControlFont::panel : ControlFont::window};
+}
+
+constexpr FormControl plot_table[] = {
+    {plot_parent,
+     window,
+     "",
+     0,
+     0,
+     480,
+     430,
+     "Wykres wzdłuż odcinka",
+     "",
+     "",
+     0,
+     {},
+     ControlFont::window},
+    plot_part("line_plot", plot, 8, 8, 464, 300, "",
+              "Strzałki w lewo i w prawo przesuwają odczyt wzdłuż odcinka",
+              "Wykres V i składowej pola wzdłuż odcinka"),
+    plot_part("plot_reading", label, 8, 314, 464, 13, ""),
+    plot_part("plot_summary", label, 8, 332, 464, 54, ""),
+    plot_part("copy_plot_button", push_button, 8, 396, 110, 25, "&Kopiuj wykres",
+              "Kopiuje wykres jako obraz"),
+    plot_part("save_plot_button", push_button, 124, 396, 110, 25, "&Zapisz wykres…",
+              "Zapisuje wykres jako SVG albo PNG (1x, 2x do druku)"),
+    plot_part("copy_samples_button", push_button, 240, 396, 110, 25, "Kopiuj &próbki",
+              "Kopiuje próbki wykresu do schowka, gotowe do wklejenia do arkusza"),
+    plot_part("save_samples_button", push_button, 356, 396, 116, 25, "Zapisz próbki &CSV…",
+              "Zapisuje próbki wykresu jako plik CSV dla arkusza kalkulacyjnego"),
+};
+
 } // namespace
+
+std::span<const FormControl> plot_controls() {
+    return plot_table;
+}
+
+const FormControl* plot_control(std::string_view name) {
+    const auto at = std::find_if(std::begin(plot_table), std::end(plot_table),
+                                 [name](const FormControl& c) { return c.name == name; });
+    return at == std::end(plot_table) ? nullptr : at;
+}
 
 std::span<const FormControl> panel_controls() {
     return panel_table;

@@ -24,7 +24,9 @@ enum class FormControlKind {
     board,
     // The measurement panel's own kinds: a drop-down choice and a read-only table.
     choice,
-    table
+    table,
+    // The plot along a line: an SVG picture the logic makes, shown as it is.
+    plot
 };
 // The window's own face, and the one its group boxes and Czyść use.
 enum class ControlFont { window, panel };
@@ -72,6 +74,12 @@ std::span<const NarrowPlace> narrow_layout();
 std::span<const FormControl> panel_controls();
 const FormControl* panel_control(std::string_view name);
 inline constexpr std::string_view panel_name = "measurement_panel";
+// The plot along the pair's segment, a window of its own beside the panel, opened from the
+// panel's "Wykres"; its first entry is the window itself.
+std::span<const FormControl> plot_controls();
+const FormControl* plot_control(std::string_view name);
+inline constexpr std::string_view plot_window_name = "plot_window";
+
 // "Zapisz pomiar" from anywhere in either window.
 inline constexpr std::string_view record_shortcut = "Ctrl+Return";
 

@@ -123,6 +123,7 @@ bool WindowLogic::click(std::string_view control) {
         {"record_button", &WindowLogic::record_measurement},
         {"delete_row_button", &WindowLogic::delete_selected_row},
         {"clear_table_button", &WindowLogic::clear_recorded_table},
+        {"plot_button", &WindowLogic::toggle_plot},
     };
     for (int i = 0; i < toggle_count; ++i)
         if (toggle_names[i] == control) {

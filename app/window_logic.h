@@ -4,6 +4,7 @@
 #include "app/charge_drag.h"
 #include "app/gestures.h"
 #include "app/history.h"
+#include "app/line_plot.h"
 #include "app/measurement_table.h"
 #include "app/measuring.h"
 #include "app/picture.h"
@@ -133,6 +134,19 @@ class WindowLogic final {
     // points drawn over them; the pictures alone while no point is placed.
     const Canvas& shown_board() const;
 
+    // The plot along the pair's segment, in a window of its own opened by the panel's "Wykres":
+    // its picture (SVG), its reading and what is said of it follow the board and the points, and
+    // the segment and the sample read are drawn over the board while it is open.
+    bool plot_open() const { return plot_open_; }
+    void toggle_plot();
+    LinePlot line_plot() const;
+    std::string plot_picture() const;
+    // The reading at the sample nearest to x in the picture's units, or moved along by samples.
+    void read_plot_at(double x);
+    void step_plot_reading(int samples);
+    std::string plot_samples_text() const;
+    std::string plot_samples_csv() const;
+
     // The interaction state; writable so that tests can set up the situations they check.
     InteractionState& state() { return state_; }
     const InteractionState& state() const { return state_; }
@@ -260,6 +274,11 @@ class WindowLogic final {
     std::optional<PointDrag> point_drag_;
     mutable Canvas shown_{board_size, board_size};
     std::optional<int> hover_point_;
+    bool plot_open_ = false;
+    // The sample the plot is read at, kept as a share of the segment so that it stays in place
+    // while the segment changes length; none until the plot is read.
+    std::optional<double> plot_reading_;
+    std::optional<int> reading_index(const LinePlot& plot) const;
     InteractionState state_;
     ToggleStates toggles_;
     std::array<std::string, 5> labels_;

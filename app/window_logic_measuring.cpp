@@ -6,6 +6,7 @@
 #include "render/point_marks.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -190,6 +191,16 @@ std::string WindowLogic::panel_text(std::string_view control) const {
     if (const FormControl* c = panel_control(control);
         c && c->kind == FormControlKind::label && !c->caption.empty())
         return std::string(c->caption);
+    if (control == "plot_reading") {
+        const LinePlot plot = line_plot();
+        const std::optional<int> at = reading_index(plot);
+        return at ? ::plot_reading(plot, *at, w) : std::string();
+    }
+    if (control == "plot_summary") {
+        if (!board_.points().at(pair_[0]) || !board_.points().at(pair_[1]))
+            return std::string(w.pair_not_placed);
+        return plot_summary(line_plot(), w);
+    }
     const bool pair_line = control == "pair_difference" || control == "pair_distance" ||
                            control == "pair_mean_field" || control == "pair_midpoint_field";
     if (!pair_line) return {};
@@ -252,13 +263,79 @@ TableView WindowLogic::panel_table(std::string_view control) const {
 }
 
 bool WindowLogic::panel_down(std::string_view control) const {
+    if (control == "plot_button") return plot_open_;
     return control == "measuring_tool" && state_.tool_mode == ToolMode::measure;
+}
+
+void WindowLogic::toggle_plot() {
+    plot_open_ = !plot_open_;
+    panel_changed();
+    screen_.board_changed();
+}
+
+LinePlot WindowLogic::line_plot() const {
+    const auto& first = board_.points().at(pair_[0]);
+    const auto& second = board_.points().at(pair_[1]);
+    if (!first || !second) return {point_letter(pair_[0]), point_letter(pair_[1]), 0.0, {}};
+    return sample_line(board_.state().charges, *first, *second, point_letter(pair_[0]),
+                       point_letter(pair_[1]));
+}
+
+std::optional<int> WindowLogic::reading_index(const LinePlot& plot) const {
+    if (!plot_reading_ || plot.samples.empty()) return std::nullopt;
+    const double last = static_cast<double>(plot.samples.size() - 1);
+    return static_cast<int>(std::lround(std::clamp(*plot_reading_, 0.0, 1.0) * last));
+}
+
+std::string WindowLogic::plot_picture() const {
+    const LinePlot plot = line_plot();
+    return plot_svg(plot, words(), reading_index(plot));
+}
+
+void WindowLogic::read_plot_at(double x) {
+    const LinePlot plot = line_plot();
+    if (plot.samples.size() < 2) return;
+    // The picture's s axis runs from its left edge to its right edge; the nearest sample wins.
+    const double share = (x - plot_left_edge) / (plot_right_edge - plot_left_edge);
+    const double last = static_cast<double>(plot.samples.size() - 1);
+    plot_reading_ = std::lround(std::clamp(share, 0.0, 1.0) * last) / last;
+    panel_changed();
+    screen_.board_changed();
+}
+
+void WindowLogic::step_plot_reading(int samples) {
+    const LinePlot plot = line_plot();
+    if (plot.samples.size() < 2) return;
+    const double last = static_cast<double>(plot.samples.size() - 1);
+    const int at = reading_index(plot).value_or(samples > 0 ? -1 : static_cast<int>(last) + 1);
+    plot_reading_ = std::clamp(at + samples, 0, static_cast<int>(last)) / last;
+    panel_changed();
+    screen_.board_changed();
+    screen_.announce_progress(::plot_reading(plot, *reading_index(plot), words()));
+}
+
+std::string WindowLogic::plot_samples_text() const {
+    return tab_separated(plot_samples_table(line_plot(), words()));
+}
+
+std::string WindowLogic::plot_samples_csv() const {
+    return spreadsheet_csv(plot_samples_table(line_plot(), words()));
 }
 
 const Canvas& WindowLogic::shown_board() const {
     const MeasuringPoints& points = board_.points();
     if (points.empty()) return board_.state().canvas;
     shown_.draw(board_.state().canvas);
+    if (plot_open_) {
+        const LinePlot plot = line_plot();
+        std::vector<std::array<int, 2>> pixels;
+        for (const LineSample& s : plot.samples)
+            pixels.push_back({column_of_x(s.x), row_of_y(s.y)});
+        const std::optional<int> at = reading_index(plot);
+        draw_segment_mark(shown_, pixels,
+                          at ? std::optional<std::size_t>(static_cast<std::size_t>(*at))
+                             : std::nullopt);
+    }
     for (int i = 0; i < max_measuring_points; ++i)
         if (const auto& point = points.at(i))
             draw_point_mark(shown_, column_of_x(point->x), row_of_y(point->y), point_letter(i));

@@ -129,6 +129,30 @@ struct Words {
     std::string_view csv_file_name;
     std::string_view decimal_mark;
 
+    // The plot along the pair's segment: titles, what is said of it, its reading and samples.
+    std::string_view plot_v_title;
+    std::string_view plot_e_title;
+    std::string_view plot_s_title;
+    std::string_view plot_extremes; // highest V, its s, lowest V, its s
+    std::string_view plot_v_zero;   // the list of s
+    std::string_view plot_no_v_zero;
+    std::string_view plot_e_zero; // the list of s
+    std::string_view plot_no_e_zero;
+    std::string_view plot_cuts;        // the list of s ranges
+    std::string_view plot_reading;     // s, V, E∥
+    std::string_view plot_reading_cut; // s
+    std::string_view header_s;
+    std::string_view header_along;
+    std::string_view near_a_charge;
+    std::string_view plot_copied;
+    std::string_view samples_copied;
+    std::string_view save_plot;
+    std::string_view svg_files;
+    std::string_view png_files_1x;
+    std::string_view png_files_2x;
+    std::string_view plot_file_name;
+    std::string_view samples_file_name;
+
     // The desktop program started without a screen.
     std::string_view no_display;
     std::string_view display_unreachable; // the display's name

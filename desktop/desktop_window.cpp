@@ -163,6 +163,7 @@ void DesktopWindow::build_layout() {
             break;
         case FormControlKind::choice:
         case FormControlKind::table:
+        case FormControlKind::plot:
             continue; // only the measurement panel has these
         }
         w->setObjectName(qt_text(c.name));

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -46,4 +47,20 @@ void draw_point_mark(Canvas& board, int column, int row, char letter) {
         for (int x = 0; x < 5; ++x)
             if (letters[static_cast<std::size_t>(index)][static_cast<std::size_t>(y)] & (0x10 >> x))
                 board.set_pixel(left + 2 + x, top + 2 + y, black);
+}
+
+void draw_segment_mark(Canvas& board, std::span<const std::array<int, 2>> pixels,
+                       std::optional<std::size_t> reading) {
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        board.set_pixel(pixels[i][0], pixels[i][1], (i / 3) % 2 == 0 ? black : white);
+    if (!reading || *reading >= pixels.size()) return;
+    const auto [column, row] = pixels[*reading];
+    for (int d = -3; d <= 3; ++d)
+        for (const auto& [x, y] : {std::pair{column + d, row - 3}, std::pair{column + d, row + 3},
+                                   std::pair{column - 3, row + d}, std::pair{column + 3, row + d}})
+            board.set_pixel(x, y, black);
+    for (int d = -2; d <= 2; ++d)
+        for (const auto& [x, y] : {std::pair{column + d, row - 2}, std::pair{column + d, row + 2},
+                                   std::pair{column - 2, row + d}, std::pair{column + 2, row + d}})
+            board.set_pixel(x, y, white);
 }

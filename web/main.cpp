@@ -159,7 +159,7 @@ void mirror() {
 std::string_view kind_name(FormControlKind kind) {
     constexpr std::string_view names[] = {
         "window",      "group_box",     "label", "progress_bar", "tool_button",
-        "push_button", "toggle_button", "board", "choice",       "table"};
+        "push_button", "toggle_button", "board", "choice",       "table",        "plot"};
     return names[static_cast<std::size_t>(kind)];
 }
 
