@@ -120,9 +120,11 @@ std::string tab_separated(const TableView& table) {
     });
 }
 
-std::string spreadsheet_csv(const TableView& table) {
-    return "\xEF\xBB\xBF" + joined(table, ';', "\r\n", [](const std::string& text) {
-               if (text.find_first_of(";\"\r\n") == std::string::npos) return text;
+std::string spreadsheet_csv(const TableView& table, const Words& w) {
+    const char separator = w.decimal_mark == "," ? ';' : ',';
+    const std::string special = std::string(1, separator) + "\"\r\n";
+    return "\xEF\xBB\xBF" + joined(table, separator, "\r\n", [&](const std::string& text) {
+               if (text.find_first_of(special) == std::string::npos) return text;
                std::string quoted = "\"";
                for (const char c : text) {
                    if (c == '"') quoted += '"';

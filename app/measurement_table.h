@@ -39,5 +39,6 @@ TableView recorded_table(const std::vector<RecordedMeasurement>& rows, const Wor
 // ends, the header row first; a cell's tabs and line ends become spaces.
 std::string tab_separated(const TableView& table);
 // The table as a CSV file for a spreadsheet in the language: UTF-8 with a byte order mark,
-// cells separated by ";", quoted where they hold ";", a quote or a line end, rows ended by CRLF.
-std::string spreadsheet_csv(const TableView& table);
+// cells separated by ";" where the decimal mark is a comma (by "," otherwise), quoted where they
+// hold the separator, a quote or a line end, rows ended by CRLF.
+std::string spreadsheet_csv(const TableView& table, const Words& w);

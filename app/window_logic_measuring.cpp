@@ -183,7 +183,7 @@ std::string WindowLogic::recorded_table_text() const {
 }
 
 std::string WindowLogic::recorded_table_csv() const {
-    return spreadsheet_csv(recorded_table(recorded_, words()));
+    return spreadsheet_csv(recorded_table(recorded_, words()), words());
 }
 
 std::string WindowLogic::panel_text(std::string_view control) const {
@@ -319,7 +319,7 @@ std::string WindowLogic::plot_samples_text() const {
 }
 
 std::string WindowLogic::plot_samples_csv() const {
-    return spreadsheet_csv(plot_samples_table(line_plot(), words()));
+    return spreadsheet_csv(plot_samples_table(line_plot(), words()), words());
 }
 
 const Canvas& WindowLogic::shown_board() const {

@@ -234,6 +234,6 @@ TEST(MeasurementTable, SpreadsheetTextsQuoteWhatTheyMustAndNothingElse) {
     const TableView table{{"Punkt", "V"},
                           {{"A", "1,5"}, {"x;y", "say \"hi\""}, {"tab\there", "-2"}}};
     EXPECT_EQ(tab_separated(table), "Punkt\tV\nA\t1,5\nx;y\tsay \"hi\"\ntab here\t-2\n");
-    EXPECT_EQ(spreadsheet_csv(table),
+    EXPECT_EQ(spreadsheet_csv(table, polish_words),
               "\xEF\xBB\xBFPunkt;V\r\nA;1,5\r\n\"x;y\";\"say \"\"hi\"\"\"\r\ntab\there;-2\r\n");
 }
