@@ -279,6 +279,15 @@ class WindowLogic final {
     // while the segment changes length; none until the plot is read.
     std::optional<double> plot_reading_;
     std::optional<int> reading_index(const LinePlot& plot) const;
+    // The last plot sampled and what it was sampled from, so that the picture, the reading, the
+    // summary and the board's segment of one frame sample it once.
+    struct SampledPlot {
+        std::vector<Charge> charges;
+        MeasuringPoint from, to;
+        std::array<int, 2> pair;
+        LinePlot plot;
+    };
+    mutable std::optional<SampledPlot> sampled_plot_;
     InteractionState state_;
     ToggleStates toggles_;
     std::array<std::string, 5> labels_;

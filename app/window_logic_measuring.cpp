@@ -277,8 +277,19 @@ LinePlot WindowLogic::line_plot() const {
     const auto& first = board_.points().at(pair_[0]);
     const auto& second = board_.points().at(pair_[1]);
     if (!first || !second) return {point_letter(pair_[0]), point_letter(pair_[1]), 0.0, {}};
-    return sample_line(board_.state().charges, *first, *second, point_letter(pair_[0]),
-                       point_letter(pair_[1]));
+    const ChargeSet& charges = board_.state().charges;
+    const std::span<const Charge> stored = charges.stored();
+    if (!sampled_plot_ || sampled_plot_->from != *first || sampled_plot_->to != *second ||
+        sampled_plot_->pair != pair_ ||
+        !std::equal(stored.begin(), stored.end(), sampled_plot_->charges.begin(),
+                    sampled_plot_->charges.end()))
+        sampled_plot_ = SampledPlot{
+            {stored.begin(), stored.end()},
+            *first,
+            *second,
+            pair_,
+            sample_line(charges, *first, *second, point_letter(pair_[0]), point_letter(pair_[1]))};
+    return sampled_plot_->plot;
 }
 
 std::optional<int> WindowLogic::reading_index(const LinePlot& plot) const {

@@ -57,6 +57,24 @@ void register_panel() {
             benchmark::DoNotOptimize(logic.shown_board().data());
         }
     });
+    // What a drag frame adds while the plot is open besides: the samples along A to F (about 220
+    // pixels), its SVG, its reading and what is said of it, and the segment over the board.
+    benchmark::RegisterBenchmark("plot/14", [](benchmark::State& state) {
+        DesktopWindow form;
+        WindowLogic& logic = form.logic();
+        logic.open_setup("v1;p-150,-50;p-150,0;p-150,50;p-150,100;p-150,-100;p-150,150;n150,-50;"
+                         "n150,0;n150,50;n150,100;n150,-100;n150,150;p0,40;n0,-40;mA-100,-120;"
+                         "mB100,120");
+        logic.toggle_measurement_panel();
+        logic.toggle_plot();
+        logic.read_plot_at(200);
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(logic.plot_picture());
+            benchmark::DoNotOptimize(logic.panel_text("plot_reading"));
+            benchmark::DoNotOptimize(logic.panel_text("plot_summary"));
+            benchmark::DoNotOptimize(logic.shown_board().data());
+        }
+    });
 }
 
 void register_all() {
