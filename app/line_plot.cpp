@@ -95,8 +95,8 @@ struct Band {
 
 constexpr double left_edge = plot_left_edge;
 constexpr double right_edge = plot_right_edge;
-constexpr Band v_band{16, 132};
-constexpr Band e_band{160, 276};
+constexpr Band v_band{22, 130};
+constexpr Band e_band{164, 272};
 
 // One of the two graphs: frame, ticks, zero line and the curve, cut where the samples are.
 void draw_graph(std::string& svg, const LinePlot& plot, bool potential, Band band,
@@ -233,14 +233,14 @@ std::string plot_svg(const LinePlot& plot, const Words& w, std::optional<int> re
         const std::string x = coordinate(x_of(s));
         svg += "<line x1=\"" + x + "\" y1=\"" + coordinate(e_band.bottom) + "\" x2=\"" + x +
                "\" y2=\"" + coordinate(e_band.bottom + 4) + "\" stroke=\"#808080\"/>";
-        svg += "<text x=\"" + x + "\" y=\"" + coordinate(e_band.bottom + 14) +
+        svg += "<text x=\"" + x + "\" y=\"" + coordinate(e_band.bottom + 13) +
                "\" text-anchor=\"middle\">" + escaped(tick_text(s, step, w)) + "</text>";
     }
-    svg += "<text x=\"" + coordinate(right_edge) + "\" y=\"" + coordinate(plot_height - 1) +
+    svg += "<text x=\"" + coordinate(right_edge) + "\" y=\"" + coordinate(plot_height - 3) +
            "\" text-anchor=\"end\">" + escaped(w.plot_s_title) + "</text>";
     for (const auto& [s, letter] : {std::pair{0.0, plot.from}, std::pair{plot.length, plot.to}})
         for (const Band band : {v_band, e_band})
-            svg += "<text x=\"" + coordinate(x_of(s)) + "\" y=\"" + coordinate(band.top - 3) +
+            svg += "<text x=\"" + coordinate(x_of(s)) + "\" y=\"" + coordinate(band.top - 6) +
                    "\" text-anchor=\"middle\" font-weight=\"bold\">" + std::string(1, letter) +
                    "</text>";
     if (reading && *reading >= 0 && *reading < static_cast<int>(plot.samples.size())) {
