@@ -31,7 +31,7 @@ TEST(LinePlot, DipolesAxisSamplesAreTheModelsValuesCutAroundEachCharge) {
     }
     EXPECT_EQ(plot_summary(plot, polish_words),
               "Największe V = 85,061 przy s = 59,00, najmniejsze V = -85,061 przy s = 241,00. "
-              "V = 0 przy s = 150,00. E∥ nie zmienia znaku. "
+              "V = 0 przy s = 150,00. E∥ nigdzie nie jest równe 0. "
               "Przerwy przy ładunkach: s = 60,00–80,00, 220,00–240,00.");
     const std::string svg = plot_svg(plot, polish_words);
     EXPECT_EQ(count_of(svg, "<polyline"), 6) << "three uncut runs in each graph";
@@ -43,7 +43,7 @@ TEST(LinePlot, FieldZeroBetweenLikeChargesIsFoundWhereItChangesSign) {
     const ChargeSet twins{{-50, 0, 1}, {50, 0, 1}};
     const LinePlot plot = sample_line(twins, {-30, 0}, {31, 0}, 'C', 'D');
     EXPECT_NE(plot_summary(plot, polish_words)
-                  .find("V nie zmienia znaku. E∥ zmienia znak przy s = 30,00."),
+                  .find("V nigdzie nie jest równe 0. E∥ = 0 (zmienia znak) przy s = 30,00."),
               std::string::npos);
 }
 
