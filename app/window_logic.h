@@ -125,7 +125,8 @@ class WindowLogic final {
     // The recorded table for the clipboard and as pomiary.csv; a screen says table_copied.
     std::string recorded_table_text() const;
     std::string recorded_table_csv() const;
-    // Counts every change of what the panel shows, so a screen knows when to show it anew.
+    // Counts every change of the panel's own state (points chosen, rows, the tool); a change of
+    // the board, which the values follow, is counted by setup_changes() and shown by frames.
     int panel_changes() const { return panel_changes_; }
     const MeasuringPoints& measuring_points() const { return board_.points(); }
     // Says the values at the point under the board's cursor, or at the chosen point.
