@@ -4,7 +4,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
-import { boardPixels, readout, restart, usePage } from './page.js';
+import { boardPixels, launch, openPage, readout, restart, usePage } from './page.js';
 
 const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -93,6 +93,27 @@ describe('the page for screen readers and the keyboard', () => {
     await page.keyboard.press('Space');
     const node = await page.accessibility.snapshot({ root: await page.$('#add_negative_tool') });
     assert.equal(node.pressed, true);
+  });
+});
+
+describe('the measurement panel for screen readers', () => {
+  test('axe finds nothing with the panel open, points placed and a recorded row chosen, wide and on a phone', async () => {
+    const browser = await launch();
+    try {
+      for (const screen of [{}, { width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true, isMobile: true }]) {
+        const page = await openPage(browser, screen);
+        await page.goto(page.url() + '#v1;p80,0;n-80,0;V;mA40,0;mB0,80');
+        await page.reload();
+        await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+        await page.evaluate(() => ['measurements_item', 'measuring_tool', 'record_button', 'record_button'].forEach((id) => document.getElementById(id).click()));
+        await page.click('#recorded_table tbody tr');
+        assert.equal(await page.$eval('#recorded_table', (t) => t.getAttribute('aria-activedescendant')), 'recorded_table_row0');
+        assert.deepEqual(await violations(page), []);
+        await page.close();
+      }
+    } finally {
+      await browser.close();
+    }
   });
 });
 
