@@ -35,10 +35,10 @@ describe('the page for screen readers and the keyboard', () => {
     await page.click('#colour_map_button');
     assert.deepEqual(await violations(page), []);
     // Alt alone reaches the bar on the title last focused. With a menu open Right goes on to the
-    // next, and stops on "Koniec", which has none; Left and Right wrap round; Up opens a menu on its last
+    // next, and stops on "Pomiary" and "Koniec", which have none; Left and Right wrap round; Up opens a menu on its last
     // item. Escape closes the dialog and gives the focus back to "Pomoc".
-    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
-      ['colour_map_item', 'field_lines_item', 'end_item', 'help_menu', 'description_item']],
+    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
+      ['colour_map_item', 'field_lines_item', 'measurements_item', 'end_item', 'help_menu', 'description_item']],
       ['help_menu', ['ArrowRight', 'ArrowLeft', 'ArrowUp'], ['potential_menu', 'help_menu', 'about_item']]]) {
       await page.keyboard.press('Alt');
       assert.equal(await focused(page), title);
@@ -106,6 +106,7 @@ describe('the measurement panel for screen readers', () => {
         await page.reload();
         await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
         await page.evaluate(() => ['measurements_item', 'measuring_tool', 'record_button', 'record_button'].forEach((id) => document.getElementById(id).click()));
+        assert.equal(await page.$eval('#Announcer', (a) => a.textContent), 'Zapisano pomiar 2: punkt A, V = 16,667');
         await page.click('#recorded_table tbody tr');
         assert.equal(await page.$eval('#recorded_table', (t) => t.getAttribute('aria-activedescendant')), 'recorded_table_row0');
         assert.deepEqual(await violations(page), []);
