@@ -294,7 +294,12 @@ var Ardenika = (function () {
       var items = choice.items.join('\n');
       if (select.dataset.items !== items) {
         select.dataset.items = items;
-        select.replaceChildren.apply(select, choice.items.map(function (text) { return new Option(text); }));
+        // a charge moved renames its item: the items are renamed in place, not made anew
+        while (select.options.length > choice.items.length) select.remove(select.options.length - 1);
+        choice.items.forEach(function (text, i) {
+          if (i < select.options.length) setText(select.options[i], text);
+          else select.add(new Option(text));
+        });
       }
       if (select.selectedIndex !== choice.chosen) select.selectedIndex = choice.chosen;
     });

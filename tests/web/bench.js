@@ -148,6 +148,8 @@ async function measure(browser, slowdown) {
     result.panelFrames = [];
     if (document.getElementById('measurements_item')) {
       click('measurements_item');
+      // the open panel moves the board on the page
+      r = board.getBoundingClientRect();
       click('measuring_tool');
       for (let i = 0; i < 8; ++i) at(-140 + 40 * i, -150);
       click('measuring_tool');
