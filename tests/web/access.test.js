@@ -97,7 +97,7 @@ describe('the page for screen readers and the keyboard', () => {
 });
 
 describe('the measurement panel for screen readers', () => {
-  test('axe finds nothing with the panel open, points placed and a recorded row chosen, wide and on a phone', async () => {
+  test('axe finds nothing with the panel open, points placed and a recorded row chosen, wide and on a phone (the panel below the board, no sideways scrolling)', async () => {
     const browser = await launch();
     try {
       for (const screen of [{}, { width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true, isMobile: true }]) {
@@ -110,6 +110,11 @@ describe('the measurement panel for screen readers', () => {
         await page.click('#recorded_table tbody tr');
         assert.equal(await page.$eval('#recorded_table', (t) => t.getAttribute('aria-activedescendant')), 'recorded_table_row0');
         assert.deepEqual(await violations(page), []);
+        const placed = await page.evaluate(() => {
+          const panel = document.getElementById('PanelFrame').getBoundingClientRect(), b = document.getElementById('board').getBoundingClientRect();
+          return [document.scrollingElement.scrollWidth <= innerWidth, panel.right <= innerWidth, panel.top >= b.bottom];
+        });
+        assert.deepEqual(placed, [true, true, true]);
         await page.close();
       }
     } finally {
