@@ -184,6 +184,7 @@ void mirror_panel(bool board_changed) {
     const bool open = form->panel_open();
     if (open != panel_shown_open) {
         panel_shown_open = open;
+        panel_shows = -1;
         panel_shown.clear();
         EM_ASM({ Ardenika.showPanel($0); }, open);
     }
@@ -291,26 +292,22 @@ std::string_view control_of(FormControlKind kind) {
     return {};
 }
 
-// The form's controls and menus, the names the page finds its parts by, the codes it sends, and
-// the words the page writes itself, as one JSON object.
+void write_control(JsonWriter& json, const FormControl& c) {
+    json.open_object().member("name", c.name).member("kind", kind_name(c.kind));
+    json.member("parent", c.parent).member("left", c.left).member("top", c.top);
+    json.member("width", c.width).member("height", c.height).member("caption", c.caption);
+    json.member("hint", c.hint).member("spoken", c.accessible_name).member("group", c.group);
+    json.member("font", c.font == ControlFont::panel ? "sans" : "dialog").close_object();
+}
+
+// The form's controls, the measurement panel's and the menus, the names the page finds its parts
+// by, the codes it sends, and the words the page writes itself, as one JSON object.
 std::string form_json() {
     JsonWriter json;
     json.open_object().key("controls").open_array();
-    for (const FormControl& c : form_controls()) {
-        json.open_object().member("name", c.name).member("kind", kind_name(c.kind));
-        json.member("parent", c.parent).member("left", c.left).member("top", c.top);
-        json.member("width", c.width).member("height", c.height).member("caption", c.caption);
-        json.member("hint", c.hint).member("spoken", c.accessible_name).member("group", c.group);
-        json.member("font", c.font == ControlFont::panel ? "sans" : "dialog").close_object();
-    }
+    for (const FormControl& c : form_controls()) write_control(json, c);
     json.close_array().key("panel").open_array();
-    for (const FormControl& c : panel_controls()) {
-        json.open_object().member("name", c.name).member("kind", kind_name(c.kind));
-        json.member("parent", c.parent).member("left", c.left).member("top", c.top);
-        json.member("width", c.width).member("height", c.height).member("caption", c.caption);
-        json.member("hint", c.hint).member("spoken", c.accessible_name);
-        json.member("font", c.font == ControlFont::panel ? "sans" : "dialog").close_object();
-    }
+    for (const FormControl& c : panel_controls()) write_control(json, c);
     json.close_array().key("narrow").open_array();
     for (const NarrowPlace& n : narrow_layout()) {
         json.open_object().member("name", n.name).member("left", n.left).member("top", n.top);
