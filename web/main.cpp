@@ -34,8 +34,18 @@ void to_rgba(const std::uint32_t* pixels, std::size_t count, std::vector<std::ui
 
 // What the page benchmark's timed frame notes: the frame's start, the bar reset or given a
 // maximum (each pass of the grids and pictures starts and ends so), the board changed, the
-// window logic done, the board and controls mirrored.
-enum class FrameMark { start, bar_zero, bar_max, board_changed, logic_done, mirrored };
+// window logic done, the board and controls mirrored, and the open measurement panel's mirroring
+// begun and done.
+enum class FrameMark {
+    start,
+    bar_zero,
+    bar_max,
+    board_changed,
+    logic_done,
+    mirrored,
+    panel_start,
+    panel_done
+};
 
 class WebScreen final : public Screen {
   public:
@@ -126,10 +136,79 @@ int address_shows = -1;
 // Bytes handed back to the page, valid until the next call that fills it.
 std::vector<unsigned char> handed;
 
+// The measurement panel as the page last showed it: what it shows depends on the panel's own
+// changes and on the board (a charge moved changes every value).
+int panel_shows = -1;
+int panel_setup_shows = -1;
+bool panel_shown_open = false;
+std::string panel_shown;
+
+void write_table(JsonWriter& json, const TableView& table) {
+    json.open_object().key("headers").open_array();
+    for (const std::string& header : table.headers) json.string(header);
+    json.close_array().key("rows").open_array();
+    for (const auto& row : table.rows) {
+        json.open_array();
+        for (const std::string& cell : row) json.string(cell);
+        json.close_array();
+    }
+    json.close_array().close_object();
+}
+
+// Everything the open panel shows, as one JSON object: labels, choices, tables, pressed buttons.
+std::string panel_json() {
+    JsonWriter json;
+    json.open_object().key("labels").open_object();
+    for (const FormControl& c : panel_controls().subspan(1))
+        if (c.kind == FormControlKind::label) json.member(c.name, form->panel_text(c.name));
+    json.close_object().key("choices").open_object();
+    for (const FormControl& c : panel_controls())
+        if (c.kind == FormControlKind::choice) {
+            json.key(c.name).open_object().key("items").open_array();
+            for (const std::string& item : form->panel_choices(c.name)) json.string(item);
+            json.close_array().member("chosen", form->panel_chosen(c.name)).close_object();
+        }
+    json.close_object().key("tables").open_object();
+    for (const FormControl& c : panel_controls())
+        if (c.kind == FormControlKind::table)
+            write_table(json.key(c.name), form->panel_table(c.name));
+    json.close_object().key("pressed").open_object();
+    for (const FormControl& c : panel_controls())
+        if (c.kind == FormControlKind::toggle_button) json.member(c.name, form->panel_down(c.name));
+    json.close_object().member("selectedRow", form->selected_recorded_row());
+    return json.close_object().text();
+}
+
+// Shows the panel opened or closed, and while open whatever changed in it since it was shown.
+void mirror_panel(bool board_changed) {
+    const bool open = form->panel_open();
+    if (open != panel_shown_open) {
+        panel_shown_open = open;
+        panel_shows = -1;
+        panel_shown.clear();
+        EM_ASM({ Ardenika.showPanel($0); }, open);
+    }
+    if (!open || (!board_changed && form->panel_changes() == panel_shows &&
+                  form->setup_changes() == panel_setup_shows))
+        return;
+    screen.mark(FrameMark::panel_start);
+    panel_shows = form->panel_changes();
+    panel_setup_shows = form->setup_changes();
+    std::string json = panel_json();
+    if (json != panel_shown) {
+        panel_shown = std::move(json);
+        EM_ASM({ Ardenika.setPanel(JSON.parse(UTF8ToString($0, $1))); }, panel_shown.data(),
+               panel_shown.size());
+    }
+    screen.mark(FrameMark::panel_done);
+}
+
 // Copies into the page whatever a handler may have changed.
 void mirror() {
-    if (screen.take_board_change()) {
-        const Canvas& board = form->board();
+    const bool board_changed = screen.take_board_change();
+    if (board_changed) {
+        // The board as shown: the measuring points drawn over the pictures.
+        const Canvas& board = form->shown_board();
         to_rgba(board.data(), static_cast<std::size_t>(board.width() * board.height()), rgba);
         EM_ASM({ Ardenika.showBoard($0, $1, $2); }, rgba.data(), board.width(), board.height());
     }
@@ -154,6 +233,7 @@ void mirror() {
         const std::string text = form->setup_text();
         EM_ASM({ Ardenika.setAddress(UTF8ToString($0, $1)); }, text.data(), text.size());
     }
+    mirror_panel(board_changed);
 }
 
 std::string_view kind_name(FormControlKind kind) {
@@ -182,7 +262,8 @@ constexpr std::pair<std::string_view, PointerKind> pointer_kinds[] = {
 constexpr std::pair<std::string_view, BoardKey> board_keys[] = {
     {"ArrowLeft", BoardKey::left}, {"ArrowRight", BoardKey::right}, {"ArrowUp", BoardKey::up},
     {"ArrowDown", BoardKey::down}, {"Home", BoardKey::home},        {"Enter", BoardKey::activate},
-    {" ", BoardKey::activate},     {"Escape", BoardKey::escape}};
+    {" ", BoardKey::activate},     {"Escape", BoardKey::escape},    {"v", BoardKey::say_values},
+    {"V", BoardKey::say_values}};
 
 // A code from the page, if it is one of the table's.
 template <typename Code, typename Name, std::size_t n>
@@ -211,18 +292,22 @@ std::string_view control_of(FormControlKind kind) {
     return {};
 }
 
-// The form's controls and menus, the names the page finds its parts by, the codes it sends, and
-// the words the page writes itself, as one JSON object.
+void write_control(JsonWriter& json, const FormControl& c) {
+    json.open_object().member("name", c.name).member("kind", kind_name(c.kind));
+    json.member("parent", c.parent).member("left", c.left).member("top", c.top);
+    json.member("width", c.width).member("height", c.height).member("caption", c.caption);
+    json.member("hint", c.hint).member("spoken", c.accessible_name).member("group", c.group);
+    json.member("font", c.font == ControlFont::panel ? "sans" : "dialog").close_object();
+}
+
+// The form's controls, the measurement panel's and the menus, the names the page finds its parts
+// by, the codes it sends, and the words the page writes itself, as one JSON object.
 std::string form_json() {
     JsonWriter json;
     json.open_object().key("controls").open_array();
-    for (const FormControl& c : form_controls()) {
-        json.open_object().member("name", c.name).member("kind", kind_name(c.kind));
-        json.member("parent", c.parent).member("left", c.left).member("top", c.top);
-        json.member("width", c.width).member("height", c.height).member("caption", c.caption);
-        json.member("hint", c.hint).member("spoken", c.accessible_name).member("group", c.group);
-        json.member("font", c.font == ControlFont::panel ? "sans" : "dialog").close_object();
-    }
+    for (const FormControl& c : form_controls()) write_control(json, c);
+    json.close_array().key("panel").open_array();
+    for (const FormControl& c : panel_controls()) write_control(json, c);
     json.close_array().key("narrow").open_array();
     for (const NarrowPlace& n : narrow_layout()) {
         json.open_object().member("name", n.name).member("left", n.left).member("top", n.top);
@@ -231,12 +316,25 @@ std::string form_json() {
     json.close_array().key("menu").open_array();
     for (const MenuItem& m : menu_items()) {
         json.open_object().member("name", m.name).member("parent", m.parent);
-        json.member("caption", m.caption).member("submenu", m.submenu).close_object();
+        json.member("caption", m.caption).member("submenu", m.submenu);
+        json.member("shortcut", m.shortcut).close_object();
     }
     json.close_array().key("names").open_object();
     json.member("window", control_of(FormControlKind::window));
     json.member("board", control_of(FormControlKind::board));
-    json.member("menuBar", menu_bar_name).key("readout").open_array();
+    json.member("menuBar", menu_bar_name).member("panel", panel_name);
+    json.member("recordShortcut", record_shortcut);
+    // The panel's parts the page itself acts on: the buttons whose clipboard and file are the
+    // page's, the table whose rows it selects, and the item that opens the panel.
+    for (const auto& [key, name] :
+         {std::pair<std::string_view, std::string_view>{"recordedTable", "recorded_table"},
+          {"recordButton", "record_button"},
+          {"deleteRow", "delete_row_button"},
+          {"copyTable", "copy_table_button"},
+          {"saveTable", "save_table_button"},
+          {"measurementsItem", "measurements_item"}})
+        json.member(key, name);
+    json.key("readout").open_array();
     for (const std::string_view name : readout_label_names()) json.string(name);
     json.close_array().close_object().key("codes").open_object();
     write_codes(json, "pointerPhases", pointer_phases);
@@ -256,7 +354,10 @@ std::string form_json() {
                                                               {"startAgain", w.start_again},
                                                               {"saveFailed", w.save_failed_here},
                                                               {"readFailed", w.read_failed},
-                                                              {"pictureFile", picture_file_name}};
+                                                              {"pictureFile", picture_file_name},
+                                                              {"csvFile", w.csv_file_name},
+                                                              {"tableCopied", w.table_copied},
+                                                              {"tableEmpty", w.table_empty}};
     for (const auto& [key, text] : texts) json.member(key, text);
     return json.close_object().close_object().text();
 }
@@ -315,6 +416,35 @@ EMSCRIPTEN_KEEPALIVE const double* ardenika_timed_frame() {
     screen.time_passes(false);
     marks.insert(marks.end(), {-1.0, 0.0, 0.0});
     return marks.data();
+}
+
+// An item chosen in one of the measurement panel's choices, by its form name.
+EMSCRIPTEN_KEEPALIVE void ardenika_choose(const char* control, int index) {
+    if (!form) return;
+    form->choose(control, index);
+    mirror();
+}
+
+// A row of the recorded table selected, or -1 for none.
+EMSCRIPTEN_KEEPALIVE void ardenika_select_row(int row) {
+    if (!form) return;
+    form->select_recorded_row(row);
+    mirror();
+}
+
+// The recorded table for the clipboard (tab-separated, in UTF-8) or as the bytes of its CSV file;
+// its bytes start at the pointer returned, ardenika_handed_size() long, until the next call.
+EMSCRIPTEN_KEEPALIVE const unsigned char* ardenika_recorded_table(bool csv) {
+    const std::string text = !form ? std::string()
+                             : csv ? form->recorded_table_csv()
+                                   : form->recorded_table_text();
+    handed.assign(text.begin(), text.end());
+    return handed.data();
+}
+
+// Whether the recorded table holds any row.
+EMSCRIPTEN_KEEPALIVE bool ardenika_recorded_rows() {
+    return form && !form->recorded().empty();
 }
 
 // A press anywhere on the page but the board.

@@ -34,6 +34,35 @@ var Ardenika = (function () {
     }
   }
 
+  // A caption whose "&" marks its accelerator: the letter underlined, Alt with it said as the
+  // element's shortcut.
+  function setCaption(e, caption) {
+    var amp = caption.indexOf('&');
+    if (amp < 0) {
+      e.textContent = caption;
+      return;
+    }
+    var key = caption.charAt(amp + 1);
+    var u = document.createElement('u');
+    u.textContent = key;
+    // in one span: a flex button would drop the spaces at the underlined letter's sides
+    var text = e.classList.contains('b') ? e.appendChild(document.createElement('span')) : e;
+    text.append(caption.slice(0, amp), u, caption.slice(amp + 2));
+    e.setAttribute('aria-keyshortcuts', 'Alt+' + key.toUpperCase());
+  }
+  // A shortcut as the form writes it ("Ctrl+M", "Ctrl+Return"): the key as KeyboardEvent.key
+  // names it, lower case, and as aria-keyshortcuts says it.
+  function shortcutOf(text) {
+    var parts = text.split('+'), key = parts.pop();
+    key = key === 'Return' ? 'Enter' : key;
+    return { ctrl: parts.indexOf('Ctrl') >= 0, shift: parts.indexOf('Shift') >= 0, key: key.toLowerCase(),
+             spoken: parts.map(function (m) { return m === 'Ctrl' ? 'Control' : m; }).concat(key).join('+') };
+  }
+  function pressed(e, shortcut) {
+    return (e.ctrlKey || e.metaKey) === shortcut.ctrl && e.shiftKey === shortcut.shift && !e.altKey &&
+      e.key.toLowerCase() === shortcut.key;
+  }
+
   // The window from the program's form table: each control an element whose id is its form
   // name, placed in its parent; the menu bar from the menu table.
   function buildForm(form) {
@@ -120,16 +149,12 @@ var Ardenika = (function () {
       item.id = m.name;
       item.setAttribute('role', 'menuitem');
       item.tabIndex = -1;
-      var amp = m.caption.indexOf('&');
-      if (amp >= 0) {
-        var key = m.caption.charAt(amp + 1);
-        item.append(m.caption.slice(0, amp));
-        var u = document.createElement('u');
-        u.textContent = key;
-        item.append(u, m.caption.slice(amp + 2));
-        item.setAttribute('aria-keyshortcuts', 'Alt+' + key.toUpperCase());
-      } else {
-        item.textContent = m.caption;
+      setCaption(item, m.caption);
+      if (m.shortcut) {
+        var shortcut = shortcutOf(m.shortcut);
+        shortcuts.push({ keys: shortcut, id: m.name });
+        item.title = m.shortcut;
+        item.setAttribute('aria-keyshortcuts', ((item.getAttribute('aria-keyshortcuts') || '') + ' ' + shortcut.spoken).trim());
       }
       if (m.submenu) {
         item.setAttribute('aria-haspopup', 'true');
@@ -152,10 +177,210 @@ var Ardenika = (function () {
     boardContext = board.getContext('2d', { alpha: false });
     progress = document.querySelector('progress');
     cursorMark = document.getElementById('BoardCursor');
+    buildPanel(form);
     bindMenus();
     bindControls();
     bindBoard();
   }
+
+  // The measurement panel from the program's panel table, in a box of its own beside or below
+  // the window; shown while the program says it is open, and mirrored from what it says it shows.
+  var panelFrame = document.getElementById('PanelFrame');
+  var shortcuts = [], recordShortcut = null;
+  function buildPanel(form) {
+    recordShortcut = shortcutOf(names.recordShortcut);
+    var own = {};
+    own[names.copyTable] = copyTable;
+    own[names.saveTable] = saveTable;
+    form.panel.forEach(function (c) {
+      var e, box = null;
+      if (c.kind === 'window') {
+        document.getElementById('PanelTitle').textContent = c.caption;
+        e = panelFrame.querySelector('.form');
+        e.id = c.name;
+        e.style.width = c.width + 'px';
+        e.style.height = c.height + 'px';
+        return;
+      }
+      if (c.kind === 'label') {
+        e = document.createElement('span');
+        e.className = 'label';
+        e.textContent = c.caption;
+      } else if (c.kind === 'choice') {
+        e = document.createElement('select');
+        e.className = 'choice';
+        e.addEventListener('change', function () {
+          Module.ccall('ardenika_choose', null, ['string', 'number'], [c.name, e.selectedIndex]);
+        });
+      } else if (c.kind === 'table') {
+        box = document.createElement('div');
+        box.className = 'tablebox';
+        e = document.createElement('table');
+        e.createTHead().insertRow();
+        e.createTBody();
+        box.appendChild(e);
+      } else {
+        e = document.createElement('button');
+        e.type = 'button';
+        e.className = 'b';
+        setCaption(e, c.caption);
+        if (c.kind === 'toggle_button') e.setAttribute('aria-pressed', 'false');
+        e.addEventListener('click', own[c.name] || function (event) {
+          event.stopPropagation();
+          run(c.name);
+        });
+      }
+      e.id = c.name;
+      place(box || e, c);
+      if (c.font !== 'dialog') (box || e).style.fontFamily = fontOf(c.font);
+      if (c.hint) e.title = c.hint;
+      if (c.spoken) e.setAttribute('aria-label', c.spoken);
+      document.getElementById(c.parent).appendChild(box || e);
+    });
+    document.getElementById(names.recordButton).setAttribute('aria-keyshortcuts', recordShortcut.spoken);
+    bindRecordedTable(document.getElementById(names.recordedTable));
+  }
+
+  // The recorded table's rows are chosen by a click or by Up, Down, Home and End on the focused
+  // table; Delete deletes the chosen row and Ctrl+C copies the table, as its buttons do.
+  function bindRecordedTable(table) {
+    table.tabIndex = 0;
+    table.setAttribute('role', 'grid');
+    table.setAttribute('aria-readonly', 'true');
+    table.tBodies[0].addEventListener('click', function (e) {
+      var row = e.target.closest('tr');
+      if (row) Module._ardenika_select_row(row.sectionRowIndex);
+    });
+    table.addEventListener('keydown', function (e) {
+      var rows = table.tBodies[0].rows.length, at = Number(table.dataset.selected);
+      var to = { ArrowUp: Math.max(at - 1, 0), ArrowDown: Math.min(at + 1, rows - 1), Home: 0, End: rows - 1 }[e.key];
+      if ((e.ctrlKey || e.metaKey) && !e.altKey && e.key.toLowerCase() === 'c') copyTable();
+      else if (e.key === 'Delete' && !e.ctrlKey && !e.altKey) run(names.deleteRow);
+      else if (to !== undefined && rows && !e.ctrlKey && !e.altKey) Module._ardenika_select_row(to);
+      else return;
+      e.preventDefault();
+    });
+  }
+
+  // The table's headers and rows as the program writes them; only cells whose text changed are
+  // written, so a dragged charge's frames cost little.
+  function fillTable(table, content) {
+    var head = table.tHead.rows[0];
+    if (head.cells.length !== content.headers.length) {
+      head.replaceChildren();
+      content.headers.forEach(function () {
+        var th = document.createElement('th');
+        th.scope = 'col';
+        head.appendChild(th);
+      });
+    }
+    content.headers.forEach(function (text, i) { setText(head.cells[i], text); });
+    var body = table.tBodies[0];
+    while (body.rows.length > content.rows.length) body.deleteRow(-1);
+    content.rows.forEach(function (cells, r) {
+      var row = body.rows[r] || body.insertRow();
+      row.id = table.id + '_row' + r;
+      while (row.cells.length > cells.length) row.deleteCell(-1);
+      while (row.cells.length < cells.length) row.insertCell();
+      cells.forEach(function (text, i) { setText(row.cells[i], text); });
+    });
+  }
+  function setText(e, text) { if (e.textContent !== text) e.textContent = text; }
+
+  function showPanelState(state) {
+    Object.keys(state.labels).forEach(function (name) { setText(document.getElementById(name), state.labels[name]); });
+    Object.keys(state.choices).forEach(function (name) {
+      var select = document.getElementById(name), choice = state.choices[name];
+      var items = choice.items.join('\n');
+      if (select.dataset.items !== items) {
+        select.dataset.items = items;
+        // a charge moved renames its item: the items are renamed in place, not made anew
+        while (select.options.length > choice.items.length) select.remove(select.options.length - 1);
+        choice.items.forEach(function (text, i) {
+          if (i < select.options.length) setText(select.options[i], text);
+          else select.add(new Option(text));
+        });
+      }
+      if (select.selectedIndex !== choice.chosen) select.selectedIndex = choice.chosen;
+    });
+    Object.keys(state.tables).forEach(function (name) { fillTable(document.getElementById(name), state.tables[name]); });
+    Object.keys(state.pressed).forEach(function (name) { Ardenika.setPressed(name, state.pressed[name]); });
+    var table = document.getElementById(names.recordedTable), row = state.selectedRow;
+    if (table.dataset.selected !== String(row)) {
+      table.dataset.selected = row;
+      Array.prototype.forEach.call(table.tBodies[0].rows, function (r, i) { r.setAttribute('aria-selected', String(i === row)); });
+      if (row >= 0) {
+        table.setAttribute('aria-activedescendant', table.tBodies[0].rows[row].id);
+        table.tBodies[0].rows[row].scrollIntoView({ block: 'nearest' });
+      } else {
+        table.removeAttribute('aria-activedescendant');
+      }
+    }
+    // rows added keep the selection's marks
+    Array.prototype.forEach.call(table.tBodies[0].rows, function (r, i) {
+      if (!r.hasAttribute('aria-selected')) r.setAttribute('aria-selected', String(i === row));
+    });
+  }
+
+  // The recorded table, as text for the clipboard or as the bytes of its CSV file, exactly as the
+  // program wrote them.
+  function recordedTable(csv) {
+    var at = Module._ardenika_recorded_table(csv);
+    return HEAPU8.slice(at, at + Module._ardenika_handed_size());
+  }
+  // The clipboard from a page opened from a disk may refuse the asynchronous call; a copied
+  // selection of a hidden text box still works there. Copied is said only once it is.
+  function copyTable() {
+    if (!Module._ardenika_recorded_rows()) {
+      Ardenika.announce(words.tableEmpty);
+      return;
+    }
+    var text = new TextDecoder().decode(recordedTable(false));
+    var said = function () { Ardenika.announce(words.tableCopied); };
+    var byCommand = function () { if (copyBySelection(text)) said(); };
+    if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).then(said, byCommand);
+    else byCommand();
+  }
+  function copyBySelection(text) {
+    var back = document.activeElement, area = document.createElement('textarea');
+    area.value = text;
+    area.setAttribute('readonly', '');
+    area.setAttribute('aria-hidden', 'true');
+    area.style.cssText = 'position:fixed;left:-9999px;top:0;opacity:0';
+    document.body.appendChild(area);
+    area.select();
+    var copied = false;
+    try { copied = document.execCommand('copy'); } catch (e) { copied = false; }
+    area.remove();
+    if (back && back.focus) back.focus();
+    return copied;
+  }
+  function saveTable() {
+    if (!Module._ardenika_recorded_rows()) {
+      Ardenika.announce(words.tableEmpty);
+      return;
+    }
+    download(new Blob([recordedTable(true)], { type: 'text/csv;charset=utf-8' }), words.csvFile);
+  }
+  function download(blob, name) {
+    var link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    link.click();
+    // the download reads the blob after the click returns; a slow one still gets it
+    setTimeout(function () { URL.revokeObjectURL(link.href); }, 60000);
+  }
+
+  // The menu's shortcuts (Ctrl+M opens and closes the panel) anywhere in the window, and Ctrl+Enter
+  // records a measurement while the panel is open.
+  document.addEventListener('keydown', function (e) {
+    if (!board || e.repeat || document.querySelector('dialog[open]') || document.documentElement.classList.contains('ended')) return;
+    var item = shortcuts.filter(function (s) { return pressed(e, s.keys); })[0];
+    if (item) run(item.id);
+    else if (!panelFrame.hidden && pressed(e, recordShortcut)) run(names.recordButton);
+    else return;
+    e.preventDefault();
+  });
 
   // Menus: a click on a top-level item opens its submenu; while one is open, pointing at
   // another top-level item opens that one instead.
@@ -173,13 +398,17 @@ var Ardenika = (function () {
   document.addEventListener('keydown', function (e) {
     if (e.key === 'Escape') closeMenus();
     if (!e.altKey || e.ctrlKey || document.querySelector('dialog[open]')) return;
-    // Alt with a menu bar entry's underlined letter chooses it.
-    var chosen = Array.prototype.filter.call(bar.querySelectorAll('[aria-keyshortcuts]'), function (item) {
-      return item.getAttribute('aria-keyshortcuts') === 'Alt+' + e.key.toUpperCase();
-    })[0];
-    if (!chosen) return;
+    // Alt with an underlined letter: in the panel, its button (the next of several with the same
+    // letter takes the focus, as on the desktop); elsewhere the menu bar's entry.
+    var inPanel = panelFrame.contains(document.activeElement);
+    var chosen = Array.prototype.filter.call((inPanel ? panelFrame : bar).querySelectorAll('[aria-keyshortcuts]'), function (item) {
+      return item.getAttribute('aria-keyshortcuts').split(' ').indexOf('Alt+' + e.key.toUpperCase()) >= 0;
+    });
+    if (!chosen.length) return;
     e.preventDefault();
-    run(chosen.id);
+    if (inPanel && chosen.length > 1) chosen[(chosen.indexOf(document.activeElement) + 1) % chosen.length].focus();
+    else if (inPanel) chosen[0].click();
+    else run(chosen[0].id);
   });
 
   // The menu bar by keyboard, as the WAI-ARIA menubar: one Tab stop (the title last focused);
@@ -318,12 +547,7 @@ var Ardenika = (function () {
           Ardenika.showError(words.saveFailed.replace('%1', name));
           return;
         }
-        var link = document.createElement('a');
-        link.href = URL.createObjectURL(new Blob([saved], { type: 'image/png' }));
-        link.download = name;
-        link.click();
-        // the download reads the blob after the click returns; a slow one still gets it
-        setTimeout(function () { URL.revokeObjectURL(link.href); }, 60000);
+        download(new Blob([saved], { type: 'image/png' }), name);
       });
     }, 'image/png');
   }
@@ -689,8 +913,19 @@ var Ardenika = (function () {
       document.documentElement.classList.add('ended');
       document.getElementById('restart').focus();
     },
-    // What a picture command drew, for screen readers.
-    announce: function (text) { document.getElementById('Announcer').textContent = text; },
+    // What a command did, for screen readers; the same words again are said again.
+    announce: function (text) {
+      var announcer = document.getElementById('Announcer');
+      announcer.textContent = announcer.textContent === text ? text + '\u00a0' : text;
+    },
+    // The panel opened or closed; a focus inside a closed panel goes to the item that opens it.
+    showPanel: function (open) {
+      var hadFocus = panelFrame.contains(document.activeElement);
+      panelFrame.hidden = !open;
+      if (hadFocus && !open) document.getElementById(names.measurementsItem).focus();
+      if (this.refit) this.refit();
+    },
+    setPanel: showPanelState,
     // Places of a charge moved by keyboard: at most twice a second, ending on the last one.
     announceProgress: function (text) {
       progressText = text;
@@ -730,13 +965,21 @@ var Ardenika = (function () {
   'use strict';
   var root = document.documentElement;
   var stage = document.getElementById('stage');
-  var frame = document.getElementById('window');
+  // The window and the measurement panel beside or below it, scaled together.
+  var frame = document.getElementById('windows');
+  var panel = document.getElementById('PanelFrame');
   // Built from the form's table when the program starts.
   var board = null;
 
-  // The window's size at a scale of 1 in one layout, in CSS pixels.
-  function naturalSize(narrow) {
+  // The window's size at a scale of 1 in one layout, in CSS pixels, with the open panel beside it
+  // or below it; on a phone the panel is below, as wide as the window.
+  function naturalSize(narrow, below) {
     root.classList.toggle('narrow', narrow);
+    root.classList.toggle('panel-below', Boolean(below));
+    if (narrow && !panel.hidden) {
+      root.style.setProperty('--panel-zoom', '1');
+      root.style.setProperty('--panel-zoom', String(document.getElementById('window').offsetWidth / panel.offsetWidth));
+    }
     return { width: frame.offsetWidth, height: frame.offsetHeight };
   }
   // Whole device pixels per board pixel for a window of this size: the most at which it fits the
@@ -779,13 +1022,28 @@ var Ardenika = (function () {
     var ratio = window.devicePixelRatio || 1;
     var width = screenSide(window.innerWidth, root.clientWidth) * ratio;
     var height = screenSide(window.innerHeight, root.clientHeight) * ratio;
-    var wide = naturalSize(false), narrow = naturalSize(true);
-    var wideSteps = wholeSteps(wide, width, height, ratio), narrowSteps = wholeSteps(narrow, width, height, ratio);
-    var useNarrow = narrowSteps > wideSteps || (narrowSteps === wideSteps && window.innerHeight > window.innerWidth);
-    var size = useNarrow ? narrow : wide;
-    var steps = useNarrow ? narrowSteps : wideSteps;
+    var upright = window.innerHeight > window.innerWidth;
+    var layouts = [{ narrow: false, below: false }, { narrow: true, below: true }];
+    if (!panel.hidden) layouts.splice(1, 0, { narrow: false, below: true });
+    layouts.forEach(function (l) {
+      l.size = naturalSize(l.narrow, l.below);
+      l.steps = wholeSteps(l.size, width, height, ratio);
+      l.fits = l.size.width * l.steps <= width;
+    });
+    var chosen;
+    if (panel.hidden) {
+      chosen = layouts[1].steps > layouts[0].steps || (layouts[1].steps === layouts[0].steps && upright) ? layouts[1] : layouts[0];
+    } else {
+      // The open panel: the layout that shows the board largest without scrolling sideways, the
+      // panel beside the window before below it, the phone's on an upright screen at a tie.
+      var fitting = layouts.filter(function (l) { return l.fits; });
+      if (!fitting.length) fitting = layouts.slice(-1);
+      if (upright) fitting.reverse();
+      chosen = fitting.reduce(function (best, l) { return l.steps > best.steps ? l : best; });
+    }
+    var size = chosen.size, steps = chosen.steps;
     var scale = steps / ratio;
-    root.classList.toggle('narrow', useNarrow);
+    naturalSize(chosen.narrow, chosen.below);
     root.style.setProperty('--box-zoom', String(scale));
     // Centred in the room left by any scroll bar, on whole device pixels so that the board's first
     // pixel starts on one. An offset that is not a whole CSS pixel goes into the transform: the
@@ -815,6 +1073,7 @@ var Ardenika = (function () {
     });
   }
   // Once the window is built: fitted now and whenever the screen changes.
+  Ardenika.refit = function () { if (board) fit(); };
   Ardenika.fitToScreen = function () {
     board = document.querySelector('canvas.board');
     fit();

@@ -4,7 +4,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
-import { boardPixels, readout, restart, usePage } from './page.js';
+import { boardPixels, launch, openPage, readout, restart, usePage } from './page.js';
 
 const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -35,10 +35,10 @@ describe('the page for screen readers and the keyboard', () => {
     await page.click('#colour_map_button');
     assert.deepEqual(await violations(page), []);
     // Alt alone reaches the bar on the title last focused. With a menu open Right goes on to the
-    // next, and stops on "Koniec", which has none; Left and Right wrap round; Up opens a menu on its last
+    // next, and stops on "Pomiary" and "Koniec", which have none; Left and Right wrap round; Up opens a menu on its last
     // item. Escape closes the dialog and gives the focus back to "Pomoc".
-    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
-      ['colour_map_item', 'field_lines_item', 'end_item', 'help_menu', 'description_item']],
+    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
+      ['colour_map_item', 'field_lines_item', 'measurements_item', 'end_item', 'help_menu', 'description_item']],
       ['help_menu', ['ArrowRight', 'ArrowLeft', 'ArrowUp'], ['potential_menu', 'help_menu', 'about_item']]]) {
       await page.keyboard.press('Alt');
       assert.equal(await focused(page), title);
@@ -93,6 +93,33 @@ describe('the page for screen readers and the keyboard', () => {
     await page.keyboard.press('Space');
     const node = await page.accessibility.snapshot({ root: await page.$('#add_negative_tool') });
     assert.equal(node.pressed, true);
+  });
+});
+
+describe('the measurement panel for screen readers', () => {
+  test('axe finds nothing with the panel open, points placed and a recorded row chosen, wide and on a phone (the panel below the board, no sideways scrolling)', async () => {
+    const browser = await launch();
+    try {
+      for (const screen of [{}, { width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true, isMobile: true }]) {
+        const page = await openPage(browser, screen);
+        await page.goto(page.url() + '#v1;p80,0;n-80,0;V;mA40,0;mB0,80');
+        await page.reload();
+        await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+        await page.evaluate(() => ['measurements_item', 'measuring_tool', 'record_button', 'record_button'].forEach((id) => document.getElementById(id).click()));
+        assert.equal(await page.$eval('#Announcer', (a) => a.textContent), 'Zapisano pomiar 2: punkt A, V = 16,667');
+        await page.click('#recorded_table tbody tr');
+        assert.equal(await page.$eval('#recorded_table', (t) => t.getAttribute('aria-activedescendant')), 'recorded_table_row0');
+        assert.deepEqual(await violations(page), []);
+        const placed = await page.evaluate(() => {
+          const panel = document.getElementById('PanelFrame').getBoundingClientRect(), b = document.getElementById('board').getBoundingClientRect();
+          return [document.scrollingElement.scrollWidth <= innerWidth, panel.right <= innerWidth, panel.top >= b.bottom];
+        });
+        assert.deepEqual(placed, [true, true, true]);
+        await page.close();
+      }
+    } finally {
+      await browser.close();
+    }
   });
 });
 

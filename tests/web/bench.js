@@ -5,7 +5,9 @@
 // while idle, as it does before a user's first click) against the median of later ones, the
 // medians of the three automatic picture commands clicked from stale grids, and the median frame
 // of a dragged charge with the map and both families drawn, with the median of each of its
-// passes. Then the page's size.
+// passes; and the same frame with the measurement panel open and eight measuring points placed,
+// with the cost of mirroring the panel (its JSON built and the page's elements updated). Then the
+// page's size.
 // Usage: node bench.js [repetitions]   (ARDENIKA_HTML names the page, as for the tests;
 // ARDENIKA_CPU_SLOWDOWNS=1,4,6 the slowdowns)
 import { launch, openPage, pagePath } from './page.js';
@@ -24,7 +26,12 @@ const median = (values) => {
 // The frame's passes from the marks the program notes (what, value, ms; see FrameMark in
 // web/main.cpp): each pass of the grids and pictures resets the progress bar, gives it a maximum
 // and resets it when done; the field lines end with the board's last change.
-const START = 0, BAR_ZERO = 1, BAR_MAX = 2, BOARD_CHANGED = 3, LOGIC_DONE = 4, MIRRORED = 5;
+const START = 0, BAR_ZERO = 1, BAR_MAX = 2, BOARD_CHANGED = 3, LOGIC_DONE = 4, MIRRORED = 5, PANEL_START = 6, PANEL_DONE = 7;
+// The time from the panel's mirroring begun to its end, in one frame's marks.
+function panelPass(marks) {
+  const start = marks.find((m) => m[0] === PANEL_START), done = marks.find((m) => m[0] === PANEL_DONE);
+  return start && done ? done[2] - start[2] : undefined;
+}
 function framePasses(marks, shownAt) {
   const at = (what) => marks.filter((m) => m[0] === what);
   const maxima = at(BAR_MAX);
@@ -121,18 +128,33 @@ async function measure(browser, slowdown) {
     const show = Ardenika.showBoard;
     Ardenika.showBoard = function () { show.apply(this, arguments); shownAt = performance.now(); };
     const timedFrame = Module._ardenika_timed_frame;
-    pointer('pointerdown', 0, 40);
-    for (let i = 0; i < n; ++i) {
-      pointer('pointermove', 20 + i, 60 - i);
-      shownAt = undefined;
-      const t = performance.now();
-      const from = timedFrame ? timedFrame() >> 3 : (Module._ardenika_frame(), 0);
-      const total = performance.now() - t;
-      const marks = [];
-      for (let k = from; from && HEAPF64[k] !== -1; k += 3) marks.push([HEAPF64[k], HEAPF64[k + 1], HEAPF64[k + 2]]);
-      result.frames.push({ total, marks, shownAt });
+    // Drags the charge from board point (x, y) through n frames, each moved one pixel on.
+    const drag = (x, y, frames) => {
+      pointer('pointerdown', x, y);
+      for (let i = 0; i < n; ++i) {
+        pointer('pointermove', x + 20 + i, y + 20 - i);
+        shownAt = undefined;
+        const t = performance.now();
+        const from = timedFrame ? timedFrame() >> 3 : (Module._ardenika_frame(), 0);
+        const total = performance.now() - t;
+        const marks = [];
+        for (let k = from; from && HEAPF64[k] !== -1; k += 3) marks.push([HEAPF64[k], HEAPF64[k + 1], HEAPF64[k + 2]]);
+        frames.push({ total, marks, shownAt });
+      }
+      pointer('pointerup', x + 20 + n, y + 20 - n);
+    };
+    drag(0, 40, result.frames);
+    // The panel open with eight points along the bottom, its values following the charge.
+    result.panelFrames = [];
+    if (document.getElementById('measurements_item')) {
+      click('measurements_item');
+      // the open panel moves the board on the page
+      r = board.getBoundingClientRect();
+      click('measuring_tool');
+      for (let i = 0; i < 8; ++i) at(-140 + 40 * i, -150);
+      click('measuring_tool');
+      drag(20 + n, 60 - n, result.panelFrames);
     }
-    pointer('pointerup', 20 + n, 60 - n);
     Ardenika.showBoard = show;
     return result;
   }, repetitions);
@@ -144,6 +166,8 @@ async function measure(browser, slowdown) {
     equipotentials_button: result.equipotentials_button,
     field_lines_button: result.field_lines_button,
     drag: median(result.frames.map((f) => f.total)),
+    panelDrag: median(result.panelFrames.map((f) => f.total)),
+    panel: median(result.panelFrames.map((f) => panelPass(f.marks))),
     passes: Object.fromEntries(names.map((name) => [name, median(passes.map((p) => p?.[name]))])),
   };
 }
@@ -165,6 +189,8 @@ try {
       ['field_lines_button', 'draw_field_line_family']].map(([id, handler]) => [`command/${handler}/14`, (c) => ms(c[id])]),
     ['drag/14 frame', (c) => ms(c.drag)],
     ...Object.keys(columns[0].passes).map((name) => ['  ' + name, (c) => ms(c.passes[name])]),
+    ['drag/14 frame, the measurement panel open, 8 points', (c) => ms(c.panelDrag)],
+    ['  measurement panel mirrored (JSON and page)', (c) => ms(c.panel)],
   ];
   const width = Math.max(...rows.map((r) => r[0].length));
   console.log(`medians of ${repetitions} in ms, Chromium's processor slowed:`);
