@@ -122,7 +122,7 @@ struct Words {
     std::string_view row_recorded; // the row's number, letter, V
     std::string_view row_deleted;  // the row's number
     std::string_view table_cleared;
-    std::string_view table_copied; // the number of rows
+    std::string_view table_copied;
     std::string_view table_empty;
     std::string_view save_table;
     std::string_view csv_files;
