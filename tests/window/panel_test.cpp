@@ -50,7 +50,6 @@ TEST_F(Panel, WidgetsAreThePanelsFormTableInAToolWindowOffTheBoard) {
         const std::string name(c.name);
         auto* w = panel().control<QWidget>(c.name);
         ASSERT_NE(w, nullptr) << name;
-        EXPECT_EQ(w->objectName(), qt_text(c.name));
         if (c.kind == FormControlKind::window) {
             EXPECT_EQ(w->windowTitle(), "Pomiary");
             EXPECT_EQ(w->size(), QSize(c.width, c.height));
@@ -62,12 +61,11 @@ TEST_F(Panel, WidgetsAreThePanelsFormTableInAToolWindowOffTheBoard) {
             EXPECT_GE(w->width(), c.width) << name;
         else
             EXPECT_EQ(w->size(), QSize(c.width, c.height)) << name;
-        const bool kind_matches =
-            c.kind == FormControlKind::label    ? !!qobject_cast<QLabel*>(w)
-            : c.kind == FormControlKind::choice ? !!qobject_cast<QComboBox*>(w)
-            : c.kind == FormControlKind::table  ? !!qobject_cast<QTableWidget*>(w)
-                                                : !!qobject_cast<QPushButton*>(w);
-        EXPECT_TRUE(kind_matches) << name;
+        EXPECT_TRUE(w->inherits(c.kind == FormControlKind::label    ? "QLabel"
+                                : c.kind == FormControlKind::choice ? "QComboBox"
+                                : c.kind == FormControlKind::table  ? "QTableWidget"
+                                                                    : "QPushButton"))
+            << name;
         if (auto* b = qobject_cast<QPushButton*>(w)) {
             EXPECT_EQ(b->text(), qt_text(c.caption)) << name;
             EXPECT_EQ(b->isCheckable(), c.kind == FormControlKind::toggle_button) << name;
@@ -94,8 +92,6 @@ TEST(PanelPlace, BesideTheMainWindowAndOnTheScreen) {
 }
 
 TEST_F(Panel, TablesFollowTheLogicAndTheBoardShowsAndSavesTheMarks) {
-    const std::vector<Rgb> bare(form->logic().board().data(),
-                                form->logic().board().data() + board_size * board_size);
     place_points();
     // A charge placed afterwards changes every value in the table.
     click("add_positive_tool");
@@ -111,7 +107,7 @@ TEST_F(Panel, TablesFollowTheLogicAndTheBoardShowsAndSavesTheMarks) {
     EXPECT_TRUE(board_view()->accessibleDescription().startsWith("Punkt B (-100, 0): V = "));
 
     // The mark of A covers its point on screen and in the saved picture, not the bare board.
-    EXPECT_NE(pixel(250, 150), bare[150 * board_size + 250]);
+    EXPECT_NE(pixel(250, 150), form->logic().board().pixel(250, 150));
     const QImage shown = board_view()->grab().toImage();
     EXPECT_EQ(shown.pixel(250, 150) & 0xffffffu, pixel(250, 150) & 0xffffffu);
     QTemporaryDir dir;
@@ -124,12 +120,12 @@ TEST_F(Panel, RecordedTableGoesToTheClipboardAndToCsvWhole) {
     auto* recorded = part<QTableWidget>("recorded_table");
     EXPECT_FALSE(part<QPushButton>("copy_table_button")->isEnabled());
     place_points();
-    // Ctrl+Return records from the main window and from the panel.
-    for (QWidget* w : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(recorded)}) {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-        QTest::keyClick(w, Qt::Key_Return, Qt::ControlModifier);
-    }
+    // Ctrl+Return records B from the main window, then A, chosen in the panel, from the panel.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(part<QComboBox>("chosen_point_choice"), Qt::Key_Home);
+    QTest::keyClick(recorded, Qt::Key_Return, Qt::ControlModifier);
     ASSERT_EQ(form->logic().recorded().size(), 2u);
     EXPECT_EQ(table_shown(*recorded), form->logic().panel_table("recorded_table"));
 
@@ -143,28 +139,22 @@ TEST_F(Panel, RecordedTableGoesToTheClipboardAndToCsvWhole) {
     EXPECT_EQ(board_view()->accessibleDescription(), "Skopiowano tabelę pomiarów");
 
     QTemporaryDir dir;
+    const std::string csv = form->logic().recorded_table_csv();
     for (const QString& path : {dir.filePath("pomiary.csv"), QStringLiteral("/proc/pomiary.csv")}) {
         panel().choose_csv_target = [path] { return std::optional<QString>(path); };
         const auto error =
             answer_message_box([&] { click(part<QPushButton>("save_table_button")); });
         QFile file(path);
-        if (path.startsWith("/proc")) {
-            ASSERT_TRUE(error.has_value());
-            EXPECT_TRUE(error->contains(path));
-            continue;
-        }
-        EXPECT_EQ(error, std::nullopt);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const std::string csv = form->logic().recorded_table_csv();
-        EXPECT_EQ(file.readAll(), QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+                  error ? QByteArray() : QByteArray(csv.data(), qsizetype(csv.size())));
+        EXPECT_EQ(error.has_value() && error->contains(path), path.startsWith("/proc"));
     }
 
-    // The row picked in the table is the one Delete takes.
+    // The row picked in the table is the one its button deletes.
     recorded->setCurrentCell(0, 2);
-    EXPECT_EQ(form->logic().selected_recorded_row(), 0);
     click(part<QPushButton>("delete_row_button"));
-    EXPECT_EQ(table_shown(*recorded), form->logic().panel_table("recorded_table"));
-    EXPECT_EQ(recorded->rowCount(), 1);
+    ASSERT_EQ(recorded->rowCount(), 1);
+    EXPECT_EQ(recorded->item(0, 0)->text(), "A");
 }
 
 TEST_F(Panel, ItsOwnCloseButtonAndTheMenuKeepTheLogicInStep) {
