@@ -97,6 +97,9 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
 
 DesktopWindow::~DesktopWindow() {
     qApp->removeEventFilter(this);
+    // Gone before the logic its controls forward to, which the members take with them.
+    delete panel_;
+    panel_ = nullptr;
 }
 
 void DesktopWindow::build_layout() {
