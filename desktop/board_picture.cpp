@@ -67,7 +67,7 @@ QImage board_image(const Canvas& board) {
 }
 
 PngBytes board_png(const WindowLogic& logic, int scale) {
-    const QImage shared = board_image(logic.board());
+    const QImage shared = board_image(logic.shown_board());
     // Whole factors with FastTransformation repeat each pixel exactly.
     const QImage image = shared.scaled(shared.width() * scale, shared.height() * scale,
                                        Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -84,11 +84,14 @@ PngBytes board_png(const WindowLogic& logic, int scale) {
 std::optional<QString> save_board_png(const WindowLogic& logic, int scale, const QString& path) {
     const PngBytes png = board_png(logic, scale);
     if (png.failure) return png.failure;
+    return save_file(path, png.bytes);
+}
+
+std::optional<QString> save_file(const QString& path, const QByteArray& bytes) {
     // Unbuffered, every short write is seen here: a buffered one cut short by a full disk or a
     // size limit would be committed as if whole. Writing on after it gives the system's reason.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    const QByteArray& bytes = png.bytes;
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) {
@@ -196,7 +199,7 @@ PictureCommands::PictureCommands(WindowLogic& logic, QWidget* board, Screen& err
 
 void PictureCommands::copy_picture() const {
     auto* data = new QMimeData;
-    data->setImageData(board_image(logic_.board()).copy());
+    data->setImageData(board_image(logic_.shown_board()).copy());
     // The saved picture's PNG too, so that a paste, here or in another program, keeps what it
     // shows and the board it was made from.
     const PngBytes png = board_png(logic_, 1);

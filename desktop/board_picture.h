@@ -22,13 +22,15 @@ struct PngBytes {
     std::optional<QString> failure;
 };
 
-// The board as a PNG: each board pixel a square of scale x scale pixels, no smoothing, with the
-// logic's description and setup in its text chunks.
+// The board as a PNG, as the window shows it (measuring points included): each board pixel a square
+// of scale x scale pixels, no smoothing, with the logic's description and setup in its text chunks.
 PngBytes board_png(const WindowLogic& logic, int scale);
 
-// board_png written through QSaveFile, so a failure leaves an old file as it was and no part of
-// a new one. Returns the reason of a failure, or nothing.
+// board_png written by save_file.
 std::optional<QString> save_board_png(const WindowLogic& logic, int scale, const QString& path);
+// The bytes written through QSaveFile, so a failure leaves an old file as it was and no part of
+// a new one. Returns the reason of a failure, or nothing.
+std::optional<QString> save_file(const QString& path, const QByteArray& bytes);
 
 // A picture file's bytes: at most png_max_file + 1 of them, so that the logic refuses a larger
 // file without it being read whole. Only a regular file is read: a folder, a device or a pipe

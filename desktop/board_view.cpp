@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,13 +22,14 @@ QAccessibleInterface* board_accessible(const QString&, QObject* object) {
 
 } // namespace
 
-BoardView::BoardView(const Canvas& board, QWidget* parent) : QWidget(parent), board_(board) {
+BoardView::BoardView(std::function<const Canvas&()> shown, QWidget* parent)
+    : QWidget(parent), shown_(std::move(shown)) {
     static const bool factory_installed = [] {
         QAccessible::installFactory(board_accessible);
         return true;
     }();
     (void)factory_installed;
-    setFixedSize(board.width(), board.height());
+    setFixedSize(board_size, board_size);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
@@ -49,12 +51,13 @@ void BoardView::paintEvent(QPaintEvent*) {
 }
 
 void BoardView::paint_board(QPainter& painter) {
-    const QImage image = board_image(board_);
+    const Canvas& board = shown_();
+    const QImage image = board_image(board);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QTransform to_device = painter.deviceTransform();
     const qreal ratio = to_device.m11();
     if (to_device.type() > QTransform::TxScale || ratio != to_device.m22() || ratio == 1.0) {
-        painter.drawImage(QRect(0, 0, board_.width(), board_.height()), image);
+        painter.drawImage(QRect(0, 0, board.width(), board.height()), image);
         return;
     }
     // On a scaled screen each device pixel shows the board pixel that a pointer on it reports,
@@ -71,12 +74,12 @@ void BoardView::paint_board(QPainter& painter) {
         return first;
     };
     std::vector<int> columns, rows;
-    const int left = spans(origin.x(), board_.width(), columns);
-    const int top = spans(origin.y(), board_.height(), rows);
+    const int left = spans(origin.x(), board.width(), columns);
+    const int top = spans(origin.y(), board.height(), rows);
     QImage scaled(static_cast<int>(columns.size()), static_cast<int>(rows.size()),
                   QImage::Format_RGB32);
     for (int y = 0; y < scaled.height(); ++y) {
-        const Rgb* in = board_.data() + rows[y] * board_.width();
+        const Rgb* in = board.data() + rows[y] * board.width();
         auto* out = reinterpret_cast<QRgb*>(scaled.scanLine(y));
         for (int x = 0; x < scaled.width(); ++x) out[x] = in[columns[x]];
     }
@@ -129,6 +132,14 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Escape:
         key = BoardKey::escape;
+        break;
+    case Qt::Key_V:
+        // V alone; with Ctrl it is the window's paste.
+        if (event->modifiers() != Qt::NoModifier) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        key = BoardKey::say_values;
         break;
     default:
         QWidget::keyPressEvent(event);

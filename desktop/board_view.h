@@ -10,12 +10,15 @@
 // has the focus, shows the keyboard cursor and a focus ring over the picture, never in it.
 class BoardView : public QWidget {
   public:
-    BoardView(const Canvas& board, QWidget* parent);
+    // shown gives the canvas to paint, asked anew at every paint: the board with whatever is
+    // drawn over it then.
+    BoardView(std::function<const Canvas&()> shown, QWidget* parent);
 
     // Raw pointer input in board pixels, as the window logic takes it.
     enum class PointerPhase { pressed, moved, released };
     std::function<void(PointerPhase phase, const PointerEvent& e)> on_pointer;
-    // A cursor key, Enter, Space or Escape while the board has the focus; repeat for a held key.
+    // A cursor key, Enter, Space, Escape or V while the board has the focus; repeat for a held
+    // key.
     std::function<void(BoardKey key, bool shift, bool repeat)> on_key;
     // Just before each paint: the logic redraws a moved charge's board once per shown frame.
     std::function<void()> on_frame;
@@ -43,6 +46,6 @@ class BoardView : public QWidget {
     // Whether the board is being painted now: a change then is already on its way to the screen.
     bool painting() const { return painting_; }
 
-    const Canvas& board_;
+    std::function<const Canvas&()> shown_;
     QPoint cursor_{board_size / 2, board_size / 2};
 };

@@ -8,6 +8,7 @@
 #include "desktop/fonts.h"
 #include "desktop/glyph_icon.h"
 #include "desktop/help_dialogs.h"
+#include "desktop/measurement_panel.h"
 #include "desktop/qt_text.h"
 
 #include <QAccessible>
@@ -34,11 +35,6 @@
 #include <cmath>
 
 namespace {
-
-QFont control_font(ControlFont font) {
-    return pixel_font(font == ControlFont::panel ? FontRole::sans : FontRole::dialog,
-                      form_font_pixels);
-}
 
 // A group box whose caption is set into the top edge of its frame, as the panel is laid out for.
 class PanelGroup final : public QGroupBox {
@@ -81,6 +77,9 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     build_menu();
     connect_handlers();
     picture_commands_ = new PictureCommands(*logic_, board_view_, *this, [this] { mirror(); });
+    panel_ = new MeasurementPanel(*logic_, *this, this, [this] { mirror(); });
+    // "Pomiary" by its key closes the panel from inside it too.
+    panel_->addAction(control<QAction>("measurements_item"));
     build_history_actions();
     setAcceptDrops(true);
     // The menu bar's height is known only now: the whole window takes one size, and a window
@@ -98,6 +97,9 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
 
 DesktopWindow::~DesktopWindow() {
     qApp->removeEventFilter(this);
+    // Gone before the logic its controls forward to, which the members take with them.
+    delete panel_;
+    panel_ = nullptr;
 }
 
 void DesktopWindow::build_layout() {
@@ -158,7 +160,8 @@ void DesktopWindow::build_layout() {
             break;
         }
         case FormControlKind::board:
-            board_view_ = new BoardView(logic_->board(), parent);
+            board_view_ =
+                new BoardView([this]() -> const Canvas& { return logic_->shown_board(); }, parent);
             w = board_view_;
             break;
         case FormControlKind::choice:
@@ -201,6 +204,8 @@ void DesktopWindow::build_menu() {
             made = control<QMenu>(item.parent)->addAction(caption);
         }
         made->setObjectName(qt_text(item.name));
+        if (auto* action = qobject_cast<QAction*>(made); action && !item.shortcut.empty())
+            action->setShortcut(QKeySequence(qt_text(item.shortcut)));
         controls_.emplace(std::string(item.name), made);
     }
 }
@@ -312,7 +317,8 @@ bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::TouchBegin) &&
         watched != board_view_ && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this)
+        (static_cast<QWidget*>(watched)->window() == this ||
+         static_cast<QWidget*>(watched)->window() == panel_))
         logic_->pressed_elsewhere();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -336,6 +342,7 @@ void DesktopWindow::mirror() {
     if (board_view_->cursor().shape() != shape) board_view_->setCursor(shape);
     undo_action_->setEnabled(logic_->can_undo());
     redo_action_->setEnabled(logic_->can_redo());
+    if (panel_) panel_->mirror();
 }
 
 void DesktopWindow::keyPressEvent(QKeyEvent* event) {

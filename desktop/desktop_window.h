@@ -13,6 +13,7 @@
 #include <vector>
 
 class BoardView;
+class MeasurementPanel;
 class PictureCommands;
 class QAbstractButton;
 class QAction;
@@ -27,7 +28,8 @@ class DesktopWindow : public QMainWindow, public Screen {
     ~DesktopWindow() override;
 
     WindowLogic& logic() { return *logic_; }
-    const Canvas& board() const { return logic_->board(); }
+    // The board as the window shows it, measuring points included.
+    const Canvas& board() const { return logic_->shown_board(); }
 
     // The control or menu item of this form name, or nullptr when there is none of that type.
     template <class T = QObject> T* control(std::string_view name) const {
@@ -36,6 +38,8 @@ class DesktopWindow : public QMainWindow, public Screen {
     }
     // "Kopiuj obraz", "Zapisz obraz…", "Otwórz obraz…" of the board, paste and drop.
     PictureCommands& picture_commands() const { return *picture_commands_; }
+    // "Pomiary", a window of its own, shown while the logic has it open.
+    MeasurementPanel& panel() const { return *panel_; }
     // "Cofnij" and "Ponów": in the board's menu, their keys anywhere in the window.
     QAction* undo_action() const { return undo_action_; }
     QAction* redo_action() const { return redo_action_; }
@@ -70,7 +74,8 @@ class DesktopWindow : public QMainWindow, public Screen {
     void build_history_actions();
     void apply_glyphs();
     void centre_on_screen();
-    // Shows the toggle states, the readout and the board tooltip as the logic now has them.
+    // Shows the toggle states, the readout, the board tooltip and the panel as the logic now has
+    // them.
     void mirror();
     void repaint_progress_when_due();
 
@@ -82,6 +87,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     QProgressBar* progress_bar_ = nullptr;
     std::vector<QLabel*> readout_;
     PictureCommands* picture_commands_ = nullptr;
+    MeasurementPanel* panel_ = nullptr;
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
     QElapsedTimer progress_clock_;

@@ -22,3 +22,8 @@ QFont pixel_font(const FontSpec& wanted) {
     font.setUnderline(wanted.underline);
     return font;
 }
+
+QFont control_font(ControlFont font) {
+    return pixel_font(font == ControlFont::panel ? FontRole::sans : FontRole::dialog,
+                      form_font_pixels);
+}

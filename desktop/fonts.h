@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/form.h"
 #include "dialogs/dialog_content.h"
 
 #include <QFont>
@@ -11,3 +12,5 @@ QStringList font_families_of(FontRole role);
 // A font of a role at a character height in pixels.
 QFont pixel_font(FontRole role, int pixels, int weight = QFont::Normal);
 QFont pixel_font(const FontSpec& wanted);
+// The face of a control of the form tables, at the form's character height.
+QFont control_font(ControlFont font);
