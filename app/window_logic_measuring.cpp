@@ -113,7 +113,7 @@ void WindowLogic::say_point_values() {
     const auto under = board_.points().under(x_of_column(cursor_[0]), y_of_row(cursor_[1]));
     const int index = under ? *under : chosen_point_;
     if (!board_.points().at(index)) {
-        screen_.announce(words().no_point);
+        screen_.announce(fill(words().no_point, {std::string(1, point_letter(index))}));
         return;
     }
     screen_.announce(point_said(index));
@@ -141,7 +141,7 @@ void WindowLogic::remove_all_points() {
 void WindowLogic::record_measurement() {
     const auto& point = board_.points().at(chosen_point_);
     if (!point) {
-        screen_.announce(words().no_point);
+        screen_.announce(fill(words().no_point, {std::string(1, point_letter(chosen_point_))}));
         return;
     }
     const ChargeSet& charges = board_.state().charges;

@@ -9,6 +9,7 @@
 #include "desktop/glyph_icon.h"
 #include "desktop/help_dialogs.h"
 #include "desktop/measurement_panel.h"
+#include "desktop/plot_window.h"
 #include "desktop/qt_text.h"
 
 #include <QAccessible>
@@ -80,6 +81,8 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     panel_ = new MeasurementPanel(*logic_, *this, this, [this] { mirror(); });
     // "Pomiary" by its key closes the panel from inside it too.
     panel_->addAction(control<QAction>("measurements_item"));
+    plot_window_ = new PlotWindow(*logic_, *this, this, panel_, [this] { mirror(); });
+    plot_window_->addAction(control<QAction>("measurements_item"));
     build_history_actions();
     setAcceptDrops(true);
     // The menu bar's height is known only now: the whole window takes one size, and a window
@@ -98,8 +101,9 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
 DesktopWindow::~DesktopWindow() {
     qApp->removeEventFilter(this);
     // Gone before the logic its controls forward to, which the members take with them.
-    delete panel_;
+    delete panel_; // the plot window with it
     panel_ = nullptr;
+    plot_window_ = nullptr;
 }
 
 void DesktopWindow::build_layout() {
@@ -318,7 +322,8 @@ bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
     if ((type == QEvent::MouseButtonPress || type == QEvent::TouchBegin) &&
         watched != board_view_ && watched->isWidgetType() &&
         (static_cast<QWidget*>(watched)->window() == this ||
-         static_cast<QWidget*>(watched)->window() == panel_))
+         static_cast<QWidget*>(watched)->window() == panel_ ||
+         static_cast<QWidget*>(watched)->window() == plot_window_))
         logic_->pressed_elsewhere();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -343,6 +348,7 @@ void DesktopWindow::mirror() {
     undo_action_->setEnabled(logic_->can_undo());
     redo_action_->setEnabled(logic_->can_redo());
     if (panel_) panel_->mirror();
+    if (plot_window_) plot_window_->mirror();
 }
 
 void DesktopWindow::keyPressEvent(QKeyEvent* event) {

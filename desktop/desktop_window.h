@@ -14,6 +14,7 @@
 
 class BoardView;
 class MeasurementPanel;
+class PlotWindow;
 class PictureCommands;
 class QAbstractButton;
 class QAction;
@@ -40,6 +41,9 @@ class DesktopWindow : public QMainWindow, public Screen {
     PictureCommands& picture_commands() const { return *picture_commands_; }
     // "Pomiary", a window of its own, shown while the logic has it open.
     MeasurementPanel& panel() const { return *panel_; }
+    // "Wykres wzdłuż odcinka", a window of its own beside the panel, shown while the logic has
+    // the plot open.
+    PlotWindow& plot_window() const { return *plot_window_; }
     // "Cofnij" and "Ponów": in the board's menu, their keys anywhere in the window.
     QAction* undo_action() const { return undo_action_; }
     QAction* redo_action() const { return redo_action_; }
@@ -88,6 +92,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     std::vector<QLabel*> readout_;
     PictureCommands* picture_commands_ = nullptr;
     MeasurementPanel* panel_ = nullptr;
+    PlotWindow* plot_window_ = nullptr;
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
     QElapsedTimer progress_clock_;

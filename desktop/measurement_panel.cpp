@@ -274,8 +274,9 @@ void MeasurementPanel::save_table() {
     const std::optional<QString> failure =
         save_file(*path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
     if (!failure) return;
-    screen_.show_error(fill(words().save_failed, {QDir::toNativeSeparators(*path).toStdString(),
-                                                  failure->toStdString()}));
+    screen_.show_error(
+        fill(words().save_table_failed,
+             {QDir::toNativeSeparators(*path).toStdString(), failure->toStdString()}));
 }
 
 void MeasurementPanel::closeEvent(QCloseEvent* event) {

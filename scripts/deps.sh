@@ -17,6 +17,7 @@ esac
 
 packages=(
     qt6-base-dev
+    qt6-svg-dev
     libgl-dev
     cmake
     g++
