@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 LinePlot sample_line(const ChargeSet& charges, const MeasuringPoint& from, const MeasuringPoint& to,
@@ -58,12 +57,16 @@ std::vector<double> round_ticks(double lo, double hi, int count) {
 
 namespace {
 
-// A coordinate in the SVG, two decimals with a point whatever the locale.
+// A coordinate in the SVG, to hundredths with a point whatever the locale.
 std::string coordinate(double value) {
-    std::array<char, 64> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::fixed, 2);
-    return std::string(buffer.data(), end.ptr);
+    const long long hundredths = std::llround(value * 100);
+    const long long whole = std::llabs(hundredths);
+    std::string text = hundredths < 0 ? "-" : "";
+    text += std::to_string(whole / 100);
+    text += '.';
+    text += static_cast<char>('0' + whole % 100 / 10);
+    text += static_cast<char>('0' + whole % 10);
+    return text;
 }
 
 // A tick's value with as many decimals as its step needs.

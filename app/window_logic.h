@@ -138,7 +138,10 @@ class WindowLogic final {
     // The plot along the pair's segment, in a window of its own opened by the panel's "Wykres":
     // its picture (SVG), its reading and what is said of it follow the board and the points, and
     // the segment and the sample read are drawn over the board while it is open.
-    bool plot_open() const { return plot_open_; }
+    // Shown with the panel only: closing the panel hides it, opening it again brings it back.
+    bool plot_open() const { return plot_open_ && panel_open_; }
+    // The sample the plot is read at and how many there are, for a screen's slider.
+    std::optional<int> plot_reading_sample() const { return reading_index(line_plot()); }
     void toggle_plot();
     LinePlot line_plot() const;
     std::string plot_picture() const;

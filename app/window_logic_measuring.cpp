@@ -263,12 +263,13 @@ TableView WindowLogic::panel_table(std::string_view control) const {
 }
 
 bool WindowLogic::panel_down(std::string_view control) const {
-    if (control == "plot_button") return plot_open_;
+    if (control == "plot_button") return plot_open();
     return control == "measuring_tool" && state_.tool_mode == ToolMode::measure;
 }
 
 void WindowLogic::toggle_plot() {
-    plot_open_ = !plot_open_;
+    plot_open_ = !plot_open();
+    if (plot_open_) panel_open_ = true;
     panel_changed();
     screen_.board_changed();
 }
@@ -337,7 +338,7 @@ const Canvas& WindowLogic::shown_board() const {
     const MeasuringPoints& points = board_.points();
     if (points.empty()) return board_.state().canvas;
     shown_.draw(board_.state().canvas);
-    if (plot_open_) {
+    if (plot_open()) {
         const LinePlot plot = line_plot();
         std::vector<std::array<int, 2>> pixels;
         for (const LineSample& s : plot.samples)

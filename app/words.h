@@ -117,11 +117,11 @@ struct Words {
     std::string_view point_placed;    // letter, x, y
     std::string_view point_removed;   // letter
     std::string_view points_removed;
-    std::string_view point_moving; // letter, x, y
-    std::string_view no_point;        // the letter
+    std::string_view point_moving;      // letter, x, y
+    std::string_view no_point;          // the letter
     std::string_view save_table_failed; // path, the system's reason
-    std::string_view row_recorded; // the row's number, letter, V
-    std::string_view row_deleted;  // the row's number
+    std::string_view row_recorded;      // the row's number, letter, V
+    std::string_view row_deleted;       // the row's number
     std::string_view table_cleared;
     std::string_view table_copied;
     std::string_view table_empty;

@@ -142,6 +142,9 @@ int panel_shows = -1;
 int panel_setup_shows = -1;
 bool panel_shown_open = false;
 std::string panel_shown;
+// The plot as the page last showed it.
+bool plot_shown_open = false;
+std::string plot_shown;
 
 void write_table(JsonWriter& json, const TableView& table) {
     json.open_object().key("headers").open_array();
@@ -180,7 +183,7 @@ std::string panel_json() {
 }
 
 // Shows the panel opened or closed, and while open whatever changed in it since it was shown.
-void mirror_panel(bool board_changed) {
+bool mirror_panel(bool board_changed) {
     const bool open = form->panel_open();
     if (open != panel_shown_open) {
         panel_shown_open = open;
@@ -190,7 +193,7 @@ void mirror_panel(bool board_changed) {
     }
     if (!open || (!board_changed && form->panel_changes() == panel_shows &&
                   form->setup_changes() == panel_setup_shows))
-        return;
+        return false;
     screen.mark(FrameMark::panel_start);
     panel_shows = form->panel_changes();
     panel_setup_shows = form->setup_changes();
@@ -201,6 +204,30 @@ void mirror_panel(bool board_changed) {
                panel_shown.size());
     }
     screen.mark(FrameMark::panel_done);
+    return true;
+}
+
+// Shows the plot opened or closed, and while open its picture, reading and summary when they
+// changed; the panel's own test of what changed holds for it, as it follows the same board.
+void mirror_plot(bool panel_changed) {
+    const bool open = form->plot_open();
+    if (open != plot_shown_open) {
+        plot_shown_open = open;
+        plot_shown.clear();
+        EM_ASM({ Ardenika.showPlot($0); }, open);
+    }
+    if (!open || !panel_changed) return;
+    JsonWriter json;
+    json.open_object().member("svg", form->plot_picture());
+    json.member("reading", form->panel_text("plot_reading"));
+    json.member("summary", form->panel_text("plot_summary"));
+    json.member("at", form->plot_reading_sample().value_or(-1));
+    json.member("samples", static_cast<int>(form->line_plot().samples.size()));
+    std::string text = json.close_object().text();
+    if (text == plot_shown) return;
+    plot_shown = std::move(text);
+    EM_ASM({ Ardenika.setPlot(JSON.parse(UTF8ToString($0, $1))); }, plot_shown.data(),
+           plot_shown.size());
 }
 
 // Copies into the page whatever a handler may have changed.
@@ -233,13 +260,13 @@ void mirror() {
         const std::string text = form->setup_text();
         EM_ASM({ Ardenika.setAddress(UTF8ToString($0, $1)); }, text.data(), text.size());
     }
-    mirror_panel(board_changed);
+    mirror_plot(mirror_panel(board_changed));
 }
 
 std::string_view kind_name(FormControlKind kind) {
     constexpr std::string_view names[] = {
-        "window",      "group_box",     "label", "progress_bar", "tool_button",
-        "push_button", "toggle_button", "board", "choice",       "table",        "plot"};
+        "window",        "group_box", "label",  "progress_bar", "tool_button", "push_button",
+        "toggle_button", "board",     "choice", "table",        "plot"};
     return names[static_cast<std::size_t>(kind)];
 }
 
@@ -308,6 +335,8 @@ std::string form_json() {
     for (const FormControl& c : form_controls()) write_control(json, c);
     json.close_array().key("panel").open_array();
     for (const FormControl& c : panel_controls()) write_control(json, c);
+    json.close_array().key("plot").open_array();
+    for (const FormControl& c : plot_controls()) write_control(json, c);
     json.close_array().key("narrow").open_array();
     for (const NarrowPlace& n : narrow_layout()) {
         json.open_object().member("name", n.name).member("left", n.left).member("top", n.top);
@@ -332,7 +361,13 @@ std::string form_json() {
           {"deleteRow", "delete_row_button"},
           {"copyTable", "copy_table_button"},
           {"saveTable", "save_table_button"},
-          {"measurementsItem", "measurements_item"}})
+          {"measurementsItem", "measurements_item"},
+          {"plotWindow", plot_window_name},
+          {"copyPlot", "copy_plot_button"},
+          {"savePlot", "save_plot_button"},
+          {"copySamples", "copy_samples_button"},
+          {"saveSamples", "save_samples_button"},
+          {"plotSummary", "plot_summary"}})
         json.member(key, name);
     json.key("readout").open_array();
     for (const std::string_view name : readout_label_names()) json.string(name);
@@ -357,7 +392,15 @@ std::string form_json() {
                                                               {"pictureFile", picture_file_name},
                                                               {"csvFile", w.csv_file_name},
                                                               {"tableCopied", w.table_copied},
-                                                              {"tableEmpty", w.table_empty}};
+                                                              {"tableEmpty", w.table_empty},
+                                                              {"plotCopied", w.plot_copied},
+                                                              {"samplesCopied", w.samples_copied},
+                                                              {"savePlot", w.save_plot},
+                                                              {"svgFiles", w.svg_files},
+                                                              {"pngFiles1x", w.png_files_1x},
+                                                              {"pngFiles2x", w.png_files_2x},
+                                                              {"plotFile", w.plot_file_name},
+                                                              {"samplesFile", w.samples_file_name}};
     for (const auto& [key, text] : texts) json.member(key, text);
     return json.close_object().close_object().text();
 }
@@ -438,6 +481,29 @@ EMSCRIPTEN_KEEPALIVE const unsigned char* ardenika_recorded_table(bool csv) {
     const std::string text = !form ? std::string()
                              : csv ? form->recorded_table_csv()
                                    : form->recorded_table_text();
+    handed.assign(text.begin(), text.end());
+    return handed.data();
+}
+
+// The plot read at x across its picture, or moved along by samples.
+EMSCRIPTEN_KEEPALIVE void ardenika_read_plot(double x) {
+    if (!form) return;
+    form->read_plot_at(x);
+    mirror();
+}
+EMSCRIPTEN_KEEPALIVE void ardenika_step_plot(int samples) {
+    if (!form) return;
+    form->step_plot_reading(samples);
+    mirror();
+}
+
+// The plot's picture (SVG) or its samples (tab-separated, or the bytes of their CSV file), handed
+// as the recorded table is.
+EMSCRIPTEN_KEEPALIVE const unsigned char* ardenika_plot_text(int what) {
+    const std::string text = !form       ? std::string()
+                             : what == 0 ? form->plot_picture()
+                             : what == 1 ? form->plot_samples_text()
+                                         : form->plot_samples_csv();
     handed.assign(text.begin(), text.end());
     return handed.data();
 }

@@ -178,6 +178,7 @@ var Ardenika = (function () {
     progress = document.querySelector('progress');
     cursorMark = document.getElementById('BoardCursor');
     buildPanel(form);
+    buildPlot(form);
     bindMenus();
     bindControls();
     bindBoard();
@@ -239,6 +240,170 @@ var Ardenika = (function () {
     });
     document.getElementById(names.recordButton).setAttribute('aria-keyshortcuts', recordShortcut.spoken);
     bindRecordedTable(document.getElementById(names.recordedTable));
+  }
+
+  // The plot along the pair's segment, in a box of its own beside or below the panel: the
+  // program's SVG shown as it is, read by the pointer and by Left and Right as a slider.
+  var plotFrame = document.getElementById('PlotFrame');
+  var plotView = null, summaryShown = 0, summaryTimer = null, summaryText = '';
+  function buildPlot(form) {
+    var own = {};
+    own[names.copyPlot] = copyPlot;
+    own[names.savePlot] = choosePlotFile;
+    own[names.copySamples] = copySamples;
+    own[names.saveSamples] = saveSamples;
+    form.plot.forEach(function (c) {
+      var e;
+      if (c.kind === 'window') {
+        document.getElementById('PlotTitle').textContent = c.caption;
+        e = plotFrame.querySelector('.form');
+        e.id = c.name;
+        e.style.width = c.width + 'px';
+        e.style.height = c.height + 'px';
+        return;
+      }
+      if (c.kind === 'plot') {
+        e = plotView = document.createElement('div');
+        e.className = 'plot';
+        e.tabIndex = 0;
+        e.setAttribute('role', 'slider');
+        e.setAttribute('aria-valuemin', '0');
+        e.addEventListener('pointermove', function (event) {
+          var box = e.getBoundingClientRect();
+          Module._ardenika_read_plot((event.clientX - box.left) * c.width / box.width);
+        });
+        e.addEventListener('keydown', function (event) {
+          if ((event.key !== 'ArrowLeft' && event.key !== 'ArrowRight') || event.ctrlKey || event.altKey) return;
+          event.preventDefault();
+          Module._ardenika_step_plot((event.key === 'ArrowLeft' ? -1 : 1) * (event.shiftKey ? 10 : 1));
+        });
+      } else if (c.kind === 'label') {
+        e = document.createElement('span');
+        e.className = 'label plotlabel';
+        e.textContent = c.caption;
+        e.style.width = c.width + 'px';
+      } else {
+        e = document.createElement('button');
+        e.type = 'button';
+        e.className = 'b';
+        setCaption(e, c.caption);
+        e.addEventListener('click', own[c.name]);
+      }
+      e.id = c.name;
+      place(e, c);
+      if (c.font !== 'dialog') e.style.fontFamily = fontOf(c.font);
+      if (c.hint) e.title = c.hint;
+      if (c.spoken) e.setAttribute('aria-label', c.spoken);
+      plotFrame.querySelector('.form').appendChild(e);
+    });
+    // What is said of the plot follows a dragged charge at most once a second.
+    var summary = document.getElementById(names.plotSummary);
+    summary.setAttribute('aria-live', 'polite');
+    plotView.setAttribute('aria-describedby', names.plotSummary);
+  }
+  function showSummary() {
+    summaryTimer = null;
+    summaryShown = Date.now();
+    setText(document.getElementById(names.plotSummary), summaryText);
+  }
+  function showPlotState(state) {
+    if (plotView.dataset.svg !== state.svg) {
+      plotView.dataset.svg = state.svg;
+      plotView.innerHTML = state.svg;
+      var picture = plotView.querySelector('svg');
+      if (picture) picture.setAttribute('aria-hidden', 'true');
+    }
+    setText(document.getElementById('plot_reading'), state.reading);
+    plotView.setAttribute('aria-valuemax', String(Math.max(state.samples - 1, 0)));
+    plotView.setAttribute('aria-valuenow', String(Math.max(state.at, 0)));
+    plotView.setAttribute('aria-valuetext', state.reading || state.summary);
+    summaryText = state.summary;
+    var wait = 1000 - (Date.now() - summaryShown);
+    if (wait <= 0) showSummary();
+    else if (summaryTimer === null) summaryTimer = setTimeout(showSummary, wait);
+  }
+  function plotText(what) {
+    var at = Module._ardenika_plot_text(what);
+    return HEAPU8.slice(at, at + Module._ardenika_handed_size());
+  }
+  // The plot as a PNG at a scale, drawn by the browser from the program's SVG.
+  function plotPng(scale, then) {
+    var svg = new TextDecoder().decode(plotText(0));
+    var image = new Image();
+    image.onload = function () {
+      var canvas = document.createElement('canvas');
+      canvas.width = image.width * scale;
+      canvas.height = image.height * scale;
+      var context = canvas.getContext('2d');
+      context.scale(scale, scale);
+      context.drawImage(image, 0, 0);
+      canvas.toBlob(then, 'image/png');
+    };
+    image.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(svg);
+  }
+  function copyPlot() {
+    var said = function () { Ardenika.announce(words.plotCopied); };
+    var asText = function () { if (copyBySelection(new TextDecoder().decode(plotText(0)))) said(); };
+    if (!navigator.clipboard || !navigator.clipboard.write || typeof ClipboardItem === 'undefined') {
+      asText();
+      return;
+    }
+    plotPng(1, function (png) {
+      if (!png) { asText(); return; }
+      navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]).then(said, asText);
+    });
+  }
+  // "Zapisz wykres…": SVG, or PNG at 1x or 2x, chosen in a small list under the button.
+  function choosePlotFile(event) {
+    var button = event.currentTarget, list = document.getElementById('PlotFileTypes');
+    if (list) { list.remove(); return; }
+    list = document.createElement('div');
+    list.id = 'PlotFileTypes';
+    list.setAttribute('role', 'group');
+    list.setAttribute('aria-label', words.savePlot);
+    [[words.svgFiles, 0], [words.pngFiles1x, 1], [words.pngFiles2x, 2]].forEach(function (type) {
+      var b = document.createElement('button');
+      b.type = 'button';
+      b.className = 'b';
+      b.textContent = type[0];
+      b.addEventListener('click', function () {
+        list.remove();
+        button.focus();
+        savePlot(type[1]);
+      });
+      list.appendChild(b);
+    });
+    list.addEventListener('keydown', function (e) {
+      if (e.key !== 'Escape') return;
+      e.stopPropagation();
+      list.remove();
+      button.focus();
+    });
+    list.style.left = button.style.left;
+    list.style.top = parseInt(button.style.top, 10) - 3 * 24 + 'px';
+    button.parentNode.appendChild(list);
+    list.firstChild.focus();
+  }
+  function savePlot(type) {
+    var name = words.plotFile;
+    if (type === 0) {
+      download(new Blob([plotText(0)], { type: 'image/svg+xml' }), name);
+      return;
+    }
+    plotPng(type, function (png) {
+      if (png) download(png, name.replace(/\.svg$/, type === 2 ? '-2x.png' : '.png'));
+      else Ardenika.showError(words.saveFailed.replace('%1', name));
+    });
+  }
+  function copySamples() {
+    var text = new TextDecoder().decode(plotText(1));
+    var said = function () { Ardenika.announce(words.samplesCopied); };
+    var byCommand = function () { if (copyBySelection(text)) said(); };
+    if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).then(said, byCommand);
+    else byCommand();
+  }
+  function saveSamples() {
+    download(new Blob([plotText(2)], { type: 'text/csv;charset=utf-8' }), words.samplesFile);
   }
 
   // The recorded table's rows are chosen by a click or by Up, Down, Home and End on the focused
@@ -926,6 +1091,14 @@ var Ardenika = (function () {
       if (this.refit) this.refit();
     },
     setPanel: showPanelState,
+    // The plot opened or closed; a focus inside a closed plot goes to the panel's "Wykres".
+    showPlot: function (open) {
+      var hadFocus = plotFrame.contains(document.activeElement);
+      plotFrame.hidden = !open;
+      if (hadFocus && !open && !panelFrame.hidden) document.getElementById('plot_button').focus();
+      if (this.refit) this.refit();
+    },
+    setPlot: showPlotState,
     // Places of a charge moved by keyboard: at most twice a second, ending on the last one.
     announceProgress: function (text) {
       progressText = text;

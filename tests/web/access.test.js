@@ -97,7 +97,7 @@ describe('the page for screen readers and the keyboard', () => {
 });
 
 describe('the measurement panel for screen readers', () => {
-  test('axe finds nothing with the panel open, points placed and a recorded row chosen, wide and on a phone (the panel below the board, no sideways scrolling)', async () => {
+  test('axe finds nothing with the panel open, points placed and a recorded row chosen, then with the plot, wide and on a phone (the panel below the board, no sideways scrolling)', async () => {
     const browser = await launch();
     try {
       for (const screen of [{}, { width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true, isMobile: true }]) {
@@ -115,6 +115,12 @@ describe('the measurement panel for screen readers', () => {
           return [document.scrollingElement.scrollWidth <= innerWidth, panel.right <= innerWidth, panel.top >= b.bottom];
         });
         assert.deepEqual(placed, [true, true, true]);
+        // The plot beside or below the panel: its slider, its summary and its buttons.
+        await page.click('#plot_button');
+        await page.focus('#line_plot');
+        await page.keyboard.press('ArrowRight');
+        assert.deepEqual(await violations(page), []);
+        assert.equal(await page.evaluate(() => document.scrollingElement.scrollWidth <= innerWidth), true);
         await page.close();
       }
     } finally {

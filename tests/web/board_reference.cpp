@@ -1,6 +1,7 @@
 // Runs the page tests' scenarios on the window logic as the desktop builds it and writes, per
-// scenario, the board (<name>.rgb: 401 x 401 pixels of three bytes R, G, B, row by row) and
-// <name>.txt: the five readout texts, the pressed toggles and the grids' digest.
+// scenario, the board as shown (<name>.rgb: 401 x 401 pixels of three bytes R, G, B, row by
+// row), <name>.txt: the five readout texts, the pressed toggles and the grids' digest, and the
+// plot's picture (<name>.svg) where the plot is open.
 // Usage: board_reference <scenarios.txt> <output folder>
 #include "app/window_logic.h"
 #include "model/charges.h"
@@ -41,7 +42,7 @@ bool run_step(WindowLogic& form, const std::string& step) {
 
 bool write_scenario(const std::filesystem::path& folder, const std::string& name,
                     const WindowLogic& form) {
-    const Canvas& board = form.board();
+    const Canvas& board = form.shown_board();
     std::string bytes;
     for (int row = 0; row < board.height(); ++row)
         for (int column = 0; column < board.width(); ++column) {
@@ -55,6 +56,10 @@ bool write_scenario(const std::filesystem::path& folder, const std::string& name
     for (const std::string& label : form.labels()) text << label << '\n';
     for (int i = 0; i < toggle_count; ++i)
         if (form.down(static_cast<Toggle>(i))) text << toggle_names[i] << ' ';
+    for (const char* panel_toggle : {"measuring_tool", "plot_button"})
+        if (form.panel_down(panel_toggle)) text << panel_toggle << ' ';
+    if (form.plot_open())
+        std::ofstream(folder / (name + ".svg"), std::ios::binary) << form.plot_picture();
     char digest[9];
     std::snprintf(digest, sizeof digest, "%08x", form.grids_digest());
     text << '\n' << digest << '\n' << form.setup_text() << '\n';

@@ -166,4 +166,41 @@ describe('the measurement panel', () => {
       rmSync(folder, { recursive: true, force: true });
     }
   });
+
+  test('the plot is read by Left and Right as a slider, and saved as PNG at 2x for print', async () => {
+    const { page, browser } = at;
+    await page.goto(pathToFileURL(pagePath).href + '#v1;p80,0;n-80,0;mA40,0;mB-40,0');
+    await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
+    await withCtrl(page, 'm');
+    await page.click('#plot_button');
+    assert.equal(await page.$eval('#PlotFrame', (f) => f.hidden), false);
+    await page.focus('#line_plot');
+    await page.keyboard.press('ArrowRight');
+    for (let i = 0; i < 4; ++i) await page.keyboard.press('ArrowRight');
+    const slider = () => page.$eval('#line_plot', (e) => [e.getAttribute('role'), e.getAttribute('aria-valuenow'),
+      e.getAttribute('aria-valuemax'), e.getAttribute('aria-valuetext')]);
+    assert.deepEqual((await slider()).slice(0, 3), ['slider', '4', '80']);
+    assert.match((await slider())[3], /^s = 4,00, V = 14,107, E∥ = 5,9085$/);
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.up('Shift');
+    assert.equal((await slider())[1], '0');
+
+    const folder = mkdtempSync(path.join(tmpdir(), 'ardenika-plot-'));
+    try {
+      const session = await browser.target().createCDPSession();
+      await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+      const named = new Promise((resolve) => session.on('Browser.downloadWillBegin', (e) => resolve(e.suggestedFilename)));
+      const done = new Promise((resolve) => session.on('Browser.downloadProgress', (e) => e.state === 'completed' && resolve()));
+      await page.click('#save_plot_button');
+      await page.click('#PlotFileTypes button:nth-child(3)');
+      assert.equal(await named, 'wykres-2x.png');
+      await done;
+      const png = readFileSync(path.join(folder, 'wykres-2x.png'));
+      // IHDR: the width and the height, twice the picture's 464 x 300.
+      assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [928, 600]);
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
+    }
+  });
 });

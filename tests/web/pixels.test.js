@@ -63,6 +63,7 @@ function expected(name) {
     board: readFileSync(path.join(reference, name + '.rgb')),
     state: { labels: [l1, l2, l3, l4, l5], pressed: pressed.split(' ').filter(Boolean).sort(), digest },
     address: setup === 'v1' ? '' : '#' + setup,
+    plot: existsSync(path.join(reference, name + '.svg')) ? readFileSync(path.join(reference, name + '.svg'), 'utf8') : null,
   };
 }
 
@@ -104,6 +105,11 @@ for (const [title, options, finger] of [
         // The address is the desktop's setup, and a page opened at it shows the same board.
         const address = await page.evaluate(() => location.hash);
         assert.equal(decodeURI(address), want.address);
+        // The plot is the desktop's picture; its segment on the board is not in the address.
+        if (want.plot !== null) {
+          assert.equal(await page.$eval('#line_plot', (e) => e.dataset.svg), want.plot);
+          return;
+        }
         if (finger || !address) return;
         const opened = await at.browser.newPage();
         try {
