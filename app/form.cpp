@@ -130,78 +130,52 @@ constexpr MenuItem menu[] = {
 
 // The panel: tools for the points, the points' values, a pair compared, and the recorded table.
 constexpr std::string_view panel = "measurement_panel";
-constexpr FormControl panel_part(std::string_view name, FormControlKind kind, int left, int top,
-                                 int width, int height, std::string_view caption,
-                                 std::string_view hint = "", std::string_view spoken = "") {
-    return {name,
-            kind,
-            panel,
-            left,
-            top,
-            width,
-            height,
-            caption,
-            hint,
-            spoken,
-            0,
-            {},
-            kind == label ? ControlFont::panel : ControlFont::window};
+// A control of the panel or of the plot's window, by the window it sits in: a label in the
+// panels' face, the rest in the window's.
+constexpr FormControl part(std::string_view parent, std::string_view name, FormControlKind kind,
+                           int left, int top, int width, int height, std::string_view caption,
+                           std::string_view hint = "", std::string_view spoken = "") {
+    FormControl c = button(name, kind, parent, left, top, width, height, caption, hint, spoken);
+    c.font = kind == label ? ControlFont::panel : ControlFont::window;
+    return c;
 }
 
 constexpr FormControl panel_table[] = {
     {panel, window, "", 0, 0, 480, 560, "Pomiary", "", "", 0, {}, ControlFont::window},
-    panel_part("measuring_tool", toggle_button, 8, 8, 150, 25, "&Umieść punkty",
-               "Kliknięcie planszy umieszcza kolejny punkt pomiarowy (A–H); Enter na planszy też"),
-    panel_part("remove_point_button", push_button, 166, 8, 150, 25, "Usuń &punkt",
-               "Usuwa punkt wybrany do zapisu"),
-    panel_part("remove_all_points_button", push_button, 324, 8, 148, 25, "Usuń &wszystkie",
-               "Usuwa wszystkie punkty pomiarowe"),
-    panel_part("points_table", table, 8, 40, 464, 170, "", "", "Punkty pomiarowe"),
-    panel_part("pair_caption", label, 8, 220, 60, 13, "Para:"),
-    panel_part("pair_first_choice", choice, 70, 216, 60, 22, "", "", "Pierwszy punkt pary"),
-    panel_part("pair_second_choice", choice, 136, 216, 60, 22, "", "", "Drugi punkt pary"),
-    panel_part("plot_button", toggle_button, 322, 214, 150, 25, "W&ykres",
-               "Pokazuje V i składową pola wzdłuż odcinka między punktami pary"),
-    panel_part("pair_difference", label, 8, 244, 464, 13, ""),
-    panel_part("pair_distance", label, 8, 260, 464, 13, ""),
-    panel_part("pair_mean_field", label, 8, 276, 464, 13, ""),
-    panel_part("pair_midpoint_field", label, 8, 292, 464, 13, ""),
-    panel_part("chosen_caption", label, 8, 320, 60, 13, "Punkt:"),
-    panel_part("chosen_point_choice", choice, 70, 316, 60, 22, "", "", "Punkt do zapisu"),
-    panel_part("reference_caption", label, 140, 320, 90, 13, "Odległość od:"),
-    panel_part("reference_choice", choice, 232, 316, 240, 22, "", "", "Odległość od"),
-    panel_part("record_button", push_button, 8, 346, 150, 25, "&Zapisz pomiar",
-               "Dopisuje do tabeli wartości w wybranym punkcie (Ctrl+Enter)"),
-    panel_part("recorded_table", table, 8, 378, 464, 140, "", "", "Zapisane pomiary"),
-    panel_part("delete_row_button", push_button, 8, 526, 110, 25, "Usuń w&iersz",
-               "Usuwa zaznaczony wiersz tabeli"),
-    panel_part("clear_table_button", push_button, 124, 526, 110, 25, "Wyczyść &tabelę",
-               "Usuwa wszystkie wiersze tabeli"),
-    panel_part("copy_table_button", push_button, 240, 526, 110, 25, "K&opiuj tabelę",
-               "Kopiuje tabelę do schowka, gotową do wklejenia do arkusza (Ctrl+C w tabeli)"),
-    panel_part("save_table_button", push_button, 356, 526, 116, 25, "Zapisz &CSV…",
-               "Zapisuje tabelę jako plik CSV dla arkusza kalkulacyjnego"),
+    part(panel, "measuring_tool", toggle_button, 8, 8, 150, 25, "&Umieść punkty",
+         "Kliknięcie planszy umieszcza kolejny punkt pomiarowy (A–H); Enter na planszy też"),
+    part(panel, "remove_point_button", push_button, 166, 8, 150, 25, "Usuń &punkt",
+         "Usuwa punkt wybrany do zapisu"),
+    part(panel, "remove_all_points_button", push_button, 324, 8, 148, 25, "Usuń &wszystkie",
+         "Usuwa wszystkie punkty pomiarowe"),
+    part(panel, "points_table", table, 8, 40, 464, 170, "", "", "Punkty pomiarowe"),
+    part(panel, "pair_caption", label, 8, 220, 60, 13, "Para:"),
+    part(panel, "pair_first_choice", choice, 70, 216, 60, 22, "", "", "Pierwszy punkt pary"),
+    part(panel, "pair_second_choice", choice, 136, 216, 60, 22, "", "", "Drugi punkt pary"),
+    part(panel, "plot_button", toggle_button, 322, 214, 150, 25, "W&ykres",
+         "Pokazuje V i składową pola wzdłuż odcinka między punktami pary"),
+    part(panel, "pair_difference", label, 8, 244, 464, 13, ""),
+    part(panel, "pair_distance", label, 8, 260, 464, 13, ""),
+    part(panel, "pair_mean_field", label, 8, 276, 464, 13, ""),
+    part(panel, "pair_midpoint_field", label, 8, 292, 464, 13, ""),
+    part(panel, "chosen_caption", label, 8, 320, 60, 13, "Punkt:"),
+    part(panel, "chosen_point_choice", choice, 70, 316, 60, 22, "", "", "Punkt do zapisu"),
+    part(panel, "reference_caption", label, 140, 320, 90, 13, "Odległość od:"),
+    part(panel, "reference_choice", choice, 232, 316, 240, 22, "", "", "Odległość od"),
+    part(panel, "record_button", push_button, 8, 346, 150, 25, "&Zapisz pomiar",
+         "Dopisuje do tabeli wartości w wybranym punkcie (Ctrl+Enter)"),
+    part(panel, "recorded_table", table, 8, 378, 464, 140, "", "", "Zapisane pomiary"),
+    part(panel, "delete_row_button", push_button, 8, 526, 110, 25, "Usuń w&iersz",
+         "Usuwa zaznaczony wiersz tabeli"),
+    part(panel, "clear_table_button", push_button, 124, 526, 110, 25, "Wyczyść &tabelę",
+         "Usuwa wszystkie wiersze tabeli"),
+    part(panel, "copy_table_button", push_button, 240, 526, 110, 25, "K&opiuj tabelę",
+         "Kopiuje tabelę do schowka, gotową do wklejenia do arkusza (Ctrl+C w tabeli)"),
+    part(panel, "save_table_button", push_button, 356, 526, 116, 25, "Zapisz &CSV…",
+         "Zapisuje tabelę jako plik CSV dla arkusza kalkulacyjnego"),
 };
 
 constexpr std::string_view plot_parent = "plot_window";
-constexpr FormControl plot_part(std::string_view name, FormControlKind kind, int left, int top,
-                                int width, int height, std::string_view caption,
-                                std::string_view hint = "", std::string_view spoken = "") {
-    return {name,
-            kind,
-            plot_parent,
-            left,
-            top,
-            width,
-            height,
-            caption,
-            hint,
-            spoken,
-            0,
-            {},
-            kind == label ? ControlFont::panel : ControlFont::window};
-}
-
 constexpr FormControl plot_table[] = {
     {plot_parent,
      window,
@@ -216,20 +190,27 @@ constexpr FormControl plot_table[] = {
      0,
      {},
      ControlFont::window},
-    plot_part("line_plot", plot, 8, 8, 464, 300, "",
-              "Strzałki w lewo i w prawo przesuwają odczyt wzdłuż odcinka",
-              "Wykres V i składowej pola wzdłuż odcinka"),
-    plot_part("plot_reading", label, 8, 314, 464, 13, ""),
-    plot_part("plot_summary", label, 8, 332, 464, 54, ""),
-    plot_part("copy_plot_button", push_button, 8, 396, 110, 25, "&Kopiuj wykres",
-              "Kopiuje wykres jako obraz"),
-    plot_part("save_plot_button", push_button, 124, 396, 110, 25, "&Zapisz wykres…",
-              "Zapisuje wykres jako SVG albo PNG (1x, 2x do druku)"),
-    plot_part("copy_samples_button", push_button, 240, 396, 110, 25, "Kopiuj &próbki",
-              "Kopiuje próbki wykresu do schowka, gotowe do wklejenia do arkusza"),
-    plot_part("save_samples_button", push_button, 356, 396, 116, 25, "Zapisz próbki &CSV…",
-              "Zapisuje próbki wykresu jako plik CSV dla arkusza kalkulacyjnego"),
+    part(plot_parent, "line_plot", plot, 8, 8, 464, 300, "",
+         "Strzałki w lewo i w prawo przesuwają odczyt wzdłuż odcinka",
+         "Wykres V i składowej pola wzdłuż odcinka"),
+    part(plot_parent, "plot_reading", label, 8, 314, 464, 13, ""),
+    part(plot_parent, "plot_summary", label, 8, 332, 464, 54, ""),
+    part(plot_parent, "copy_plot_button", push_button, 8, 396, 110, 25, "&Kopiuj wykres",
+         "Kopiuje wykres jako obraz"),
+    part(plot_parent, "save_plot_button", push_button, 124, 396, 110, 25, "&Zapisz wykres…",
+         "Zapisuje wykres jako SVG albo PNG (1x, 2x do druku)"),
+    part(plot_parent, "copy_samples_button", push_button, 240, 396, 110, 25, "Kopiuj &próbki",
+         "Kopiuje próbki wykresu do schowka, gotowe do wklejenia do arkusza"),
+    part(plot_parent, "save_samples_button", push_button, 356, 396, 116, 25, "Zapisz próbki &CSV…",
+         "Zapisuje próbki wykresu jako plik CSV dla arkusza kalkulacyjnego"),
 };
+
+// The control of this name in one of the tables, or nullptr.
+const FormControl* named(std::span<const FormControl> table, std::string_view name) {
+    const auto at = std::find_if(table.begin(), table.end(),
+                                 [name](const FormControl& c) { return c.name == name; });
+    return at == table.end() ? nullptr : &*at;
+}
 
 } // namespace
 
@@ -238,9 +219,7 @@ std::span<const FormControl> plot_controls() {
 }
 
 const FormControl* plot_control(std::string_view name) {
-    const auto at = std::find_if(std::begin(plot_table), std::end(plot_table),
-                                 [name](const FormControl& c) { return c.name == name; });
-    return at == std::end(plot_table) ? nullptr : at;
+    return named(plot_table, name);
 }
 
 std::span<const FormControl> panel_controls() {
@@ -248,9 +227,7 @@ std::span<const FormControl> panel_controls() {
 }
 
 const FormControl* panel_control(std::string_view name) {
-    const auto at = std::find_if(std::begin(panel_table), std::end(panel_table),
-                                 [name](const FormControl& c) { return c.name == name; });
-    return at == std::end(panel_table) ? nullptr : at;
+    return named(panel_table, name);
 }
 
 std::span<const FormControl> form_controls() {
@@ -258,9 +235,7 @@ std::span<const FormControl> form_controls() {
 }
 
 const FormControl* form_control(std::string_view name) {
-    const auto at = std::find_if(std::begin(controls), std::end(controls),
-                                 [name](const FormControl& c) { return c.name == name; });
-    return at == std::end(controls) ? nullptr : at;
+    return named(controls, name);
 }
 
 std::span<const std::string_view> readout_label_names() {

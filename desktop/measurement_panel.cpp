@@ -38,6 +38,17 @@ QStringList qt_texts(const std::vector<std::string>& texts) {
 
 } // namespace
 
+void dress_tool_window(QWidget& window, const FormControl& entry) {
+    window.setObjectName(qt_text(entry.name));
+    window.setWindowTitle(qt_text(entry.caption));
+    window.setFixedSize(entry.width, entry.height);
+    window.setFont(control_font(entry.font));
+    QPalette face = window.palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    window.setPalette(face);
+    window.setAutoFillBackground(true);
+}
+
 QPoint panel_place(const QRect& main_frame, QSize panel_frame, const QRect& screen) {
     // Moved up or down as far as needed to stay on the screen, never above its top.
     const int top = std::max(
@@ -65,14 +76,7 @@ void MeasurementPanel::build() {
     for (const FormControl& c : panel_controls()) {
         const QString caption = qt_text(c.caption);
         if (c.kind == FormControlKind::window) {
-            setObjectName(qt_text(c.name));
-            setWindowTitle(caption);
-            setFixedSize(c.width, c.height);
-            setFont(control_font(c.font));
-            QPalette face = palette();
-            face.setColor(QPalette::Window, face.color(QPalette::Button));
-            setPalette(face);
-            setAutoFillBackground(true);
+            dress_tool_window(*this, c);
             controls_.emplace(std::string(c.name), this);
             continue;
         }

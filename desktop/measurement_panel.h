@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/form.h"
 #include "app/measurement_table.h"
 #include "app/screen.h"
 #include "app/window_logic.h"
@@ -18,6 +19,9 @@
 
 class QAction;
 class QTableWidget;
+
+// A tool window as its table's window entry says: name, title, fixed size, face and font.
+void dress_tool_window(QWidget& window, const FormControl& entry);
 
 // Where the panel's frame goes: right of the main window's frame, else left of it, each moved
 // up or down to stay on the screen; where neither fits, at the screen's right edge.

@@ -4,6 +4,7 @@
 #include "app/words.h"
 #include "desktop/board_picture.h"
 #include "desktop/fonts.h"
+#include "desktop/measurement_panel.h"
 #include "desktop/qt_text.h"
 
 #include <QBuffer>
@@ -121,14 +122,7 @@ void PlotWindow::build() {
     for (const FormControl& c : plot_controls()) {
         const QString caption = qt_text(c.caption);
         if (c.kind == FormControlKind::window) {
-            setObjectName(qt_text(c.name));
-            setWindowTitle(caption);
-            setFixedSize(c.width, c.height);
-            setFont(control_font(c.font));
-            QPalette face = palette();
-            face.setColor(QPalette::Window, face.color(QPalette::Button));
-            setPalette(face);
-            setAutoFillBackground(true);
+            dress_tool_window(*this, c);
             controls_.emplace(std::string(c.name), this);
             continue;
         }

@@ -187,6 +187,14 @@ var Ardenika = (function () {
   // The measurement panel from the program's panel table, in a box of its own beside or below
   // the window; shown while the program says it is open, and mirrored from what it says it shows.
   var panelFrame = document.getElementById('PanelFrame');
+  // A box's heading and its form's size, from its table's window entry.
+  function dressFrame(frame, c) {
+    frame.querySelector('h2').textContent = c.caption;
+    var e = frame.querySelector('.form');
+    e.id = c.name;
+    e.style.width = c.width + 'px';
+    e.style.height = c.height + 'px';
+  }
   var shortcuts = [], recordShortcut = null;
   function buildPanel(form) {
     recordShortcut = shortcutOf(names.recordShortcut);
@@ -196,11 +204,7 @@ var Ardenika = (function () {
     form.panel.forEach(function (c) {
       var e, box = null;
       if (c.kind === 'window') {
-        document.getElementById('PanelTitle').textContent = c.caption;
-        e = panelFrame.querySelector('.form');
-        e.id = c.name;
-        e.style.width = c.width + 'px';
-        e.style.height = c.height + 'px';
+        dressFrame(panelFrame, c);
         return;
       }
       if (c.kind === 'label') {
@@ -255,11 +259,7 @@ var Ardenika = (function () {
     form.plot.forEach(function (c) {
       var e;
       if (c.kind === 'window') {
-        document.getElementById('PlotTitle').textContent = c.caption;
-        e = plotFrame.querySelector('.form');
-        e.id = c.name;
-        e.style.width = c.width + 'px';
-        e.style.height = c.height + 'px';
+        dressFrame(plotFrame, c);
         return;
       }
       if (c.kind === 'plot') {

@@ -169,7 +169,9 @@ describe('the measurement panel', () => {
 
   test('the plot is read by Left and Right as a slider, and saved as PNG at 2x for print', async () => {
     const { page, browser } = at;
+    // A fresh page, so the panel starts closed.
     await page.goto(pathToFileURL(pagePath).href + '#v1;p80,0;n-80,0;mA40,0;mB-40,0');
+    await page.reload();
     await page.waitForFunction(() => document.documentElement.dataset.ready === '1');
     await withCtrl(page, 'm');
     await page.click('#plot_button');
