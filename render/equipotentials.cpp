@@ -9,6 +9,8 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -84,6 +86,41 @@ void mark_pair(const Family& f, const MarkTarget& target, double inv_step, doubl
     }
 }
 
+// A sample's place among the levels j * step (step > 0): 2 a, where a is the largest j with
+// j * step <= v, plus 1 when v is that level exactly; a is held to -12..12, beyond which no level
+// of the family lies. Two samples with the same even key have no level between them (any j with
+// j * step <= hi is at most a, and a * step < lo), so their pair marks nothing and is skipped; any
+// other pair is marked as before. A sample that is not a number gets an odd key.
+int level_key(double v, double step, double inv_step) {
+    constexpr int held = 12;
+    const double p = v * inv_step;
+    if (p > 20.0) return 2 * held;
+    if (p < -20.0) return -2 * held;
+    if (!(p == p)) return 1;
+    // The floor of the product, without a library call: truncated, one less when that went up.
+    int a = static_cast<int>(p);
+    if (a > p) --a;
+    // The product strays from v / step by far less than 1e-6 here, so a fraction of it well
+    // inside (0, 1) leaves v strictly between the levels a and a + 1. Near a level, exact
+    // products decide, moving a by the one step it can be off.
+    const double fraction = p - a;
+    if (!(fraction > 1e-6 && fraction < 1.0 - 1e-6)) {
+        double q = a;
+        if ((q + 1.0) * step <= v)
+            q += 1.0;
+        else if (q * step > v)
+            q -= 1.0;
+        a = static_cast<int>(q);
+        if (a >= -held && a <= held && q * step == v) return 2 * a + 1;
+    }
+    return 2 * std::clamp(a, -held, held);
+}
+
+void level_keys(const double* samples, double step, double inv_step, int* keys) {
+    for (int row = 0; row <= last_base + 1; ++row)
+        keys[row] = level_key(samples[row], step, inv_step);
+}
+
 // Clears and marks the base columns of one run; the last run also clears the two columns that
 // no pair starts from.
 void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f, double inv_step,
@@ -97,14 +134,36 @@ void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f,
               marks.begin() + static_cast<std::ptrdiff_t>(cleared_end) * board_size, unmarked);
     run_edges[static_cast<std::size_t>(run)].fill(unmarked);
     const MarkTarget target{marks.data(), end, run_edges[static_cast<std::size_t>(run)].data()};
+    if (f.step == 0) {
+        for (int column = first; column < end; ++column) {
+            const double* here = grids.v()[column];
+            const double* right = grids.v()[column + 1];
+            for (int row = 0; row <= last_base; ++row) {
+                const double b = here[row];
+                mark_pair(f, target, inv_step, b, right[row], column, row, 1, 0);
+                mark_pair(f, target, inv_step, b, here[row + 1], column, row, 0, 1);
+            }
+        }
+        return;
+    }
+    const double step = f.step;
+    int key_columns[2][last_base + 2];
+    int* here_keys = key_columns[0];
+    int* right_keys = key_columns[1];
+    level_keys(grids.v()[first], step, inv_step, here_keys);
     for (int column = first; column < end; ++column) {
         const double* here = grids.v()[column];
         const double* right = grids.v()[column + 1];
+        level_keys(right, step, inv_step, right_keys);
         for (int row = 0; row <= last_base; ++row) {
-            const double b = here[row];
-            mark_pair(f, target, inv_step, b, right[row], column, row, 1, 0);
-            mark_pair(f, target, inv_step, b, here[row + 1], column, row, 0, 1);
+            const int k = here_keys[row];
+            const bool on_level = (k & 1) != 0;
+            if (on_level || k != right_keys[row])
+                mark_pair(f, target, inv_step, here[row], right[row], column, row, 1, 0);
+            if (on_level || k != here_keys[row + 1])
+                mark_pair(f, target, inv_step, here[row], here[row + 1], column, row, 0, 1);
         }
+        std::swap(here_keys, right_keys);
     }
 }
 
@@ -124,11 +183,26 @@ void draw_family(Canvas& board, const FieldGrids& grids, DrawingBuffers& buffers
     }
     const Rgb orange = to_rgb(orange_pen);
     const Rgb blue = to_rgb(blue_pen);
-    for (int column = 0; column < board_size; ++column)
-        for (int row = 0; row < board_size; ++row) {
-            const unsigned char m = marks[static_cast<std::size_t>(column) * board_size + row];
-            if (m != unmarked) board.set_pixel(column, row, m == marked_blue ? blue : orange);
+    // Most cells are unmarked: eight are read at once, and only a word with a mark is looked into.
+    const unsigned char* cells = marks.data();
+    constexpr std::size_t count = static_cast<std::size_t>(board_size) * board_size;
+    std::size_t i = 0;
+    for (; i < count; ++i) {
+        if (i % 8 == 0 && i + 8 <= count) {
+            std::uint64_t word;
+            std::memcpy(&word, cells + i, sizeof word);
+            if (word == 0) {
+                i += 7;
+                continue;
+            }
         }
+        const unsigned char m = cells[i];
+        if (m != unmarked) {
+            const int column = static_cast<int>(i / board_size);
+            const int row = static_cast<int>(i % board_size);
+            board.set_pixel(column, row, m == marked_blue ? blue : orange);
+        }
+    }
 }
 
 } // namespace

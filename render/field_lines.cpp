@@ -29,8 +29,10 @@ struct Field {
 
 // The pass's direction times the inverse-square field of the charges at p, in slot order. A
 // signed term sign * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
-// +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing.
-Field field_at(const Source* sources, int count, BoardPoint p) {
+// +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing. Within the
+// table's reach both terms are read from its row |dx|, next to each other: the x term at |dy| and
+// the y term field_term(|dy|, |dx|) at |dy| too (FieldTermTable).
+Field field_at(const FieldTermTable& table, const Source* sources, int count, BoardPoint p) {
     Field f;
     for (int k = 0; k < count; ++k) {
         const Source& c = sources[k];
@@ -38,8 +40,17 @@ Field field_at(const Source* sources, int count, BoardPoint p) {
         if ((c.x == p.x && c.y == p.y) || c.sign == 0) continue;
         const int dx = p.x - c.x;
         const int dy = p.y - c.y;
-        const double tx = field_term(std::abs(dx), std::abs(dy));
-        const double ty = field_term(std::abs(dy), std::abs(dx));
+        const int adx = std::abs(dx);
+        const int ady = std::abs(dy);
+        double tx;
+        double ty;
+        if (adx <= 400 && ady <= 400) {
+            tx = table.ex[adx][400 - ady];
+            ty = table.ey[adx][400 - ady];
+        } else {
+            tx = field_term(adx, ady);
+            ty = field_term(ady, adx);
+        }
         f.ex = f.ex + ((c.sign < 0) != (dx < 0) ? -tx : tx);
         f.ey = f.ey + ((c.sign < 0) != (dy < 0) ? -ty : ty);
     }
@@ -89,13 +100,14 @@ FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int 
     int count = 0;
     for (const Charge& c : charges.stored()) sources[count++] = {c.x, c.y, c.sign * d};
 
+    const FieldTermTable table = field_term_table();
     BoardPoint current{x0, y0};
     BoardPoint previous = current;
     StepRemainders rem;
     pen.move_to(column_of_x(x0), row_of_y(y0));
     int steps = 0;
     for (;;) {
-        const Field f = field_at(sources, count, current);
+        const Field f = field_at(table, sources, count, current);
         const BoardPoint next = field_step(current, f.ex, f.ey, rem);
         pen.line_to(column_of_x(next.x), row_of_y(next.y));
         ++steps;
