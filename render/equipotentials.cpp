@@ -86,39 +86,25 @@ void mark_pair(const Family& f, const MarkTarget& target, double inv_step, doubl
     }
 }
 
-// A sample's place among the levels j * step (step > 0): 2 a, where a is the largest j with
-// j * step <= v, plus 1 when v is that level exactly; a is held to -12..12, beyond which no level
-// of the family lies. Two samples with the same even key have no level between them (any j with
-// j * step <= hi is at most a, and a * step < lo), so their pair marks nothing and is skipped; any
-// other pair is marked as before. A sample that is not a number gets an odd key.
-int level_key(double v, double step, double inv_step) {
-    constexpr int held = 12;
-    const double p = v * inv_step;
-    if (p > 20.0) return 2 * held;
-    if (p < -20.0) return -2 * held;
-    if (!(p == p)) return 1;
-    // The floor of the product, without a library call: truncated, one less when that went up.
-    int a = static_cast<int>(p);
-    if (a > p) --a;
-    // The product strays from v / step by far less than 1e-6 here, so a fraction of it well
-    // inside (0, 1) leaves v strictly between the levels a and a + 1. Near a level, exact
-    // products decide, moving a by the one step it can be off.
-    const double fraction = p - a;
-    if (!(fraction > 1e-6 && fraction < 1.0 - 1e-6)) {
-        double q = a;
-        if ((q + 1.0) * step <= v)
-            q += 1.0;
-        else if (q * step > v)
-            q -= 1.0;
-        a = static_cast<int>(q);
-        if (a >= -held && a <= held && q * step == v) return 2 * a + 1;
-    }
-    return 2 * std::clamp(a, -held, held);
+// A sample's place among the levels j * step (step > 0), as a key that two samples share, even,
+// only when no level lies between them: then their pair marks nothing and is skipped, and any other
+// pair is marked as before. The key is twice the floor a of v / step + 32, plus 1 (odd: ask) when
+// v / step lies within 1e-6 of a level, where the product below could be on the wrong side; it
+// strays from v / step + 32 by less than 1e-12 within the range looked at, so an even key leaves
+// v strictly between the levels a - 32 and a - 31. Beyond +-12 levels (the family's reach is 11)
+// all samples on one side share a key, and a sample that is not a number gets an odd one.
+int level_key(double v, double inv_step) {
+    const double w = v * inv_step + 32.0;
+    if (w >= 44.0) return 200;
+    if (w <= 20.0) return -200;
+    if (!(w == w)) return 1;
+    const int a = static_cast<int>(w); // positive here, so truncated is the floor
+    const double fraction = w - a;
+    return 2 * a + (fraction > 1e-6 && fraction < 1.0 - 1e-6 ? 0 : 1);
 }
 
-void level_keys(const double* samples, double step, double inv_step, int* keys) {
-    for (int row = 0; row <= last_base + 1; ++row)
-        keys[row] = level_key(samples[row], step, inv_step);
+void level_keys(const double* samples, double inv_step, int* keys) {
+    for (int row = 0; row <= last_base + 1; ++row) keys[row] = level_key(samples[row], inv_step);
 }
 
 // Clears and marks the base columns of one run; the last run also clears the two columns that
@@ -146,15 +132,14 @@ void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f,
         }
         return;
     }
-    const double step = f.step;
     int key_columns[2][last_base + 2];
     int* here_keys = key_columns[0];
     int* right_keys = key_columns[1];
-    level_keys(grids.v()[first], step, inv_step, here_keys);
+    level_keys(grids.v()[first], inv_step, here_keys);
     for (int column = first; column < end; ++column) {
         const double* here = grids.v()[column];
         const double* right = grids.v()[column + 1];
-        level_keys(right, step, inv_step, right_keys);
+        level_keys(right, inv_step, right_keys);
         for (int row = 0; row <= last_base; ++row) {
             const int k = here_keys[row];
             const bool on_level = (k & 1) != 0;

@@ -27,30 +27,48 @@ struct Field {
     double ey = 0.0;
 };
 
+// The charges whose terms a pass adds, in slot order: those of a sign other than 0, each with
+// that sign as a factor (+1 or -1). When they are all on the board and so is the point, every
+// offset is within the table's reach.
+struct Terms {
+    Source at[max_charges];
+    double factor[max_charges];
+    int count = 0;
+    bool all_on_board = true;
+};
+
 // The pass's direction times the inverse-square field of the charges at p, in slot order. A
 // signed term sign * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
 // +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing. Within the
 // table's reach both terms are read from its row |dx|, next to each other: the x term at |dy| and
-// the y term field_term(|dy|, |dx|) at |dy| too (FieldTermTable).
-Field field_at(const FieldTermTable& table, const Source* sources, int count, BoardPoint p) {
+// the y term field_term(|dy|, |dx|) at |dy| too (FieldTermTable). A charge on the point is left
+// out; on the board its terms are the table's zeros, and adding a zero of either sign leaves the
+// sums as they are (they start at +0 and can never become -0).
+Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
     Field f;
-    for (int k = 0; k < count; ++k) {
-        const Source& c = sources[k];
-        // A charge on the point is left out; a zero sign adds nothing to the sum either way.
-        if ((c.x == p.x && c.y == p.y) || c.sign == 0) continue;
+    const bool on_board_point = p.x >= -board_centre && p.x <= board_centre &&
+                                p.y >= -board_centre && p.y <= board_centre;
+    if (terms.all_on_board && on_board_point) {
+        // The table's row |dx| read at dy itself: the x term is the same at -dy, and the y term
+        // there is the term with dy's sign, so the factor flips it as the sign of dy did.
+        for (int k = 0; k < terms.count; ++k) {
+            const Source& c = terms.at[k];
+            const int dx = p.x - c.x;
+            const int adx = dx < 0 ? -dx : dx;
+            const int at = 400 - (p.y - c.y);
+            const double s = terms.factor[k];
+            f.ex = f.ex + (dx < 0 ? -s : s) * table.ex[adx][at];
+            f.ey = f.ey + s * table.ey[adx][at];
+        }
+        return f;
+    }
+    for (int k = 0; k < terms.count; ++k) {
+        const Source& c = terms.at[k];
+        if (c.x == p.x && c.y == p.y) continue;
         const int dx = p.x - c.x;
         const int dy = p.y - c.y;
-        const int adx = std::abs(dx);
-        const int ady = std::abs(dy);
-        double tx;
-        double ty;
-        if (adx <= 400 && ady <= 400) {
-            tx = table.ex[adx][400 - ady];
-            ty = table.ey[adx][400 - ady];
-        } else {
-            tx = field_term(adx, ady);
-            ty = field_term(ady, adx);
-        }
+        const double tx = field_term(std::abs(dx), std::abs(dy));
+        const double ty = field_term(std::abs(dy), std::abs(dx));
         f.ex = f.ex + ((c.sign < 0) != (dx < 0) ? -tx : tx);
         f.ey = f.ey + ((c.sign < 0) != (dy < 0) ? -ty : ty);
     }
@@ -98,7 +116,16 @@ FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int 
     if (x0 < -far_start || x0 > far_start || y0 < -far_start || y0 > far_start) return {x0, y0, 0};
     Source sources[max_charges];
     int count = 0;
-    for (const Charge& c : charges.stored()) sources[count++] = {c.x, c.y, c.sign * d};
+    Terms terms;
+    for (const Charge& c : charges.stored()) {
+        sources[count++] = {c.x, c.y, c.sign * d};
+        // A zero sign adds nothing to the sums either way.
+        if (c.sign == 0) continue;
+        terms.at[terms.count] = sources[count - 1];
+        terms.factor[terms.count++] = c.sign * d < 0 ? -1.0 : 1.0;
+        if (c.x < -board_centre || c.x > board_centre || c.y < -board_centre || c.y > board_centre)
+            terms.all_on_board = false;
+    }
 
     const FieldTermTable table = field_term_table();
     BoardPoint current{x0, y0};
@@ -107,7 +134,7 @@ FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int 
     pen.move_to(column_of_x(x0), row_of_y(y0));
     int steps = 0;
     for (;;) {
-        const Field f = field_at(table, sources, count, current);
+        const Field f = field_at(table, terms, current);
         const BoardPoint next = field_step(current, f.ex, f.ey, rem);
         pen.line_to(column_of_x(next.x), row_of_y(next.y));
         ++steps;
