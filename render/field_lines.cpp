@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <span>
 #include <vector>
 
 namespace {
@@ -112,7 +113,8 @@ bool near_a_charge(const Source* sources, int count, BoardPoint p) {
 
 // Walks one pass, handing its start to pen.move_to and every step's end to pen.line_to.
 template <class Pen>
-FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int d, int step_cap) {
+FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int d, int step_cap,
+                        const unsigned char* near_pixels = nullptr) {
     if (x0 < -far_start || x0 > far_start || y0 < -far_start || y0 > far_start) return {x0, y0, 0};
     Source sources[max_charges];
     int count = 0;
@@ -138,13 +140,33 @@ FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int 
         const BoardPoint next = field_step(current, f.ex, f.ey, rem);
         pen.line_to(column_of_x(next.x), row_of_y(next.y));
         ++steps;
-        const bool near = near_a_charge(sources, count, next);
+        const bool near = near_pixels && !beyond_board(next)
+                              ? near_pixels[static_cast<std::size_t>(column_of_x(next.x)) *
+                                                board_size +
+                                            static_cast<std::size_t>(row_of_y(next.y))] != 0
+                              : near_a_charge(sources, count, next);
         // Beyond the board a line can only wander further off or come back to its edge, where
         // it would end without painting anything more; the cap stops a line caught in a loop.
         if (on_edge(next) || next == previous || near || beyond_board(next) || steps >= step_cap)
             return {next.x, next.y, steps};
         previous = current;
         current = next;
+    }
+}
+
+// Sets (1) or clears (0) the board pixels within 10 of the charges, as within_ten finds them.
+void mark_near(std::array<unsigned char, static_cast<std::size_t>(board_size) * board_size>& near,
+               std::span<const Charge> charges, unsigned char value) {
+    for (const Charge& c : charges) {
+        // A charge further off the board has no pixel of the board within 10.
+        if (c.x < -edge - 10 || c.x > edge + 10 || c.y < -edge - 10 || c.y > edge + 10) continue;
+        for (int x = c.x - 10; x <= c.x + 10; ++x)
+            for (int y = c.y - 10; y <= c.y + 10; ++y) {
+                const BoardPoint p{x, y};
+                if (beyond_board(p) || !within_ten(c, x, y)) continue;
+                near[static_cast<std::size_t>(column_of_x(x)) * board_size +
+                     static_cast<std::size_t>(row_of_y(y))] = value;
+            }
     }
 }
 
@@ -186,7 +208,8 @@ void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuff
     // pixels and the pen where drawing them one by one does.
     const std::span<const Charge> stored = charges.stored();
     auto& passes = buffers.passes;
-    auto trace = [stored, &charges, &passes](int slot) {
+    auto& near = buffers.near;
+    auto trace = [stored, &charges, &passes, &near](int slot) {
         const Charge& c = stored[static_cast<std::size_t>(slot)];
         for (int j = 1; j <= 10; ++j) {
             std::vector<BoardPoint>& points =
@@ -194,10 +217,12 @@ void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuff
             points.clear();
             PassRecorder pen{points};
             const BoardPoint s = field_line_start(c.x, c.y, j);
-            trace_pass(pen, charges, s.x, s.y, c.sign, field_pass_step_cap);
+            trace_pass(pen, charges, s.x, s.y, c.sign, field_pass_step_cap, near.data());
         }
     };
+    mark_near(near, stored, 1);
     run_parts(static_cast<int>(stored.size()), trace);
+    mark_near(near, stored, 0);
     for (std::size_t pass = 0; pass < stored.size() * 10; ++pass) {
         const std::vector<BoardPoint>& points = passes[pass];
         if (points.empty()) continue; // a start far off the board draws nothing
