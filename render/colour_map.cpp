@@ -4,6 +4,7 @@
 #include "render/board.h"
 
 #include <cstddef>
+#include <optional>
 
 namespace {
 
@@ -41,59 +42,33 @@ bool paint_colour_map(Canvas& board, const FieldGrids& grids, const ChargeSet& c
     const double max_v = grids.range.max;
     const Ramp ramp{max_v / 2 / 255, min_v / 2 / 255, max_v / 2, min_v / 2};
 
+    // Painted over the board in place when it covers the board exactly, else off the board and
+    // copied; white where a sample is outside the range.
+    const bool in_place = board.width() == board_size && board.height() == board_size;
+    std::optional<Canvas> map;
+    Canvas& target = in_place ? board : map.emplace(board_size, board_size);
+    Rgb* pixels = target.data();
     Rgb last_painted = to_rgb(pen);
-    if (board.width() != board_size || board.height() != board_size) {
-        // Painted off the board, where a sample outside the range leaves white, and copied.
-        Canvas map(board_size, board_size);
-        Rgb* pixels = map.data();
-        const std::size_t stride = static_cast<std::size_t>(map.width());
-        for (int c = 0; c < board_size; ++c) {
-            progress.progress_step();
-            const double* column = grids.v()[c];
-            Rgb* pixel = pixels + c;
-            for (int row = 0; row < board_size; ++row, pixel += stride) {
-                const double v = column[row];
-                if (v < min_v || v > max_v) continue;
-                last_painted = ramp.colour(v);
-                *pixel = last_painted;
+    for (int c = 0; c < board_size; ++c) {
+        progress.progress_step();
+        const double* column = grids.v()[c];
+        Rgb* pixel = pixels + c;
+        for (int row = 0; row < board_size; ++row, pixel += board_size) {
+            const double v = column[row];
+            if (v < min_v || v > max_v) {
+                *pixel = white;
+                continue;
             }
-        }
-        map.set_pen_color(black);
-        map.move_to(board_centre, 0);
-        map.line_to(board_centre, board_size);
-        map.move_to(0, board_centre);
-        map.line_to(board_size, board_centre);
-        board.draw(map);
-    } else {
-        // The map covers the board exactly: painted over it in place, white where a sample is
-        // outside the range, a band of columns at a time so that both the grid's columns and the
-        // board's rows are walked forwards. The pen takes the colour that painting column by
-        // column would have left last.
-        for (int c = 0; c < board_size; ++c) progress.progress_step();
-        Rgb* pixels = board.data();
-        constexpr int band = 8;
-        for (int first = 0; first < board_size; first += band) {
-            const int end = first + band < board_size ? first + band : board_size;
-            for (int row = 0; row < board_size; ++row) {
-                Rgb* pixel = pixels + static_cast<std::size_t>(row) * board_size;
-                for (int c = first; c < end; ++c) {
-                    const double v = grids.v()[c][row];
-                    pixel[c] = v < min_v || v > max_v ? white : ramp.colour(v);
-                }
-            }
-        }
-        for (int i = board_size * board_size - 1; i >= 0; --i) {
-            const double v = grids.v()[i / board_size][i % board_size];
-            if (v < min_v || v > max_v) continue;
             last_painted = ramp.colour(v);
-            break;
-        }
-        // The axes, as a one-pixel black pen draws them through the centre pixel.
-        for (int i = 0; i < board_size; ++i) {
-            pixels[static_cast<std::size_t>(i) * board_size + board_centre] = black;
-            pixels[static_cast<std::size_t>(board_centre) * board_size + i] = black;
+            *pixel = last_painted;
         }
     }
+    // The axes, as a one-pixel black pen draws them through the centre pixel.
+    for (int i = 0; i < board_size; ++i) {
+        pixels[static_cast<std::size_t>(i) * board_size + board_centre] = black;
+        pixels[static_cast<std::size_t>(board_centre) * board_size + i] = black;
+    }
+    if (!in_place) board.draw(*map);
     pen = to_pen(last_painted);
 
     draw_charge_markers(board, charges);

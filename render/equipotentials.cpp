@@ -88,18 +88,19 @@ void mark_pair(const Family& f, const MarkTarget& target, double inv_step, doubl
 
 // A sample's place among the levels j * step (step > 0), as a key that two samples share, even,
 // only when no level lies between them: then their pair marks nothing and is skipped, and any other
-// pair is marked as before. The key is twice the floor a of v / step + 32, plus 1 (odd: ask) when
-// v / step lies within 1e-6 of a level, where the product below could be on the wrong side; it
-// strays from v / step + 32 by less than 1e-12 within the range looked at, so an even key leaves
-// v strictly between the levels a - 32 and a - 31. Beyond +-12 levels (the family's reach is 11)
-// all samples on one side share a key, and a sample that is not a number gets an odd one.
+// pair is marked as before. The key is twice the floor a of w = v / step + 32, plus 1 (odd: ask)
+// when w lies within 1e-6 of a whole number, where the product below could be on the wrong side;
+// it strays from v / step + 32 by less than 1e-12 within the range looked at, so an even key leaves
+// v strictly between the levels a - 32 and a - 31. Beyond 12 levels either way (the family's reach
+// is 11) the samples of each side share one even key, as do those that are not a number, whose
+// pairs mark nothing. No branches, so that a column's keys are taken several at a time.
 int level_key(double v, double inv_step) {
     const double w = v * inv_step + 32.0;
-    if (w >= 44.0) return 200;
-    if (w <= 20.0) return -200;
-    if (!(w == w)) return 1;
-    const int a = static_cast<int>(w); // positive here, so truncated is the floor
-    const double fraction = w - a;
+    double held = w < 20.0 ? 19.5 : w;
+    held = held >= 44.0 ? 44.5 : held;
+    held = w == w ? held : 19.5;
+    const int a = static_cast<int>(held); // positive, so truncated is the floor
+    const double fraction = held - a;
     return 2 * a + (fraction > 1e-6 && fraction < 1.0 - 1e-6 ? 0 : 1);
 }
 
