@@ -88,24 +88,29 @@ void mark_pair(const Family& f, const MarkTarget& target, double inv_step, doubl
 
 // A sample's place among the levels j * step (step > 0), as a key that two samples share, even,
 // only when no level lies between them: then their pair marks nothing and is skipped, and any other
-// pair is marked as before. The key is twice the floor a of w = v / step + 32, plus 1 (odd: ask)
-// when w lies within 1e-6 of a whole number, where the product below could be on the wrong side;
-// it strays from v / step + 32 by less than 1e-12 within the range looked at, so an even key leaves
-// v strictly between the levels a - 32 and a - 31. Beyond 12 levels either way (the family's reach
-// is 11) the samples of each side share one even key, as do those that are not a number, whose
-// pairs mark nothing. No branches, so that a column's keys are taken several at a time.
-int level_key(double v, double inv_step) {
-    const double w = v * inv_step + 32.0;
-    double held = w < 20.0 ? 19.5 : w;
-    held = held >= 44.0 ? 44.5 : held;
-    held = w == w ? held : 19.5;
-    const int a = static_cast<int>(held); // positive, so truncated is the floor
-    const double fraction = held - a;
-    return 2 * a + (fraction > 1e-6 && fraction < 1.0 - 1e-6 ? 0 : 1);
+// pair is marked as before. With w = v / step + 32 in units of 2^-20, as the product below gives it
+// (scaled_inv_step is 2^20 / step, the scaling exact), the key is twice the whole part a of w plus
+// 1 (odd: ask) unless the fraction is 2 to 2^20 - 2 units; the product strays from the true w by
+// less than 1e-12 * 2^20 units within the range looked at, so an even key leaves v strictly
+// between the levels a - 32 and a - 31. Beyond 12 levels either way (the family's reach is 11)
+// the samples of each side share one even key, as do those that are not a number, whose pairs
+// mark nothing. Whole numbers and no branches, so that a column's keys are taken several at once.
+constexpr int key_bits = 20;
+constexpr double key_unit = 1 << key_bits;
+
+int level_key(double v, double scaled_inv_step) {
+    const double w = v * scaled_inv_step + 32.0 * key_unit;
+    double held = w < 20.0 * key_unit ? 19.5 * key_unit : w;
+    held = held >= 44.0 * key_unit ? 44.5 * key_unit : held;
+    held = w == w ? held : 19.5 * key_unit;
+    const int fixed = static_cast<int>(held); // positive, so truncated is the floor
+    const int fraction = fixed & ((1 << key_bits) - 1);
+    return 2 * (fixed >> key_bits) + (fraction >= 2 && fraction <= (1 << key_bits) - 2 ? 0 : 1);
 }
 
-void level_keys(const double* samples, double inv_step, int* keys) {
-    for (int row = 0; row <= last_base + 1; ++row) keys[row] = level_key(samples[row], inv_step);
+void level_keys(const double* samples, double scaled_inv_step, int* keys) {
+    for (int row = 0; row <= last_base + 1; ++row)
+        keys[row] = level_key(samples[row], scaled_inv_step);
 }
 
 // Clears and marks the base columns of one run; the last run also clears the two columns that
@@ -136,11 +141,12 @@ void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f,
     int key_columns[2][last_base + 2];
     int* here_keys = key_columns[0];
     int* right_keys = key_columns[1];
-    level_keys(grids.v()[first], inv_step, here_keys);
+    const double scaled_inv_step = inv_step * key_unit;
+    level_keys(grids.v()[first], scaled_inv_step, here_keys);
     for (int column = first; column < end; ++column) {
         const double* here = grids.v()[column];
         const double* right = grids.v()[column + 1];
-        level_keys(right, inv_step, right_keys);
+        level_keys(right, scaled_inv_step, right_keys);
         for (int row = 0; row <= last_base; ++row) {
             const int k = here_keys[row];
             const bool on_level = (k & 1) != 0;

@@ -221,6 +221,16 @@ void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuff
         }
     };
     mark_near(near, stored, 1);
+    if (part_threads() == 1) {
+        // One thread (the page): the passes are drawn as they are traced, in the same order.
+        for (const Charge& c : stored)
+            for (int j = 1; j <= 10; ++j) {
+                const BoardPoint s = field_line_start(c.x, c.y, j);
+                trace_pass(board, charges, s.x, s.y, c.sign, field_pass_step_cap, near.data());
+            }
+        mark_near(near, stored, 0);
+        return;
+    }
     run_parts(static_cast<int>(stored.size()), trace);
     mark_near(near, stored, 0);
     for (std::size_t pass = 0; pass < stored.size() * 10; ++pass) {
