@@ -163,8 +163,8 @@ void WindowLogic::pointer_over_pixel(int column, int row) {
     labels_[1] = fill(w.readout_y, {y});
     const FieldGrids& grids = board_.state().grids;
     labels_[2] = fill(w.readout_v, {x, y, readout_value(grids.v()[column][row])});
-    labels_[3] = fill(w.readout_ex, {x, y, readout_value(grids.ex()[column][row])});
-    labels_[4] = fill(w.readout_ey, {x, y, readout_value(grids.ey()[column][row])});
+    labels_[3] = fill(w.readout_ex, {x, y, readout_value(grids.ex_at(column, row))});
+    labels_[4] = fill(w.readout_ey, {x, y, readout_value(grids.ey_at(column, row))});
     state_.pointer_column = column;
     state_.pointer_row = row;
     cursor_ = {column, row};

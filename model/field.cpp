@@ -111,7 +111,11 @@ struct ColumnTerms {
 // order, so a column is written once instead of once per charge and once more to scale it.
 constexpr int row_block = 8;
 
-template <int rows>
+// What one pass over the columns fills: the potential grid (as a computation does), or the two
+// field grids (when they are first asked for).
+enum class Fill { potential, field };
+
+template <Fill what, int rows>
 void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double* Ex, double* Ey) {
     double v[rows];
     double x[rows];
@@ -124,49 +128,63 @@ void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double
     for (int k = 0; k < count; ++k) {
         const ColumnTerms& t = terms[k];
         for (int j = 0; j < rows; ++j) {
-            v[j] = v[j] + t.sv * t.v[first + j];
-            x[j] = x[j] + t.sx * t.ex[first + j];
-            y[j] = y[j] + t.sv * t.ey[first + j];
+            if constexpr (what == Fill::potential) {
+                v[j] = v[j] + t.sv * t.v[first + j];
+            } else {
+                x[j] = x[j] + t.sx * t.ex[first + j];
+                y[j] = y[j] + t.sv * t.ey[first + j];
+            }
         }
     }
     // One grid at a time: the grids could overlap for all the compiler knows, and interleaved
     // stores would keep it from writing each grid's rows in packed pairs.
-    for (int j = 0; j < rows; ++j) V[first + j] = v[j] * 1000;
-    for (int j = 0; j < rows; ++j) Ex[first + j] = x[j] * 10000;
-    for (int j = 0; j < rows; ++j) Ey[first + j] = y[j] * 10000;
+    if constexpr (what == Fill::potential) {
+        for (int j = 0; j < rows; ++j) V[first + j] = v[j] * 1000;
+    } else {
+        for (int j = 0; j < rows; ++j) Ex[first + j] = x[j] * 10000;
+        for (int j = 0; j < rows; ++j) Ey[first + j] = y[j] * 10000;
+    }
+}
+
+// One charge's terms for a column, from the column's first row on.
+ColumnTerms column_terms(const Charge& c, const TermTables& t, int x) {
+    const int dx = x - c.x;
+    const int adx = magnitude(dx);
+    // Row j is the board point y = 200 - j, so dy = 200 - j - c.y sits at index base + j.
+    const std::size_t base = static_cast<std::size_t>(board_centre + c.y);
+    const bool positive = c.sign > 0;
+    return {t.v[adx] + base, t.ex[adx] + base, t.ey[adx] + base, positive ? 1.0 : -1.0,
+            positive == (dx >= 0) ? 1.0 : -1.0};
 }
 
 // One column through the tables, each cell's sum in slot order.
-void fill_column_from_tables(FieldGrids& grids, const ChargeSet& charges, const TermTables& t,
-                             int column) {
+template <Fill what>
+void fill_column_from_tables(double* V, double* Ex, double* Ey, const ChargeSet& charges,
+                             const TermTables& t, int column) {
     ColumnTerms terms[max_charges];
     int count = 0;
     const int x = x_of_column(column);
-    for (const Charge& c : charges.stored()) {
-        const int dx = x - c.x;
-        const int adx = magnitude(dx);
-        // Row j is the board point y = 200 - j, so dy = 200 - j - c.y sits at index base + j.
-        const std::size_t base = static_cast<std::size_t>(board_centre + c.y);
-        const bool positive = c.sign > 0;
-        terms[count++] = {t.v[adx] + base, t.ex[adx] + base, t.ey[adx] + base,
-                          positive ? 1.0 : -1.0, positive == (dx >= 0) ? 1.0 : -1.0};
-    }
-    double* V = grids.v()[column];
-    double* Ex = grids.ex()[column];
-    double* Ey = grids.ey()[column];
+    for (const Charge& c : charges.stored()) terms[count++] = column_terms(c, t, x);
     int row = 0;
     for (; row + row_block <= board_size; row += row_block)
-        fill_rows<row_block>(terms, count, row, V, Ex, Ey);
-    for (; row < board_size; ++row) fill_rows<1>(terms, count, row, V, Ex, Ey);
+        fill_rows<what, row_block>(terms, count, row, V, Ex, Ey);
+    for (; row < board_size; ++row) fill_rows<what, 1>(terms, count, row, V, Ex, Ey);
 }
 
-void fill_column_directly(FieldGrids& grids, const ChargeSet& charges, int column) {
+template <bool along_x> double field_component(const ChargeSet& charges, int x, int y);
+
+template <Fill what>
+void fill_column_directly(double* V, double* Ex, double* Ey, const ChargeSet& charges,
+                          int column) {
     const int x = x_of_column(column);
     for (int row = 0; row < board_size; ++row) {
         const int y = y_of_row(row);
-        grids.v()[column][row] = potential_at(charges, x, y);
-        grids.ex()[column][row] = field_x_at(charges, x, y);
-        grids.ey()[column][row] = field_y_at(charges, x, y);
+        if constexpr (what == Fill::potential) {
+            V[row] = potential_at(charges, x, y);
+        } else {
+            Ex[row] = field_component<true>(charges, x, y);
+            Ey[row] = field_component<false>(charges, x, y);
+        }
     }
 }
 
@@ -198,8 +216,10 @@ void take_sample_at(const FieldGrids& grids, int column, int row, ColourRange& r
 FieldGrids::FieldGrids() : cells_(std::make_unique<Cells>()) {}
 
 void FieldGrids::clear() {
-    for (Grid* grid : {&cells_->v, &cells_->ex, &cells_->ey})
-        for (auto& column : *grid) std::fill(std::begin(column), std::end(column), 0.0);
+    for (auto& column : cells_->v) std::fill(std::begin(column), std::end(column), 0.0);
+    // The field of no charges: every sum +0, as the zeroed cells would be.
+    field_of_.clear();
+    field_due_ = true;
     range = {};
 }
 
@@ -243,24 +263,33 @@ double field_term(int adx, int ady) {
     return term_tables().ex[adx][static_cast<std::size_t>(max_offset - ady)];
 }
 
+FieldTermTable field_term_table() {
+    const TermTables& t = term_tables();
+    return {t.ex, t.ey};
+}
+
 bool compute_grids(FieldGrids& grids, const ChargeSet& charges, ProgressSink& progress) {
     if (charges.empty()) return false;
     progress.progress_set_position(0);
     progress.progress_set_max(400);
     const bool by_table = tables_cover(charges);
     const TermTables* t = by_table ? &term_tables() : nullptr;
+    FieldGrids::Cells& cells = *grids.cells_;
     // Columns are independent: each part fills its own run of them.
     constexpr int parts = 16;
-    auto fill = [t, &grids, &charges](int part) {
+    auto fill = [t, &cells, &charges](int part) {
         const int end = (part + 1) * board_size / parts;
         for (int column = part * board_size / parts; column < end; ++column) {
+            double* const V = cells.v[column];
             if (t)
-                fill_column_from_tables(grids, charges, *t, column);
+                fill_column_from_tables<Fill::potential>(V, nullptr, nullptr, charges, *t, column);
             else
-                fill_column_directly(grids, charges, column);
+                fill_column_directly<Fill::potential>(V, nullptr, nullptr, charges, column);
         }
     };
     run_parts(parts, fill);
+    grids.field_of_ = charges;
+    grids.field_due_ = true;
     // The bar is the window's and is only touched from this thread.
     for (int column = 0; column < board_size; ++column) progress.progress_step();
     grids.range = colour_range(grids, charges);
@@ -268,11 +297,59 @@ bool compute_grids(FieldGrids& grids, const ChargeSet& charges, ProgressSink& pr
     return true;
 }
 
+void FieldGrids::fill_field() const {
+    if (!field_due_) return;
+    const ChargeSet& charges = field_of_;
+    const TermTables* t = tables_cover(charges) ? &term_tables() : nullptr;
+    Cells& cells = *cells_;
+    constexpr int parts = 16;
+    auto fill = [t, &cells, &charges](int part) {
+        const int end = (part + 1) * board_size / parts;
+        for (int column = part * board_size / parts; column < end; ++column) {
+            double* const Ex = cells.ex[column];
+            double* const Ey = cells.ey[column];
+            if (t)
+                fill_column_from_tables<Fill::field>(nullptr, Ex, Ey, charges, *t, column);
+            else
+                fill_column_directly<Fill::field>(nullptr, Ex, Ey, charges, column);
+        }
+    };
+    run_parts(parts, fill);
+    field_due_ = false;
+}
+
+namespace {
+
+// One cell of a field grid as the column fill sums it: fill_rows' operations for one row.
+template <bool along_x> double field_cell(const ChargeSet& charges, int column, int row) {
+    if (!tables_cover(charges)) return field_component<along_x>(charges, x_of_column(column),
+                                                                y_of_row(row));
+    const TermTables& t = term_tables();
+    const int x = x_of_column(column);
+    double sum = 0.0;
+    for (const Charge& c : charges.stored()) {
+        const ColumnTerms terms = column_terms(c, t, x);
+        sum = along_x ? sum + terms.sx * terms.ex[row] : sum + terms.sv * terms.ey[row];
+    }
+    return sum * 10000;
+}
+
+} // namespace
+
+double FieldGrids::ex_at(int column, int row) const {
+    return field_due_ ? field_cell<true>(field_of_, column, row) : cells_->ex[column][row];
+}
+
+double FieldGrids::ey_at(int column, int row) const {
+    return field_due_ ? field_cell<false>(field_of_, column, row) : cells_->ey[column][row];
+}
+
 void prepare_grids(FieldGrids& grids) {
     static_cast<void>(term_tables());
     constexpr std::size_t cells = std::size_t{board_size} * board_size;
     constexpr std::size_t cells_per_page = 4096 / sizeof(double);
-    for (double* grid : {&grids.v()[0][0], &grids.ex()[0][0], &grids.ey()[0][0]}) {
+    FieldGrids::Cells& c = *grids.cells_;
+    for (double* grid : {&c.v[0][0], &c.ex[0][0], &c.ey[0][0]}) {
         volatile double* cell = grid;
         for (std::size_t i = 0; i < cells; i += cells_per_page) cell[i] = cell[i];
         cell[cells - 1] = cell[cells - 1];

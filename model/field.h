@@ -18,6 +18,11 @@ struct ColourRange {
 // Potential and field of a charge set at every board pixel, indexed [column][row] with each
 // column's 401 rows together; cell [c][r] is the board point (c - 200, 200 - r); and the colour
 // range. Zero when made; the cells are allocated once, with the object.
+//
+// The field grids are filled when first asked for after a computation or a clear, not with the
+// potential: a frame reads the potential everywhere but the field at one pixel (the readout), which
+// ex_at and ey_at give without filling anything. Either way each cell is the same sum in the same
+// order, so the values are those the computation would have written.
 class FieldGrids {
   public:
     using Grid = double[board_size][board_size];
@@ -27,11 +32,27 @@ class FieldGrids {
     FieldGrids& operator=(const FieldGrids&) = delete;
 
     Grid& v() { return cells_->v; }
-    Grid& ex() { return cells_->ex; }
-    Grid& ey() { return cells_->ey; }
     const Grid& v() const { return cells_->v; }
-    const Grid& ex() const { return cells_->ex; }
-    const Grid& ey() const { return cells_->ey; }
+    // The field grids, filled first when they are still to be; a caller may then write them.
+    Grid& ex() {
+        fill_field();
+        return cells_->ex;
+    }
+    Grid& ey() {
+        fill_field();
+        return cells_->ey;
+    }
+    const Grid& ex() const {
+        fill_field();
+        return cells_->ex;
+    }
+    const Grid& ey() const {
+        fill_field();
+        return cells_->ey;
+    }
+    // One cell of each field grid, as ex()[column][row] and ey()[column][row] would read it.
+    double ex_at(int column, int row) const;
+    double ey_at(int column, int row) const;
 
     // Zero grids and range, as when made.
     void clear();
@@ -39,12 +60,23 @@ class FieldGrids {
     ColourRange range;
 
   private:
+    friend bool compute_grids(FieldGrids&, const ChargeSet&, ProgressSink&);
+    friend void prepare_grids(FieldGrids&);
+
+    // Fills the field grids from field_of_ when they are still to be filled. Only the program's
+    // one calling thread may ask for them while they are.
+    void fill_field() const;
+
     struct Cells {
         alignas(64) Grid v;
         alignas(64) Grid ex;
         alignas(64) Grid ey;
     };
     std::unique_ptr<Cells> cells_;
+    // Whether the field grids are still to be filled, and the charges they are of: none after a
+    // clear, whose sums are all +0.
+    mutable bool field_due_ = false;
+    ChargeSet field_of_;
 };
 
 // The potential (1000 s / r per charge) and the field components (10000 s / r^2 per charge,
@@ -73,6 +105,15 @@ ColourRange colour_range(const FieldGrids& grids, const ChargeSet& charges);
 // y term there is field_term(ady, adx)); a term's sign only flips it, so a signed term is the
 // negated term, bit for bit.
 double field_term(int adx, int ady);
+
+// The table field_term reads within 0..400: ex[adx][400 - ady] is field_term(adx, ady), and
+// ey[adx][400 - dy] the signed y term at (adx, dy) for -400 <= dy <= 400, which for dy >= 0 is
+// field_term(dy, adx) to the bit (the same root, reciprocal and product of the same numbers).
+struct FieldTermTable {
+    const double (*ex)[801];
+    const double (*ey)[801];
+};
+FieldTermTable field_term_table();
 
 // Runs task(context, part) once for every part in 0..parts-1 and returns when all are done:
 // spread over the calling thread and a pool of workers started once, one per further core of the

@@ -2,7 +2,22 @@
 
 #include "model/rounding.h"
 
+#include <algorithm>
+#include <cstddef>
+
 void draw_empty_board(Canvas& board) {
+    if (board.width() == board_size && board.height() == board_size) {
+        // What the drawing below leaves, written in place: white, the one-pixel black frame,
+        // and the axes through column and row 200.
+        Rgb* pixels = board.data();
+        for (int row = 0; row < board_size; ++row) {
+            Rgb* line = pixels + static_cast<std::size_t>(row) * board_size;
+            const bool black_row = row == 0 || row == board_size - 1 || row == board_centre;
+            std::fill(line, line + board_size, black_row ? black : white);
+            line[0] = line[board_centre] = line[board_size - 1] = black;
+        }
+        return;
+    }
     // Drawn off the board and copied, so the board's own pen and brush are left alone.
     Canvas b(board.width(), board.height());
     b.set_brush_color(white);

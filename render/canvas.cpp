@@ -86,6 +86,14 @@ void Canvas::line_to(int x1, int y1) {
     const int x0 = pen_x_;
     const int y0 = pen_y_;
     move_to(x1, y1);
+    // A step to a neighbouring pixel (a field line's every step) paints its start alone, as the
+    // walk below would.
+    const long long step_x = static_cast<long long>(x1) - x0;
+    const long long step_y = static_cast<long long>(y1) - y0;
+    if (step_x >= -1 && step_x <= 1 && step_y >= -1 && step_y <= 1) {
+        if (x1 != x0 || y1 != y0) pen_dot(x0, y0);
+        return;
+    }
     // Bresenham along the major axis; the end point itself is not painted.
     const bool x_major =
         std::llabs(static_cast<long long>(x1) - x0) >= std::llabs(static_cast<long long>(y1) - y0);

@@ -4,6 +4,7 @@
 #include "render/board.h"
 
 #include <cstddef>
+#include <optional>
 
 namespace {
 
@@ -41,30 +42,34 @@ bool paint_colour_map(Canvas& board, const FieldGrids& grids, const ChargeSet& c
     const double max_v = grids.range.max;
     const Ramp ramp{max_v / 2 / 255, min_v / 2 / 255, max_v / 2, min_v / 2};
 
-    // Painted off the board, where a sample outside the range leaves white, and copied.
-    Canvas map(board_size, board_size);
-    Rgb* pixels = map.data();
-    const std::size_t stride = static_cast<std::size_t>(map.width());
+    // Painted over the board in place when it covers the board exactly, else off the board and
+    // copied; white where a sample is outside the range.
+    const bool in_place = board.width() == board_size && board.height() == board_size;
+    std::optional<Canvas> map;
+    Canvas& target = in_place ? board : map.emplace(board_size, board_size);
+    Rgb* pixels = target.data();
     Rgb last_painted = to_rgb(pen);
     for (int c = 0; c < board_size; ++c) {
         progress.progress_step();
         const double* column = grids.v()[c];
         Rgb* pixel = pixels + c;
-        for (int row = 0; row < board_size; ++row, pixel += stride) {
+        for (int row = 0; row < board_size; ++row, pixel += board_size) {
             const double v = column[row];
-            if (v < min_v || v > max_v) continue;
+            if (v < min_v || v > max_v) {
+                *pixel = white;
+                continue;
+            }
             last_painted = ramp.colour(v);
             *pixel = last_painted;
         }
     }
+    // The axes, as a one-pixel black pen draws them through the centre pixel.
+    for (int i = 0; i < board_size; ++i) {
+        pixels[static_cast<std::size_t>(i) * board_size + board_centre] = black;
+        pixels[static_cast<std::size_t>(board_centre) * board_size + i] = black;
+    }
+    if (!in_place) board.draw(*map);
     pen = to_pen(last_painted);
-
-    map.set_pen_color(black);
-    map.move_to(board_centre, 0);
-    map.line_to(board_centre, board_size);
-    map.move_to(0, board_centre);
-    map.line_to(board_size, board_centre);
-    board.draw(map);
 
     draw_charge_markers(board, charges);
     progress.progress_set_position(0);

@@ -9,6 +9,8 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -84,6 +86,50 @@ void mark_pair(const Family& f, const MarkTarget& target, double inv_step, doubl
     }
 }
 
+// A sample's place among the levels j * step (step > 0), as a key that two samples share, even,
+// only when no level lies between them: then their pair marks nothing and is skipped, and any other
+// pair is marked as before. With w = v / step + 32 in units of 2^-20, as the product below gives it
+// (scaled_inv_step is 2^20 / step, the scaling exact), the key is twice the whole part a of w plus
+// 1 (odd: ask) unless the fraction is 2 to 2^20 - 2 units; the product strays from the true w by
+// less than 1e-12 * 2^20 units within the range looked at, so an even key leaves v strictly
+// between the levels a - 32 and a - 31. Beyond 12 levels either way (the family's reach is 11)
+// the samples of each side share one even key; a sample that is not a number gets the odd key 1.
+// Whole numbers and no branches, so that a column's keys are taken several at once.
+constexpr int key_bits = 20;
+constexpr double key_unit = 1 << key_bits;
+
+int level_key(double v, double scaled_inv_step) {
+    const double w = v * scaled_inv_step + 32.0 * key_unit;
+    double held = w < 20.0 * key_unit ? 19.5 * key_unit : w;
+    held = held >= 44.0 * key_unit ? 44.5 * key_unit : held;
+    held = w == w ? held : 0.0;
+    const int fixed = static_cast<int>(held); // positive, so truncated is the floor
+    const int fraction = fixed & ((1 << key_bits) - 1);
+    return 2 * (fixed >> key_bits) + (fraction >= 2 && fraction <= (1 << key_bits) - 2 ? 0 : 1);
+}
+
+void level_keys(const double* samples, double scaled_inv_step, int* keys) {
+    for (int row = 0; row <= last_base + 1; ++row)
+        keys[row] = level_key(samples[row], scaled_inv_step);
+}
+
+// A pair whose samples have even keys, different ones: the levels between them are those from the
+// first above the lower sample to the last below the higher one, none on either sample, and the
+// pair marks those of the family as mark_pair would, without looking for them.
+void mark_crossing(const Family& f, const MarkTarget& target, double base, double other,
+                   int base_key, int other_key, int column, int row, int dc, int dr) {
+    const int low = std::min(base_key, other_key) / 2;
+    const int high = std::max(base_key, other_key) / 2;
+    const int j_first = std::max(low - 31, f.blue ? -11 : 0);
+    const int j_last = std::min(high - 32, f.orange ? 11 : 0);
+    for (int j = j_first; j <= j_last; ++j) {
+        const double v = static_cast<double>(j) * f.step;
+        const int k = level_offset(base, other, v);
+        const Mark m = (j < 0 || (j == 0 && f.blue)) ? marked_blue : marked_orange;
+        mark(target, column + k * dc, row + k * dr, static_cast<unsigned char>(m));
+    }
+}
+
 // Clears and marks the base columns of one run; the last run also clears the two columns that
 // no pair starts from.
 void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f, double inv_step,
@@ -97,14 +143,41 @@ void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f,
               marks.begin() + static_cast<std::ptrdiff_t>(cleared_end) * board_size, unmarked);
     run_edges[static_cast<std::size_t>(run)].fill(unmarked);
     const MarkTarget target{marks.data(), end, run_edges[static_cast<std::size_t>(run)].data()};
+    if (f.step == 0) {
+        for (int column = first; column < end; ++column) {
+            const double* here = grids.v()[column];
+            const double* right = grids.v()[column + 1];
+            for (int row = 0; row <= last_base; ++row) {
+                const double b = here[row];
+                mark_pair(f, target, inv_step, b, right[row], column, row, 1, 0);
+                mark_pair(f, target, inv_step, b, here[row + 1], column, row, 0, 1);
+            }
+        }
+        return;
+    }
+    int key_columns[2][last_base + 2];
+    int* here_keys = key_columns[0];
+    int* right_keys = key_columns[1];
+    const double scaled_inv_step = inv_step * key_unit;
+    level_keys(grids.v()[first], scaled_inv_step, here_keys);
     for (int column = first; column < end; ++column) {
         const double* here = grids.v()[column];
         const double* right = grids.v()[column + 1];
+        level_keys(right, scaled_inv_step, right_keys);
         for (int row = 0; row <= last_base; ++row) {
-            const double b = here[row];
-            mark_pair(f, target, inv_step, b, right[row], column, row, 1, 0);
-            mark_pair(f, target, inv_step, b, here[row + 1], column, row, 0, 1);
+            const int k = here_keys[row];
+            const int right_key = right_keys[row];
+            const int down_key = here_keys[row + 1];
+            if (((k | right_key) & 1) != 0)
+                mark_pair(f, target, inv_step, here[row], right[row], column, row, 1, 0);
+            else if (k != right_key)
+                mark_crossing(f, target, here[row], right[row], k, right_key, column, row, 1, 0);
+            if (((k | down_key) & 1) != 0)
+                mark_pair(f, target, inv_step, here[row], here[row + 1], column, row, 0, 1);
+            else if (k != down_key)
+                mark_crossing(f, target, here[row], here[row + 1], k, down_key, column, row, 0, 1);
         }
+        std::swap(here_keys, right_keys);
     }
 }
 
@@ -124,11 +197,26 @@ void draw_family(Canvas& board, const FieldGrids& grids, DrawingBuffers& buffers
     }
     const Rgb orange = to_rgb(orange_pen);
     const Rgb blue = to_rgb(blue_pen);
-    for (int column = 0; column < board_size; ++column)
-        for (int row = 0; row < board_size; ++row) {
-            const unsigned char m = marks[static_cast<std::size_t>(column) * board_size + row];
-            if (m != unmarked) board.set_pixel(column, row, m == marked_blue ? blue : orange);
+    // Most cells are unmarked: eight are read at once, and only a word with a mark is looked into.
+    const unsigned char* cells = marks.data();
+    constexpr std::size_t count = static_cast<std::size_t>(board_size) * board_size;
+    std::size_t i = 0;
+    for (; i < count; ++i) {
+        if (i % 8 == 0 && i + 8 <= count) {
+            std::uint64_t word;
+            std::memcpy(&word, cells + i, sizeof word);
+            if (word == 0) {
+                i += 7;
+                continue;
+            }
         }
+        const unsigned char m = cells[i];
+        if (m != unmarked) {
+            const int column = static_cast<int>(i / board_size);
+            const int row = static_cast<int>(i % board_size);
+            board.set_pixel(column, row, m == marked_blue ? blue : orange);
+        }
+    }
 }
 
 } // namespace

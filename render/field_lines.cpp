@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <span>
 #include <vector>
 
 namespace {
@@ -27,15 +28,44 @@ struct Field {
     double ey = 0.0;
 };
 
+// The charges whose terms a pass adds, in slot order: those of a sign other than 0, each with
+// that sign as a factor (+1 or -1). When they are all on the board and so is the point, every
+// offset is within the table's reach.
+struct Terms {
+    Source at[max_charges];
+    double factor[max_charges];
+    int count = 0;
+    bool all_on_board = true;
+};
+
 // The pass's direction times the inverse-square field of the charges at p, in slot order. A
 // signed term sign * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
-// +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing.
-Field field_at(const Source* sources, int count, BoardPoint p) {
+// +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing. Within the
+// table's reach both terms are read from its row |dx|, next to each other: the x term at |dy| and
+// the y term field_term(|dy|, |dx|) at |dy| too (FieldTermTable). A charge on the point is left
+// out; on the board its terms are the table's zeros, and adding a zero of either sign leaves the
+// sums as they are (they start at +0 and can never become -0).
+Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
     Field f;
-    for (int k = 0; k < count; ++k) {
-        const Source& c = sources[k];
-        // A charge on the point is left out; a zero sign adds nothing to the sum either way.
-        if ((c.x == p.x && c.y == p.y) || c.sign == 0) continue;
+    const bool on_board_point = p.x >= -board_centre && p.x <= board_centre &&
+                                p.y >= -board_centre && p.y <= board_centre;
+    if (terms.all_on_board && on_board_point) {
+        // The table's row |dx| read at dy itself: the x term is the same at -dy, and the y term
+        // there is the term with dy's sign, so the factor flips it as the sign of dy did.
+        for (int k = 0; k < terms.count; ++k) {
+            const Source& c = terms.at[k];
+            const int dx = p.x - c.x;
+            const int adx = dx < 0 ? -dx : dx;
+            const int at = 400 - (p.y - c.y);
+            const double s = terms.factor[k];
+            f.ex = f.ex + (dx < 0 ? -s : s) * table.ex[adx][at];
+            f.ey = f.ey + s * table.ey[adx][at];
+        }
+        return f;
+    }
+    for (int k = 0; k < terms.count; ++k) {
+        const Source& c = terms.at[k];
+        if (c.x == p.x && c.y == p.y) continue;
         const int dx = p.x - c.x;
         const int dy = p.y - c.y;
         const double tx = field_term(std::abs(dx), std::abs(dy));
@@ -83,29 +113,60 @@ bool near_a_charge(const Source* sources, int count, BoardPoint p) {
 
 // Walks one pass, handing its start to pen.move_to and every step's end to pen.line_to.
 template <class Pen>
-FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int d, int step_cap) {
+FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int d, int step_cap,
+                        const unsigned char* near_pixels = nullptr) {
     if (x0 < -far_start || x0 > far_start || y0 < -far_start || y0 > far_start) return {x0, y0, 0};
     Source sources[max_charges];
     int count = 0;
-    for (const Charge& c : charges.stored()) sources[count++] = {c.x, c.y, c.sign * d};
+    Terms terms;
+    for (const Charge& c : charges.stored()) {
+        sources[count++] = {c.x, c.y, c.sign * d};
+        // A zero sign adds nothing to the sums either way.
+        if (c.sign == 0) continue;
+        terms.at[terms.count] = sources[count - 1];
+        terms.factor[terms.count++] = c.sign * d < 0 ? -1.0 : 1.0;
+        if (c.x < -board_centre || c.x > board_centre || c.y < -board_centre || c.y > board_centre)
+            terms.all_on_board = false;
+    }
 
+    const FieldTermTable table = field_term_table();
     BoardPoint current{x0, y0};
     BoardPoint previous = current;
     StepRemainders rem;
     pen.move_to(column_of_x(x0), row_of_y(y0));
     int steps = 0;
     for (;;) {
-        const Field f = field_at(sources, count, current);
+        const Field f = field_at(table, terms, current);
         const BoardPoint next = field_step(current, f.ex, f.ey, rem);
         pen.line_to(column_of_x(next.x), row_of_y(next.y));
         ++steps;
-        const bool near = near_a_charge(sources, count, next);
+        const bool near = near_pixels && !beyond_board(next)
+                              ? near_pixels[static_cast<std::size_t>(column_of_x(next.x)) *
+                                                board_size +
+                                            static_cast<std::size_t>(row_of_y(next.y))] != 0
+                              : near_a_charge(sources, count, next);
         // Beyond the board a line can only wander further off or come back to its edge, where
         // it would end without painting anything more; the cap stops a line caught in a loop.
         if (on_edge(next) || next == previous || near || beyond_board(next) || steps >= step_cap)
             return {next.x, next.y, steps};
         previous = current;
         current = next;
+    }
+}
+
+// Sets (1) or clears (0) the board pixels within 10 of the charges, as within_ten finds them.
+void mark_near(std::array<unsigned char, static_cast<std::size_t>(board_size) * board_size>& near,
+               std::span<const Charge> charges, unsigned char value) {
+    for (const Charge& c : charges) {
+        // A charge further off the board has no pixel of the board within 10.
+        if (c.x < -edge - 10 || c.x > edge + 10 || c.y < -edge - 10 || c.y > edge + 10) continue;
+        for (int x = c.x - 10; x <= c.x + 10; ++x)
+            for (int y = c.y - 10; y <= c.y + 10; ++y) {
+                const BoardPoint p{x, y};
+                if (beyond_board(p) || !within_ten(c, x, y)) continue;
+                near[static_cast<std::size_t>(column_of_x(x)) * board_size +
+                     static_cast<std::size_t>(row_of_y(y))] = value;
+            }
     }
 }
 
@@ -147,7 +208,8 @@ void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuff
     // pixels and the pen where drawing them one by one does.
     const std::span<const Charge> stored = charges.stored();
     auto& passes = buffers.passes;
-    auto trace = [stored, &charges, &passes](int slot) {
+    auto& near = buffers.near;
+    auto trace = [stored, &charges, &passes, &near](int slot) {
         const Charge& c = stored[static_cast<std::size_t>(slot)];
         for (int j = 1; j <= 10; ++j) {
             std::vector<BoardPoint>& points =
@@ -155,10 +217,22 @@ void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuff
             points.clear();
             PassRecorder pen{points};
             const BoardPoint s = field_line_start(c.x, c.y, j);
-            trace_pass(pen, charges, s.x, s.y, c.sign, field_pass_step_cap);
+            trace_pass(pen, charges, s.x, s.y, c.sign, field_pass_step_cap, near.data());
         }
     };
+    mark_near(near, stored, 1);
+    if (part_threads() == 1) {
+        // One thread (the page): the passes are drawn as they are traced, in the same order.
+        for (const Charge& c : stored)
+            for (int j = 1; j <= 10; ++j) {
+                const BoardPoint s = field_line_start(c.x, c.y, j);
+                trace_pass(board, charges, s.x, s.y, c.sign, field_pass_step_cap, near.data());
+            }
+        mark_near(near, stored, 0);
+        return;
+    }
     run_parts(static_cast<int>(stored.size()), trace);
+    mark_near(near, stored, 0);
     for (std::size_t pass = 0; pass < stored.size() * 10; ++pass) {
         const std::vector<BoardPoint>& points = passes[pass];
         if (points.empty()) continue; // a start far off the board draws nothing

@@ -210,6 +210,28 @@ TEST_F(FamilyMatchesLevelByLevel, RandomChargeSetsWithWideDenseAndZeroSpacing) {
     }
 }
 
+// Samples on the levels, a hair beside them on either side, far beyond the outermost levels and
+// not a number at all: the pairs the family skips as holding no level are exactly those that hold
+// none.
+TEST_F(FamilyMatchesLevelByLevel, SamplesOnBesideAndFarFromTheLevels) {
+    for (const int step : {1, 7, 13}) {
+        SCOPED_TRACE(::testing::Message() << "step " << step);
+        const double s = step;
+        const double nudges[] = {0.0, 1e-9, -1e-9, 1e-6 * s, -1e-6 * s, 0.5 * s, 0.999999 * s};
+        fill_grid([&](int p, int q) {
+            const int kind = (p * 7 + q * 3) % 29;
+            if (kind == 28) return std::nan("");
+            if (kind == 27) return (p % 2 ? 1 : -1) * (12.5 + q % 5) * s; // beyond the levels
+            const double level = static_cast<double>((p + q) % 27 - 13) * s;
+            return level + nudges[(p / 3 + q) % 7];
+        });
+        b.grids.range.min = -24 * s;
+        b.grids.range.max = 24 * s;
+        board = Canvas(board_size, board_size);
+        expect_same_as_reference(step);
+    }
+}
+
 class LineThroughPointer : public Equipotentials {
   protected:
     void SetUp() override {

@@ -115,6 +115,41 @@ TEST_F(Field, GridsMatchPointByPointEvaluationForRandomChargeSets) {
     }
 }
 
+// The field grids are filled when first read; a cell read before that (the readout's) is the
+// cell the filled grid holds, bit for bit, for charges through the tables and direct alike.
+TEST_F(Field, FieldCellsReadBeforeTheGridsAreFilledAreTheFilledCells) {
+    static reference::Grids cells_first;
+    std::mt19937 rng(20261210);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int set = 0; set < 6; ++set) {
+        b.charges.clear();
+        const int n = pick(1, max_charges);
+        for (int i = 0; i < n; ++i) put(pick(-200, 200), pick(-200, 200), pick(0, 1) ? 1 : -1);
+        if (set == 5) put(300, -20, 2); // off the board and not a unit charge: direct
+        SCOPED_TRACE(::testing::Message() << "set " << set);
+        b.compute();
+        const FieldGrids& grids = b.grids;
+        for (int c = 0; c < board_size; ++c)
+            for (int r = 0; r < board_size; ++r) {
+                cells_first.Ex[c][r] = grids.ex_at(c, r);
+                cells_first.Ey[c][r] = grids.ey_at(c, r);
+            }
+        EXPECT_TRUE(same_bits(grids.ex(), cells_first.Ex));
+        EXPECT_TRUE(same_bits(grids.ey(), cells_first.Ey));
+        expect_grids_match_reference();
+        // Once filled, the cells are read from the grids, as a writer left them.
+        b.grids.ex()[7][9] = -0.5;
+        EXPECT_EQ(grids.ex_at(7, 9), -0.5);
+    }
+    // Cleared grids read +0 everywhere, before and after they are filled.
+    b.grids.clear();
+    EXPECT_EQ(bits_of(b.grids.ex_at(3, 4)), 0u);
+    EXPECT_EQ(bits_of(b.grids.ey_at(400, 0)), 0u);
+    fill_grid(cells_first.Ex, 0.0);
+    EXPECT_TRUE(same_bits(b.grids.ex(), cells_first.Ex));
+    EXPECT_TRUE(same_bits(b.grids.ey(), cells_first.Ex));
+}
+
 TEST_F(Field, ChargesTheTablesCannotHoldAreEvaluatedDirectly) {
     put(-30, 45, 1);
     put(300, 0, 1);  // off the board
@@ -270,6 +305,22 @@ TEST_F(Field, FieldTermIsTheTracersOwnTermForEveryOffset) {
             }
         }
     }
+    EXPECT_EQ(differing, 0);
+}
+
+// The tracer reads both terms of an offset from the table's row |dx|: the x term at |dy| is
+// field_term(|dx|, |dy|) and the signed y term at dy is field_term(|dy|, |dx|) with dy's sign.
+TEST_F(Field, TermTableRowsHoldBothTermsOfEveryOffset) {
+    const FieldTermTable table = field_term_table();
+    int differing = 0;
+    for (int adx = 0; adx <= 400; ++adx)
+        for (int dy = -400; dy <= 400; ++dy) {
+            const int ady = dy < 0 ? -dy : dy;
+            const double y_term = dy < 0 ? -field_term(ady, adx) : field_term(ady, adx);
+            if (bits_of(table.ex[adx][400 - ady]) != bits_of(field_term(adx, ady)) ||
+                bits_of(table.ey[adx][400 - dy]) != bits_of(y_term))
+                ++differing;
+        }
     EXPECT_EQ(differing, 0);
 }
 

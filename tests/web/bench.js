@@ -44,7 +44,7 @@ function framePasses(marks, shownAt) {
   const lastChange = changes[changes.length - 1][2];
   return {
     'charges on the empty board': grids[0] - start[2],
-    'potential and field grids': grids[1] - grids[0],
+    'potential grid': grids[1] - grids[0],
     'colour map': map[1] - map[0],
     'equipotential family': family[1] - family[0],
     'field lines': lastChange - family[1],
