@@ -94,6 +94,14 @@ class WindowLogic final {
     void open_description();
     void open_about();
 
+    // The language the window speaks: its readout, its boxes, what it says and writes. Choosing
+    // one keeps the board, the history and the pointer, and tells the screen to show its words.
+    Language language() const { return words_->language; }
+    void set_language(Language language);
+    const Words& words() const { return *words_; }
+    // The language menu's item of each language, by the form's name.
+    static std::string_view language_item(Language language);
+
     // The interaction state; writable so that tests can set up the situations they check.
     InteractionState& state() { return state_; }
     const InteractionState& state() const { return state_; }
@@ -109,7 +117,7 @@ class WindowLogic final {
     std::vector<std::string> pictures() const { return board_.pictures(); }
     // The stored charges and the pictures, as a saved picture of the board describes them.
     std::string picture_description() const {
-        return ::picture_description(board_.state().charges.stored(), pictures());
+        return ::picture_description(board_.state().charges.stored(), pictures(), words());
     }
     const Canvas& board() const { return board_.state().canvas; }
     Canvas& board() { return board_.state().canvas; }
@@ -190,6 +198,7 @@ class WindowLogic final {
     std::string charge_place(std::string_view positive, std::string_view negative) const;
 
     Screen& screen_;
+    const Words* words_ = &::words();
     RecordedBoard board_;
     InteractionState state_;
     ToggleStates toggles_;
