@@ -122,14 +122,14 @@ constexpr MenuItem menu[] = {
     {"field_lines_item", "field_menu", "Auto", false},
     {"field_line_item", "field_menu", "F(r)", false},
     {"end_item", "", "&Koniec", false},
-    {"help_menu", "", "Pomoc", true},
-    {"description_item", "help_menu", "Opis programu", false},
-    {"about_item", "help_menu", "O programie", false},
     // Named in every language at once, each language in itself, so anyone finds their own.
     {"language_menu", "", "Język / Мова / Language", true},
     {"language_pl_item", "language_menu", "Polski", false},
     {"language_uk_item", "language_menu", "Українська", false},
     {"language_en_item", "language_menu", "English", false},
+    {"help_menu", "", "Pomoc", true},
+    {"description_item", "help_menu", "Opis programu", false},
+    {"about_item", "help_menu", "O programie", false},
 };
 
 } // namespace

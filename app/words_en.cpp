@@ -124,13 +124,13 @@ constexpr FormWords english_form[] = {
     {"field_lines_item", "Auto"},
     {"field_line_item", "F(r)"},
     {"end_item", "E&xit"},
-    {"help_menu", "Help"},
-    {"description_item", "Program description"},
-    {"about_item", "About"},
     {"language_menu", "Język / Мова / Language"},
     {"language_pl_item", "Polski"},
     {"language_uk_item", "Українська"},
     {"language_en_item", "English"},
+    {"help_menu", "Help"},
+    {"description_item", "Program description"},
+    {"about_item", "About"},
 };
 
 } // namespace

@@ -124,13 +124,13 @@ constexpr FormWords ukrainian_form[] = {
     {"field_lines_item", "Авто"},
     {"field_line_item", "F(r)"},
     {"end_item", "&Вихід"},
-    {"help_menu", "Довідка"},
-    {"description_item", "Опис програми"},
-    {"about_item", "Про програму"},
     {"language_menu", "Język / Мова / Language"},
     {"language_pl_item", "Polski"},
     {"language_uk_item", "Українська"},
     {"language_en_item", "English"},
+    {"help_menu", "Довідка"},
+    {"description_item", "Опис програми"},
+    {"about_item", "Про програму"},
 };
 
 } // namespace

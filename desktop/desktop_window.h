@@ -53,6 +53,8 @@ class DesktopWindow : public QMainWindow, public Screen {
     void open_about() override;
     void end_program() override;
     void announce(std::string_view phrase) override;
+    // Every caption, hint and name in the language now chosen, which is remembered.
+    void language_changed() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -70,6 +72,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     void build_history_actions();
     void apply_glyphs();
     void centre_on_screen();
+    void show_words();
     // Shows the toggle states, the readout and the board tooltip as the logic now has them.
     void mirror();
     void repaint_progress_when_due();
