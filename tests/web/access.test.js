@@ -35,10 +35,10 @@ describe('the page for screen readers and the keyboard', () => {
     await page.click('#colour_map_button');
     assert.deepEqual(await violations(page), []);
     // Alt alone reaches the bar on the title last focused. With a menu open Right goes on to the
-    // next, and stops on "Koniec", which has none; Left and Right wrap round; Up opens a menu on its last
+    // next, and stops on "Koniec", which has none, then on the language menu's title; Left and Right wrap round; Up opens a menu on its last
     // item. Escape closes the dialog and gives the focus back to "Pomoc".
-    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
-      ['colour_map_item', 'field_lines_item', 'end_item', 'help_menu', 'description_item']],
+    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
+      ['colour_map_item', 'field_lines_item', 'end_item', 'language_menu', 'help_menu', 'description_item']],
       ['help_menu', ['ArrowRight', 'ArrowLeft', 'ArrowUp'], ['potential_menu', 'help_menu', 'about_item']]]) {
       await page.keyboard.press('Alt');
       assert.equal(await focused(page), title);
