@@ -1,8 +1,8 @@
 #include "window_fixture.h"
 
 #include "app/form.h"
-#include "desktop/help_dialogs.h"
-#include "desktop/language_setting.h"
+#include "desktop/about_dialog.h"
+#include "desktop/description_dialog.h"
 #include "dialogs/dialog_content.h"
 
 #include <QAction>
@@ -74,6 +74,19 @@ TEST_F(Languages, EveryCaptionFitsItsControlAndTheMenuBarOneRowInEveryLanguage) 
             EXPECT_TRUE(!at.isEmpty() && at.right() < bar->width() && at.top() == 0)
                 << words_for(language).code << " " << title->text().toStdString();
         }
+    }
+}
+
+TEST(HelpDialogs, EveryLineOfTheHeadingFitsItsLabelInEveryLanguage) {
+    for (const Language language : languages) {
+        const std::string_view code = words_for(language).code;
+        AboutDialog about(nullptr, code);
+        DescriptionDialog description(nullptr, code);
+        for (const QDialog* dialog :
+             {static_cast<QDialog*>(&about), static_cast<QDialog*>(&description)})
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                    << code << " " << label->text().toStdString();
     }
 }
 
