@@ -5,7 +5,6 @@
 const Words polish_words{
     .language = Language::polish,
     .code = "pl",
-    .language_name = "Polski",
     .charges = {"%1 ładunek", "%1 ładunki", "%1 ładunków"},
 
     .program_name = "Ardenika",

@@ -27,9 +27,8 @@ struct Words {
     Language language;
     // The language's code, as a page's lang and its ?lang= say it: "pl", "uk", "en".
     std::string_view code;
-    // The language named in itself, in the language menu.
-    std::string_view language_name;
-    // A number of charges.
+    // A number of charges, as the error box of the fifteenth and the refusal of a setup with
+    // too many say the most.
     CountedWord charges;
 
     std::string_view program_name;
@@ -88,8 +87,8 @@ struct Words {
     std::string_view setup_not_a_setup;
     std::string_view setup_damaged; // the token's number, the token
     std::string_view setup_newer_version;
-    std::string_view setup_too_many_charges; // the most charges, counted
-    std::string_view setup_point_off_board;  // x, y
+    std::string_view setup_too_many_charges;
+    std::string_view setup_point_off_board; // x, y
     std::string_view setup_too_long;
     std::string_view picture_too_large;
     std::string_view picture_not_png;

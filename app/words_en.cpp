@@ -5,7 +5,6 @@
 const Words english_words{
     .language = Language::english,
     .code = "en",
-    .language_name = "English",
     .charges = {"%1 charge", "%1 charges", "%1 charges"},
 
     .program_name = "Ardenika",

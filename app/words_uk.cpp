@@ -5,7 +5,6 @@
 const Words ukrainian_words{
     .language = Language::ukrainian,
     .code = "uk",
-    .language_name = "Українська",
     .charges = {"%1 заряд", "%1 заряди", "%1 зарядів"},
 
     .program_name = "Ardenika",

@@ -3,19 +3,7 @@
 // board equals the same steps done with the mouse.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
-import { boardPixels, readout, restart, usePage } from './page.js';
-
-const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-
-async function violations(page) {
-  if (!(await page.evaluate(() => typeof axe !== 'undefined'))) await page.addScriptTag({ path: axePath });
-  return page.evaluate(async () => {
-    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'];
-    const result = await axe.run(document, { runOnly: { type: 'tag', values: tags } });
-    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-  });
-}
+import { boardPixels, readout, restart, usePage, violations } from './page.js';
 
 const focused = (page) => page.evaluate(() => document.activeElement.id);
 

@@ -4,23 +4,12 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { boardPixels, pagePath, readout, usePage } from './page.js';
+import { boardPixels, pagePath, readout, usePage, violations } from './page.js';
 
 const reference = process.env.ARDENIKA_REFERENCE;
-const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 const languages = ['uk', 'en', 'pl'];
-
-async function violations(page) {
-  if (!(await page.evaluate(() => typeof axe !== 'undefined'))) await page.addScriptTag({ path: axePath });
-  return page.evaluate(async () => {
-    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'];
-    const result = await axe.run(document, { runOnly: { type: 'tag', values: tags } });
-    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-  });
-}
 
 async function openIn(page, query) {
   await page.goto(pathToFileURL(pagePath).href + query);
@@ -101,9 +90,14 @@ describe('the page in each language', () => {
           const room = c.parentNode.clientWidth - 4;
           if (c.offsetLeft + c.offsetWidth > room) found.push(`${c.parentNode.id} needs ${c.offsetLeft + c.offsetWidth} of ${room}`);
         });
+        // The menu bar in the wide layout and in the phone's narrow one.
         const bar = document.querySelector('.menubar');
-        if (bar.scrollWidth > bar.clientWidth || bar.lastElementChild.offsetTop !== bar.firstElementChild.offsetTop)
-          found.push(`menu bar needs ${bar.scrollWidth} of ${bar.clientWidth}`);
+        for (const narrow of [false, true]) {
+          document.documentElement.classList.toggle('narrow', narrow);
+          if (bar.scrollWidth > bar.clientWidth || bar.lastElementChild.offsetTop !== bar.firstElementChild.offsetTop)
+            found.push(`menu bar${narrow ? ', narrow,' : ''} needs ${bar.scrollWidth} of ${bar.clientWidth}`);
+        }
+        document.documentElement.classList.remove('narrow');
         return found;
       });
       assert.deepEqual(overflows, [], code);
