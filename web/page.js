@@ -188,6 +188,7 @@ var Ardenika = (function () {
       if (c.hint) e.title = c.hint;
       else e.removeAttribute('title');
       if (c.spoken && c.kind !== 'progress_bar') e.setAttribute('aria-label', c.spoken);
+      else if (c.kind !== 'progress_bar') e.removeAttribute('aria-label');
     });
     form.menu.forEach(function (m) { showMenuCaption(document.getElementById(m.name), m, form.language); });
     if (board.hasAttribute('title')) board.title = words.boardHint;
