@@ -123,6 +123,11 @@ constexpr MenuItem menu[] = {
     {"field_line_item", "field_menu", "F(r)", false},
     {"measurements_item", "", "Po&miary", false, "Ctrl+M"},
     {"end_item", "", "&Koniec", false},
+    // Named in every language at once, each language in itself, so anyone finds their own.
+    {"language_menu", "", "Język / Мова / Language", true},
+    {"language_pl_item", "language_menu", "Polski", false},
+    {"language_uk_item", "language_menu", "Українська", false},
+    {"language_en_item", "language_menu", "English", false},
     {"help_menu", "", "Pomoc", true},
     {"description_item", "help_menu", "Opis programu", false},
     {"about_item", "help_menu", "O programie", false},
@@ -255,4 +260,37 @@ std::span<const NarrowPlace> narrow_layout() {
 
 std::span<const MenuItem> menu_items() {
     return menu;
+}
+
+std::span<const FormWords> form_words(Language language) {
+    switch (language) {
+    case Language::polish:
+        break;
+    case Language::ukrainian:
+        return ukrainian_form_words();
+    case Language::english:
+        return english_form_words();
+    }
+    return {};
+}
+
+namespace {
+
+const FormWords* translated(std::string_view name, Language language) {
+    const std::span<const FormWords> table = form_words(language);
+    const auto at = std::find_if(table.begin(), table.end(),
+                                 [name](const FormWords& w) { return w.name == name; });
+    return at == table.end() ? nullptr : &*at;
+}
+
+} // namespace
+
+FormWords form_texts(const FormControl& control, Language language) {
+    if (const FormWords* w = translated(control.name, language)) return *w;
+    return {control.name, control.caption, control.hint, control.accessible_name};
+}
+
+FormWords form_texts(const MenuItem& item, Language language) {
+    if (const FormWords* w = translated(item.name, language)) return *w;
+    return {item.name, item.caption};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/toggles.h"
+#include "app/words.h"
 
 #include <optional>
 #include <span>
@@ -98,3 +99,21 @@ inline constexpr std::string_view menu_bar_name = "menu_bar";
 
 // The menu bar left to right, each submenu followed by its items.
 std::span<const MenuItem> menu_items();
+
+// A control's or a menu item's words in another language than the Polish of the tables above,
+// by its form name; a menu item has only a caption.
+struct FormWords {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view hint = {};
+    std::string_view accessible_name = {};
+};
+// Every control and menu item of the form in the language; empty for Polish, whose words are
+// the form's own.
+std::span<const FormWords> form_words(Language language);
+std::span<const FormWords> ukrainian_form_words();
+std::span<const FormWords> english_form_words();
+// A control's or menu item's words as the language says them; the Polish ones where a table
+// lacks the name.
+FormWords form_texts(const FormControl& control, Language language);
+FormWords form_texts(const MenuItem& item, Language language);

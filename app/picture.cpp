@@ -3,8 +3,7 @@
 #include "app/words.h"
 
 std::string picture_description(std::span<const Charge> placed,
-                                std::span<const std::string> pictures) {
-    const Words& w = words();
+                                std::span<const std::string> pictures, const Words& w) {
     std::string charges_text;
     if (placed.empty()) charges_text = w.no_charges;
     for (std::size_t i = 0; i < placed.size(); ++i) {

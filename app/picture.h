@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/words.h"
 #include "model/charges.h"
 
 #include <span>
@@ -15,6 +16,7 @@ inline constexpr std::string_view picture_text_key = "Description";
 //   Ardenika
 //   Ładunki (x, y, znak): 80, 0, 1; -80, 0, -1
 //   Narysowano: mapa potencjału, linie ekwipotencjalne
-// An empty list reads "brak" for the charges and "nic poza ładunkami" for the pictures.
+// An empty list reads "brak" for the charges and "nic poza ładunkami" for the pictures. Each
+// language says it in its own words.
 std::string picture_description(std::span<const Charge> placed,
-                                std::span<const std::string> pictures);
+                                std::span<const std::string> pictures, const Words& w = words());

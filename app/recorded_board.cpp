@@ -39,7 +39,9 @@ void RecordedBoard::draw_empty() {
 
 bool RecordedBoard::add_charge(int column, int row, int sign) {
     const AddResult added = board_.charges.add(column, row, sign);
-    if (added == AddResult::table_full) screen_.show_error(words().too_many_charges);
+    if (added == AddResult::table_full)
+        screen_.show_error(
+            fill(words_->too_many_charges, {counted(*words_, words_->charges, max_charges)}));
     return added == AddResult::added;
 }
 
@@ -180,7 +182,7 @@ void RecordedBoard::record(StepKind kind, int column, int row) {
 }
 
 std::vector<std::string> RecordedBoard::pictures() const {
-    const Words& w = words();
+    const Words& w = *words_;
     std::vector<std::string> phrases;
     for (const Step& s : steps_) {
         const std::string x = std::to_string(s.x);

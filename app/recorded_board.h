@@ -18,6 +18,9 @@ class RecordedBoard {
     // The screen must outlive the board; it shows the progress bar and the board.
     explicit RecordedBoard(Screen& screen) : screen_(screen) {}
 
+    // The words its error box and its pictures' phrases are in; they must outlive the board.
+    void set_words(const Words& w) { words_ = &w; }
+
     BoardState& state() { return board_; }
     const BoardState& state() const { return board_; }
 
@@ -62,6 +65,7 @@ class RecordedBoard {
     void record(StepKind kind, int column = board_centre, int row = board_centre);
 
     Screen& screen_;
+    const Words* words_ = &words();
     BoardState board_;
     std::vector<Step> steps_;
     std::optional<std::vector<SetupCharge>> grid_source_;

@@ -23,4 +23,6 @@ class Screen : public ProgressSink {
     // A phrase that follows something moving: each replaces the last, and a screen may say them
     // at most every half second as long as it ends on the last one.
     virtual void announce_progress(std::string_view phrase) { announce(phrase); }
+    // The window now speaks another language: show every word anew.
+    virtual void language_changed() {}
 };

@@ -2,8 +2,7 @@
 
 #include "app/words.h"
 
-std::string setup_error_text(const SetupResult& result) {
-    const Words& w = words();
+std::string setup_error_text(const SetupResult& result, const Words& w) {
     switch (result.error) {
     case SetupError::none:
         return {};
@@ -16,7 +15,7 @@ std::string setup_error_text(const SetupResult& result) {
     case SetupError::newer_version:
         return std::string(w.setup_newer_version);
     case SetupError::too_many_charges:
-        return std::string(w.setup_too_many_charges);
+        return fill(w.setup_too_many_charges, {counted(w, w.charges, setup_max_charges)});
     case SetupError::point_off_board:
         return fill(w.setup_point_off_board, {std::to_string(result.x), std::to_string(result.y)});
     case SetupError::too_long:
@@ -25,8 +24,7 @@ std::string setup_error_text(const SetupResult& result) {
     return {};
 }
 
-std::string picture_error_text(PngTextError error) {
-    const Words& w = words();
+std::string picture_error_text(PngTextError error, const Words& w) {
     switch (error) {
     case PngTextError::none:
         return {};

@@ -57,7 +57,7 @@ void WindowLogic::reset_to_start() {
     pointer_seen_ = false;
     history_.restart(setup());
     for (std::size_t i = 0; i < labels_.size(); ++i)
-        labels_[i] = form_control(readout_label_names()[i])->caption;
+        labels_[i] = form_texts(*form_control(readout_label_names()[i]), language()).caption;
 }
 
 void WindowLogic::click(Toggle button) {
@@ -125,6 +125,11 @@ bool WindowLogic::click(std::string_view control) {
         {"clear_table_button", &WindowLogic::clear_recorded_table},
         {"plot_button", &WindowLogic::toggle_plot},
     };
+    for (const Language language : languages)
+        if (language_item(language) == control) {
+            set_language(language);
+            return true;
+        }
     for (int i = 0; i < toggle_count; ++i)
         if (toggle_names[i] == control) {
             click(static_cast<Toggle>(i));
@@ -140,6 +145,33 @@ bool WindowLogic::click(std::string_view control) {
             return true;
         }
     return false;
+}
+
+std::string_view WindowLogic::language_item(Language language) {
+    switch (language) {
+    case Language::polish:
+        break;
+    case Language::ukrainian:
+        return "language_uk_item";
+    case Language::english:
+        return "language_en_item";
+    }
+    return "language_pl_item";
+}
+
+void WindowLogic::set_language(Language language) {
+    words_ = &words_for(language);
+    board_.set_words(*words_);
+    // The readout says the same values in the new words; before the pointer came, the form's.
+    if (pointer_seen_) {
+        const auto cursor = cursor_;
+        pointer_over_pixel(state_.pointer_column, state_.pointer_row);
+        cursor_ = cursor;
+    } else {
+        for (std::size_t i = 0; i < labels_.size(); ++i)
+            labels_[i] = form_texts(*form_control(readout_label_names()[i]), language).caption;
+    }
+    screen_.language_changed();
 }
 
 void WindowLogic::say_drawn(std::initializer_list<std::string_view> phrases) {

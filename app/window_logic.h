@@ -151,6 +151,14 @@ class WindowLogic final {
     std::string plot_samples_text() const;
     std::string plot_samples_csv() const;
 
+    // The language the window speaks: its readout, its boxes, what it says and writes. Choosing
+    // one keeps the board, the history and the pointer, and tells the screen to show its words.
+    Language language() const { return words_->language; }
+    void set_language(Language language);
+    const Words& words() const { return *words_; }
+    // The language menu's item of each language, by the form's name.
+    static std::string_view language_item(Language language);
+
     // The interaction state; writable so that tests can set up the situations they check.
     InteractionState& state() { return state_; }
     const InteractionState& state() const { return state_; }
@@ -166,7 +174,7 @@ class WindowLogic final {
     std::vector<std::string> pictures() const { return board_.pictures(); }
     // The stored charges and the pictures, as a saved picture of the board describes them.
     std::string picture_description() const {
-        return ::picture_description(board_.state().charges.stored(), pictures());
+        return ::picture_description(board_.state().charges.stored(), pictures(), words());
     }
     const Canvas& board() const { return board_.state().canvas; }
     Canvas& board() { return board_.state().canvas; }
@@ -265,6 +273,7 @@ class WindowLogic final {
     };
 
     Screen& screen_;
+    const Words* words_ = &::words();
     RecordedBoard board_;
     bool panel_open_ = false;
     // The point that Zapisz pomiar records and keys move: the last placed, moved or chosen.

@@ -44,7 +44,7 @@ bool WindowLogic::open_setup(std::string_view text) {
     end_drag(false);
     const SetupResult read = read_setup(text);
     if (!read) {
-        screen_.show_error(setup_error_text(read));
+        screen_.show_error(setup_error_text(read, words()));
         return false;
     }
     rebuild(read.setup);
@@ -56,7 +56,7 @@ bool WindowLogic::open_setup(std::string_view text) {
 bool WindowLogic::open_picture(std::span<const unsigned char> file) {
     const PngTextResult read = read_text_chunk(file, setup_text_key);
     if (!read) {
-        screen_.show_error(picture_error_text(read.error));
+        screen_.show_error(picture_error_text(read.error, words()));
         return false;
     }
     return open_setup(read.text);

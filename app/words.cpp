@@ -3,8 +3,12 @@
 #include <vector>
 
 const Words polish_words{
+    .language = Language::polish,
+    .code = "pl",
+    .charges = {"%1 ładunek", "%1 ładunki", "%1 ładunków"},
+
     .program_name = "Ardenika",
-    .too_many_charges = "Maksymalnie 14 ładunków!",
+    .too_many_charges = "Maksymalnie %1!",
     .board_hint = "Kliknij",
 
     .readout_x = "X = %1",
@@ -51,7 +55,7 @@ const Words polish_words{
     .setup_not_a_setup = "Ten tekst nie opisuje planszy programu Ardenika.",
     .setup_damaged = "Opis planszy jest uszkodzony (element %1: „%2”).",
     .setup_newer_version = "Ten opis planszy pochodzi z nowszej wersji programu Ardenika.",
-    .setup_too_many_charges = "Opis planszy ma więcej niż 14 ładunków.",
+    .setup_too_many_charges = "Opis planszy ma więcej niż %1.",
     .setup_point_off_board = "Punkt (%1, %2) leży poza planszą.",
     .setup_too_long = "Opis planszy jest za długi.",
     .picture_too_large = "Plik jest za duży jak na obraz planszy (ma ponad 16 MB).",
@@ -143,8 +147,53 @@ const Words polish_words{
         "Uruchom go w sesji graficznej albo bez niej, na wirtualnym ekranie:\nxvfb-run -a %1",
 };
 
-const Words& words() {
+const Words& words_for(Language language) {
+    switch (language) {
+    case Language::polish:
+        break;
+    case Language::ukrainian:
+        return ukrainian_words;
+    case Language::english:
+        return english_words;
+    }
     return polish_words;
+}
+
+std::optional<Language> language_of(std::string_view code) {
+    for (const Language language : languages)
+        if (words_for(language).code == code) return language;
+    return std::nullopt;
+}
+
+const Words& words() {
+    return words_for(default_language);
+}
+
+CountForm count_form(Language language, long long n) {
+    if (n < 0) n = -n;
+    const long long last = n % 10;
+    const long long last_two = n % 100;
+    const bool teens = last_two >= 12 && last_two <= 14;
+    switch (language) {
+    case Language::english:
+        return n == 1 ? CountForm::one : CountForm::many;
+    case Language::polish:
+        if (n == 1) return CountForm::one;
+        return last >= 2 && last <= 4 && !teens ? CountForm::few : CountForm::many;
+    case Language::ukrainian:
+        // 21, 31, ... take the singular; 11 does not.
+        if (last == 1 && last_two != 11) return CountForm::one;
+        return last >= 2 && last <= 4 && !teens ? CountForm::few : CountForm::many;
+    }
+    return CountForm::many;
+}
+
+std::string counted(const Words& w, const CountedWord& noun, long long n) {
+    const CountForm form = count_form(w.language, n);
+    const std::string_view pattern = form == CountForm::one   ? noun.one
+                                     : form == CountForm::few ? noun.few
+                                                              : noun.many;
+    return fill(pattern, {std::to_string(n)});
 }
 
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values) {

@@ -1,15 +1,38 @@
 #pragma once
 
+#include <array>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
+
+// The languages the window speaks; Polish whatever the system's language, until one is chosen.
+enum class Language { polish, ukrainian, english };
+inline constexpr Language default_language = Language::polish;
+inline constexpr std::array<Language, 3> languages{Language::polish, Language::ukrainian,
+                                                   Language::english};
+
+// A noun with a count, in the forms a language's grammar picks by the number ("%1 ładunek",
+// "%1 ładunki", "%1 ładunków"); English uses one and many.
+struct CountedWord {
+    std::string_view one;
+    std::string_view few;
+    std::string_view many;
+};
 
 // Every text the program shows, says or writes, besides the form's own captions, hints and
 // names and the help dialogs: keyed by meaning, one table per language. A pattern's %1, %2, ...
 // are filled by fill().
 struct Words {
+    Language language;
+    // The language's code, as a page's lang and its ?lang= say it: "pl", "uk", "en".
+    std::string_view code;
+    // A number of charges, as the error box of the fifteenth and the refusal of a setup with
+    // too many say the most.
+    CountedWord charges;
+
     std::string_view program_name;
-    // The error box of the fifteenth charge.
+    // The error box of the fifteenth charge: the most charges, counted.
     std::string_view too_many_charges;
     // The board's tooltip while a through-a-point mode is chosen.
     std::string_view board_hint;
@@ -161,9 +184,22 @@ struct Words {
 };
 
 extern const Words polish_words;
+extern const Words ukrainian_words;
+extern const Words english_words;
 
-// The words the program speaks now.
+// The catalogue of a language.
+const Words& words_for(Language language);
+// The language of a code ("pl", "uk", "en"), if it is one of the window's.
+std::optional<Language> language_of(std::string_view code);
+// The default language's words, for what is said before a window has chosen one; a window
+// speaks its own (WindowLogic::words()).
 const Words& words();
+
+// Which of a counted word's forms a number takes in the language.
+enum class CountForm { one, few, many };
+CountForm count_form(Language language, long long n);
+// The number with the noun in its form: "5 ładunków".
+std::string counted(const Words& w, const CountedWord& noun, long long n);
 
 // The pattern with %1, %2, ... replaced by the values in order; a %n without a value stays.
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values);

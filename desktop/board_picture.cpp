@@ -75,7 +75,7 @@ PngBytes board_png(const WindowLogic& logic, int scale) {
     if (png.failure) return png;
     const std::vector<unsigned char> with_texts = logic.with_picture_texts(as_bytes(png.bytes));
     // A picture without its texts would not say what it shows nor open again.
-    if (with_texts.empty()) return {{}, qt_text(words().picture_texts_failed)};
+    if (with_texts.empty()) return {{}, qt_text(logic.words().picture_texts_failed)};
     return {QByteArray(reinterpret_cast<const char*>(with_texts.data()),
                        static_cast<qsizetype>(with_texts.size())),
             std::nullopt};
@@ -105,9 +105,9 @@ std::optional<QString> save_file(const QString& path, const QByteArray& bytes) {
     return std::nullopt;
 }
 
-PngBytes read_picture_file(const QString& path) {
+PngBytes read_picture_file(const QString& path, const Words& w) {
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) return {{}, qt_text(words().not_a_file)};
+    if (info.exists() && !info.isFile()) return {{}, qt_text(w.not_a_file)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {{}, file.errorString()};
     const qint64 most = static_cast<qint64>(png_max_file) + 1;
@@ -121,8 +121,7 @@ PngBytes read_picture_file(const QString& path) {
     return {bytes, std::nullopt};
 }
 
-std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
-    const Words& w = words();
+std::optional<PictureTarget> ask_picture_target(QWidget* parent, const Words& w) {
     const QStringList types{qt_text(w.png_scale_1), qt_text(w.png_scale_2), qt_text(w.png_scale_4)};
     QFileDialog dialog(parent, qt_text(w.save_dialog_title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -137,11 +136,11 @@ std::optional<PictureTarget> ask_picture_target(QWidget* parent) {
                          scales[static_cast<std::size_t>(std::max<qsizetype>(type, 0))]};
 }
 
-std::optional<QString> ask_picture_source(QWidget* parent) {
-    QFileDialog dialog(parent, qt_text(words().open_dialog_title));
+std::optional<QString> ask_picture_source(QWidget* parent, const Words& w) {
+    QFileDialog dialog(parent, qt_text(w.open_dialog_title));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(qt_text(words().png_files));
+    dialog.setNameFilter(qt_text(w.png_files));
     dialog.setDirectory(pictures_folder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -176,15 +175,15 @@ std::optional<BoardSource> board_source(const QMimeData& data) {
 PictureCommands::PictureCommands(WindowLogic& logic, QWidget* board, Screen& errors,
                                  std::function<void()> shown)
     : QObject(board), logic_(logic), errors_(errors), shown_(std::move(shown)) {
-    const Words& w = words();
-    copy = new QAction(qt_text(w.copy_picture), this);
+    copy = new QAction(this);
     copy->setShortcuts(QKeySequence::Copy);
-    save = new QAction(qt_text(w.save_picture), this);
+    save = new QAction(this);
     save->setShortcuts(QKeySequence::Save);
-    open = new QAction(qt_text(w.open_picture), this);
+    open = new QAction(this);
     open->setShortcuts(QKeySequence::Open);
-    paste = new QAction(qt_text(w.paste_board), this);
+    paste = new QAction(this);
     paste->setShortcuts(QKeySequence::Paste);
+    show_words();
     connect(copy, &QAction::triggered, this, [this] { copy_picture(); });
     connect(save, &QAction::triggered, this, [this] { save_picture(); });
     connect(open, &QAction::triggered, this, [this] { open_picture(); });
@@ -193,8 +192,16 @@ PictureCommands::PictureCommands(WindowLogic& logic, QWidget* board, Screen& err
     board->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Paste is no command of the picture: it works in the window, outside the board's menu.
     board->window()->addAction(paste);
-    choose_target = [board] { return ask_picture_target(board->window()); };
-    choose_source = [board] { return ask_picture_source(board->window()); };
+    choose_target = [this, board] { return ask_picture_target(board->window(), logic_.words()); };
+    choose_source = [this, board] { return ask_picture_source(board->window(), logic_.words()); };
+}
+
+void PictureCommands::show_words() {
+    const Words& w = logic_.words();
+    copy->setText(qt_text(w.copy_picture));
+    save->setText(qt_text(w.save_picture));
+    open->setText(qt_text(w.open_picture));
+    paste->setText(qt_text(w.paste_board));
 }
 
 void PictureCommands::copy_picture() const {
@@ -213,7 +220,7 @@ void PictureCommands::save_picture() const {
     const std::optional<QString> failure = save_board_png(logic_, target->scale, target->path);
     if (!failure) return;
     errors_.show_error(
-        fill(words().save_failed,
+        fill(logic_.words().save_failed,
              {QDir::toNativeSeparators(target->path).toStdString(), failure->toStdString()}));
 }
 
@@ -222,10 +229,11 @@ void PictureCommands::open_picture() {
 }
 
 void PictureCommands::open_file(const QString& path) {
-    const PngBytes file = read_picture_file(path);
+    const PngBytes file = read_picture_file(path, logic_.words());
     if (file.failure) {
-        errors_.show_error(fill(words().read_failed, {QDir::toNativeSeparators(path).toStdString(),
-                                                      file.failure->toStdString()}));
+        errors_.show_error(
+            fill(logic_.words().read_failed,
+                 {QDir::toNativeSeparators(path).toStdString(), file.failure->toStdString()}));
         return;
     }
     logic_.open_picture(as_bytes(file.bytes));

@@ -35,7 +35,7 @@ std::optional<QString> save_file(const QString& path, const QByteArray& bytes);
 // A picture file's bytes: at most png_max_file + 1 of them, so that the logic refuses a larger
 // file without it being read whole. Only a regular file is read: a folder, a device or a pipe
 // could not be a picture, and a pipe would hold the window until someone writes to it.
-PngBytes read_picture_file(const QString& path);
+PngBytes read_picture_file(const QString& path, const Words& w = words());
 
 // Where and how large to save the picture.
 struct PictureTarget {
@@ -45,10 +45,10 @@ struct PictureTarget {
 
 // The desktop's save dialog in the Pictures folder, named "ardenika.png", PNG at 1x, 2x or 4x;
 // it asks before overwriting. Nothing when cancelled.
-std::optional<PictureTarget> ask_picture_target(QWidget* parent);
+std::optional<PictureTarget> ask_picture_target(QWidget* parent, const Words& w = words());
 // The desktop's open dialog for an existing PNG, starting where the save dialog does. Nothing
 // when cancelled.
-std::optional<QString> ask_picture_source(QWidget* parent);
+std::optional<QString> ask_picture_source(QWidget* parent, const Words& w = words());
 
 // What a paste or a drop brings to open: one local file, a PNG's bytes, or text that may hold a
 // setup or a link.
@@ -82,6 +82,8 @@ class PictureCommands final : public QObject {
     void open_file(const QString& path);
     void open_source(const BoardSource& source);
     void paste_board();
+    // The actions' captions in the window's language.
+    void show_words();
 
     QAction* copy = nullptr;
     QAction* save = nullptr;

@@ -5,15 +5,15 @@
 #include "desktop/rich_edit.h"
 #include "dialogs/dialog_content.h"
 
-DescriptionDialog::DescriptionDialog(QWidget* owner) : QDialog(owner) {
-    build_dialog(this, description_dialog());
+DescriptionDialog::DescriptionDialog(QWidget* owner, std::string_view language) : QDialog(owner) {
+    build_dialog(this, description_dialog(language));
     description_ = findChild<RichEdit*>(QStringLiteral("description_text"));
-    fill_description();
+    fill_description(language);
 }
 
-void DescriptionDialog::fill_description() {
+void DescriptionDialog::fill_description(std::string_view language) {
     const QColor plain_colour(ink_black.red, ink_black.green, ink_black.blue);
-    for (const DescriptionRun& run : description_runs()) {
+    for (const DescriptionRun& run : description_runs(language)) {
         const bool styled = run.colour != ink_black || run.style != 0;
         const bool scripted = run.script != ScriptMode::normal;
         if (styled)

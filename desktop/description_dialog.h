@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string_view>
 
 class RichEdit;
 
@@ -8,13 +9,13 @@ class RichEdit;
 class DescriptionDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit DescriptionDialog(QWidget* owner = nullptr);
+    explicit DescriptionDialog(QWidget* owner = nullptr, std::string_view language = "pl");
 
     RichEdit* description() const { return description_; }
 
   private:
     // Fills the view with the description, run by run.
-    void fill_description();
+    void fill_description(std::string_view language);
 
     RichEdit* description_;
 };

@@ -8,12 +8,15 @@
 #include "desktop/fonts.h"
 #include "desktop/glyph_icon.h"
 #include "desktop/help_dialogs.h"
+#include "desktop/language_setting.h"
 #include "desktop/measurement_panel.h"
 #include "desktop/plot_window.h"
+#include "desktop/polish_qt.h"
 #include "desktop/qt_text.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -84,6 +87,9 @@ DesktopWindow::DesktopWindow(QWidget* parent) : QMainWindow(parent) {
     plot_window_ = new PlotWindow(*logic_, *this, this, panel_, [this] { mirror(); });
     plot_window_->addAction(control<QAction>("measurements_item"));
     build_history_actions();
+    // The language chosen last; the window is built in Polish and keeps its size in any.
+    if (const Language language = remembered_language(); language != logic_->language())
+        logic_->set_language(language);
     setAcceptDrops(true);
     // The menu bar's height is known only now: the whole window takes one size, and a window
     // manager lets nobody drag it larger.
@@ -197,6 +203,8 @@ void DesktopWindow::build_layout() {
 }
 
 void DesktopWindow::build_menu() {
+    // The language items show which one is chosen, one at a time.
+    auto* languages_shown = new QActionGroup(this);
     for (const MenuItem& item : menu_items()) {
         const QString caption = qt_text(item.caption);
         QObject* made = nullptr;
@@ -211,7 +219,58 @@ void DesktopWindow::build_menu() {
         if (auto* action = qobject_cast<QAction*>(made); action && !item.shortcut.empty())
             action->setShortcut(QKeySequence(qt_text(item.shortcut)));
         controls_.emplace(std::string(item.name), made);
+        for (const Language language : languages)
+            if (WindowLogic::language_item(language) == item.name) {
+                auto* action = static_cast<QAction*>(made);
+                action->setCheckable(true);
+                action->setChecked(language == logic_->language());
+                languages_shown->addAction(action);
+            }
     }
+}
+
+void DesktopWindow::language_changed() {
+    // Called while the window is built, the words are shown once it is.
+    if (undo_action_ == nullptr) return;
+    remember_language(logic_->language());
+    install_qt_texts(*qApp, logic_->words().code);
+    show_words();
+    mirror();
+}
+
+void DesktopWindow::show_words() {
+    const Language language = logic_->language();
+    for (const FormControl& c : form_controls()) {
+        const FormWords w = form_texts(c, language);
+        if (c.kind == FormControlKind::window) {
+            setWindowTitle(qt_text(w.caption));
+            continue;
+        }
+        auto* widget = control<QWidget>(c.name);
+        if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            group->setTitle(qt_text(w.caption));
+            group->setAccessibleName(qt_text(w.caption).trimmed());
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->setText(qt_text(w.caption));
+        }
+        widget->setToolTip(qt_text(w.hint));
+        if (!w.accessible_name.empty() || c.kind != FormControlKind::group_box)
+            widget->setAccessibleName(qt_text(w.accessible_name));
+    }
+    for (const MenuItem& item : menu_items()) {
+        const QString caption = qt_text(form_texts(item, language).caption);
+        if (auto* menu = control<QMenu>(item.name))
+            menu->setTitle(caption);
+        else if (auto* action = control<QAction>(item.name))
+            action->setText(caption);
+        if (WindowLogic::language_item(language) == item.name)
+            control<QAction>(item.name)->setChecked(true);
+    }
+    undo_action_->setText(qt_text(logic_->words().undo));
+    redo_action_->setText(qt_text(logic_->words().redo));
+    picture_commands_->show_words();
+    if (panel_) show_table_words(*panel_, panel_controls(), language);
+    if (plot_window_) show_table_words(*plot_window_, plot_controls(), language);
 }
 
 void DesktopWindow::centre_on_screen() {
@@ -269,7 +328,7 @@ void DesktopWindow::connect_handlers() {
 }
 
 void DesktopWindow::build_history_actions() {
-    undo_action_ = new QAction(qt_text(words().undo), this);
+    undo_action_ = new QAction(qt_text(logic_->words().undo), this);
     undo_action_->setShortcuts(QKeySequence::Undo);
     // Ctrl+Y and Ctrl+Shift+Z both, whichever the desktop names Redo; a key listed twice would
     // make the shortcut ambiguous and do nothing.
@@ -277,7 +336,7 @@ void DesktopWindow::build_history_actions() {
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
         if (!redo_keys.contains(key)) redo_keys << key;
-    redo_action_ = new QAction(qt_text(words().redo), this);
+    redo_action_ = new QAction(qt_text(logic_->words().redo), this);
     redo_action_->setShortcuts(redo_keys);
     connect(undo_action_, &QAction::triggered, this, [this] {
         logic_->undo();
@@ -339,7 +398,8 @@ void DesktopWindow::mirror() {
         readout_[i]->setText(text);
         readout_[i]->adjustSize();
     }
-    board_view_->setToolTip(logic_->board_tooltip() ? qt_text(words().board_hint) : QString());
+    board_view_->setToolTip(logic_->board_tooltip() ? qt_text(logic_->words().board_hint)
+                                                    : QString());
     board_view_->show_cursor(QPoint(logic_->cursor()[0], logic_->cursor()[1]));
     constexpr Qt::CursorShape shapes[] = {Qt::ArrowCursor, Qt::OpenHandCursor,
                                           Qt::ClosedHandCursor};
@@ -385,11 +445,11 @@ void DesktopWindow::board_changed() {
 }
 
 void DesktopWindow::open_description() {
-    show_description(this);
+    show_description(this, logic_->words().code);
 }
 
 void DesktopWindow::open_about() {
-    show_about(this);
+    show_about(this, logic_->words().code);
 }
 
 void DesktopWindow::announce(std::string_view phrase) {

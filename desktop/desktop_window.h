@@ -61,6 +61,8 @@ class DesktopWindow : public QMainWindow, public Screen {
     void open_about() override;
     void end_program() override;
     void announce(std::string_view phrase) override;
+    // Every caption, hint and name in the language now chosen, which is remembered.
+    void language_changed() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -78,6 +80,7 @@ class DesktopWindow : public QMainWindow, public Screen {
     void build_history_actions();
     void apply_glyphs();
     void centre_on_screen();
+    void show_words();
     // Shows the toggle states, the readout, the board tooltip and the panel as the logic now has
     // them.
     void mirror();

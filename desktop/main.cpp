@@ -1,5 +1,6 @@
 #include "app/words.h"
 #include "desktop/desktop_window.h"
+#include "desktop/language_setting.h"
 #include "desktop/polish_qt.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ void say(const std::string& line) {
 }
 
 void print_no_display_help() {
-    say(fill(words().run_virtually, {started_as}));
+    say(fill(words_for(remembered_language()).run_virtually, {started_as}));
 }
 
 // Qt aborts with a raw message when no display can be reached; say plainly what to do instead.
@@ -36,7 +37,7 @@ void explain_fatal_start(QtMsgType type, const QMessageLogContext& context, cons
     if (type == QtFatalMsg && (text.contains(QLatin1String("display")) ||
                                text.contains(QLatin1String("platform plugin")))) {
         const char* display = std::getenv("DISPLAY");
-        say(fill(words().display_unreachable, {display ? display : ""}));
+        say(fill(words_for(remembered_language()).display_unreachable, {display ? display : ""}));
         print_no_display_help();
         std::_Exit(1);
     }
@@ -48,7 +49,7 @@ void explain_fatal_start(QtMsgType type, const QMessageLogContext& context, cons
 int main(int argc, char** argv) {
     started_as = argc > 0 && argv[0] && *argv[0] ? argv[0] : "ardenika";
     if (!display_named()) {
-        say(std::string(words().no_display));
+        say(std::string(words_for(remembered_language()).no_display));
         print_no_display_help();
         return 1;
     }

@@ -38,6 +38,24 @@ QStringList qt_texts(const std::vector<std::string>& texts) {
 
 } // namespace
 
+void show_table_words(QWidget& window, std::span<const FormControl> table, Language language) {
+    for (const FormControl& c : table) {
+        const FormWords w = form_texts(c, language);
+        if (c.kind == FormControlKind::window) {
+            window.setWindowTitle(qt_text(w.caption));
+            continue;
+        }
+        auto* widget = window.findChild<QWidget*>(qt_text(c.name));
+        if (widget == nullptr) continue;
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            button->setText(qt_text(w.caption));
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && !c.caption.empty())
+            label->setText(qt_text(w.caption));
+        widget->setToolTip(qt_text(w.hint));
+        widget->setAccessibleName(qt_text(w.accessible_name));
+    }
+}
+
 void dress_tool_window(QWidget& window, const FormControl& entry) {
     window.setObjectName(qt_text(entry.name));
     window.setWindowTitle(qt_text(entry.caption));
@@ -66,7 +84,7 @@ MeasurementPanel::MeasurementPanel(WindowLogic& logic, Screen& screen, QWidget* 
       changed_(std::move(changed)) {
     build();
     connect_controls();
-    choose_csv_target = [this] { return ask_csv_target(this); };
+    choose_csv_target = [this] { return ask_csv_target(this, logic_.words()); };
 }
 
 void MeasurementPanel::build() {
@@ -260,16 +278,16 @@ void MeasurementPanel::show_table(std::string_view name) {
 
 void MeasurementPanel::copy_table() {
     if (logic_.recorded().empty()) {
-        screen_.announce(words().table_empty);
+        screen_.announce(logic_.words().table_empty);
         return;
     }
     QGuiApplication::clipboard()->setText(qt_text(logic_.recorded_table_text()));
-    screen_.announce(fill(words().table_copied, {std::to_string(logic_.recorded().size())}));
+    screen_.announce(fill(logic_.words().table_copied, {std::to_string(logic_.recorded().size())}));
 }
 
 void MeasurementPanel::save_table() {
     if (logic_.recorded().empty()) {
-        screen_.announce(words().table_empty);
+        screen_.announce(logic_.words().table_empty);
         return;
     }
     const std::optional<QString> path = choose_csv_target();
@@ -279,7 +297,7 @@ void MeasurementPanel::save_table() {
         save_file(*path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
     if (!failure) return;
     screen_.show_error(
-        fill(words().save_table_failed,
+        fill(logic_.words().save_table_failed,
              {QDir::toNativeSeparators(*path).toStdString(), failure->toStdString()}));
 }
 
@@ -314,8 +332,7 @@ bool MeasurementPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-std::optional<QString> ask_csv_target(QWidget* parent) {
-    const Words& w = words();
+std::optional<QString> ask_csv_target(QWidget* parent, const Words& w) {
     QFileDialog dialog(parent, qt_text(w.save_table));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

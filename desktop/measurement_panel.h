@@ -14,11 +14,16 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 class QAction;
 class QTableWidget;
+
+// A tool window's words as its table says them in the language: its title, its buttons' and
+// fixed labels' captions, hints and spoken names.
+void show_table_words(QWidget& window, std::span<const FormControl> table, Language language);
 
 // A tool window as its table's window entry says: name, title, fixed size, face and font.
 void dress_tool_window(QWidget& window, const FormControl& entry);
@@ -80,4 +85,4 @@ class MeasurementPanel final : public QWidget {
 
 // The desktop's save dialog for the recorded table, named pomiary.csv in the Documents folder;
 // it asks before overwriting.
-std::optional<QString> ask_csv_target(QWidget* parent);
+std::optional<QString> ask_csv_target(QWidget* parent, const Words& words);

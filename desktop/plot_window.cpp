@@ -190,11 +190,11 @@ void PlotWindow::copy_plot() {
     mime->setData(QStringLiteral("image/svg+xml"),
                   QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
     QGuiApplication::clipboard()->setMimeData(mime);
-    screen_.announce(words().plot_copied);
+    screen_.announce(logic_.words().plot_copied);
 }
 
 void PlotWindow::save_plot() {
-    const Words& w = words();
+    const Words& w = logic_.words();
     const QStringList types{qt_text(w.svg_files), qt_text(w.png_files_1x), qt_text(w.png_files_2x)};
     const auto target = choose_target(qt_text(w.save_plot), types, qt_text(w.plot_file_name));
     if (!target) return;
@@ -217,11 +217,11 @@ void PlotWindow::save_plot() {
 
 void PlotWindow::copy_samples() {
     QGuiApplication::clipboard()->setText(qt_text(logic_.plot_samples_text()));
-    screen_.announce(words().samples_copied);
+    screen_.announce(logic_.words().samples_copied);
 }
 
 void PlotWindow::save_samples() {
-    const Words& w = words();
+    const Words& w = logic_.words();
     const auto target =
         choose_target(qt_text(w.save_table), {qt_text(w.csv_files)}, qt_text(w.samples_file_name));
     if (!target) return;
@@ -232,8 +232,9 @@ void PlotWindow::save_samples() {
 void PlotWindow::save(const QString& path, const QByteArray& bytes) {
     const std::optional<QString> failure = save_file(path, bytes);
     if (!failure) return;
-    screen_.show_error(fill(words().save_failed, {QDir::toNativeSeparators(path).toStdString(),
-                                                  failure->toStdString()}));
+    screen_.show_error(
+        fill(logic_.words().save_failed,
+             {QDir::toNativeSeparators(path).toStdString(), failure->toStdString()}));
 }
 
 void PlotWindow::closeEvent(QCloseEvent* event) {

@@ -1,30 +1,13 @@
 #include "dialogs/dialog_content.h"
 
+#include "dialogs/description_runs.h"
 #include "dialogs/help_texts.h"
+
+#include <array>
 
 namespace {
 
-DescriptionRun plain(std::string_view text) {
-    return {text};
-}
-DescriptionRun paragraph(std::string_view text) {
-    return {text, ink_black, 0, ScriptMode::normal, true};
-}
-DescriptionRun blue_italic(std::string_view text) {
-    return {text, ink_blue, style_italic};
-}
-DescriptionRun italic(std::string_view text) {
-    return {text, ink_black, style_italic};
-}
-DescriptionRun bold_italic(std::string_view text) {
-    return {text, ink_black, style_bold | style_italic};
-}
-DescriptionRun blue_plain(std::string_view text) {
-    return {text, ink_blue};
-}
-DescriptionRun subscript(std::string_view text) {
-    return {text, ink_black, 0, ScriptMode::subscript};
-}
+using namespace description_run;
 
 constexpr FontSpec title_font{FontRole::heavy, 26, weight_bold};
 constexpr FontSpec name_font{FontRole::sans, 20, weight_bold};
@@ -41,17 +24,59 @@ struct HeadingNames {
     std::string_view strip, title, subtitle, bevel, name, freeware;
 };
 
+// The words of both dialogs in one language, besides the description's runs.
+struct DialogWords {
+    std::string_view code;
+    std::string_view description_caption;
+    std::string_view about_caption;
+    std::string_view subtitle;
+    std::string_view licence;
+    std::string_view address_hint;
+};
+
+constexpr DialogWords dialog_words[] = {
+    {"pl", "Opis programu", "O programie", "Programy do nauczania fizyki",
+     "Ardenika jest programem bezpłatnym (freeware).\n"
+     "\n"
+     "Można go używać bez żadnych opłat, a także kopiować i przekazywać "
+     "innym osobom, pod warunkiem że pozostanie w niezmienionej postaci "
+     "i będzie rozpowszechniany nieodpłatnie.",
+     "Połącz się ze stroną internetową"},
+    {"uk", "Опис програми", "Про програму", "Програми для навчання фізики",
+     "Ardenika — безкоштовна програма (freeware).\n"
+     "\n"
+     "Її можна використовувати без жодної оплати, а також копіювати й передавати "
+     "іншим людям за умови, що вона залишиться незмінною "
+     "і поширюватиметься безкоштовно.",
+     "Перейти на вебсторінку"},
+    {"en", "Program description", "About", "Programs for teaching physics",
+     "Ardenika is a free program (freeware).\n"
+     "\n"
+     "You may use it without any charge, and copy it and pass it on "
+     "to others, provided that it stays unchanged "
+     "and is distributed free of charge.",
+     "Go to the web page"},
+};
+
+// The index of a language's words and dialogs; Polish for a code the dialogs lack.
+std::size_t language_index(std::string_view code) {
+    for (std::size_t i = 0; i < std::size(dialog_words); ++i)
+        if (dialog_words[i].code == code) return i;
+    return 0;
+}
+
 // The heading both dialogs share: the strip, "Ostrada", the subtitle, the bevel under them,
 // "Ardenika" in blue and "Freeware" in red. Only their places and control names differ.
-void add_heading(std::vector<Control>& controls, const HeadingPlaces& at, const HeadingNames& n) {
+void add_heading(std::vector<Control>& controls, const HeadingPlaces& at, const HeadingNames& n,
+                 std::string_view subtitle) {
     controls.push_back(
         {n.strip, ControlKind::picture, 0, 0, side_strip().width, side_strip().height});
     Control title{n.title, ControlKind::label, at.title_left, at.title_top, 90,
                   37,      "Ostrada",          title_font};
     title.grows = true;
     controls.push_back(title);
-    controls.push_back({n.subtitle, ControlKind::label, at.subtitle_left, at.subtitle_top, 177, 13,
-                        ostrada_subtitle()});
+    controls.push_back(
+        {n.subtitle, ControlKind::label, at.subtitle_left, at.subtitle_top, 177, 13, subtitle});
     controls.push_back({n.bevel, ControlKind::bevel, at.bevel_left, at.bevel_top, 321, 7});
     controls.push_back({n.name, ControlKind::label, at.name_left, at.name_top, 140, 28, "Ardenika",
                         name_font, ink_blue});
@@ -59,8 +84,9 @@ void add_heading(std::vector<Control>& controls, const HeadingPlaces& at, const 
                         "Freeware", freeware_font, ink_red});
 }
 
-DialogContent make_description() {
-    DialogContent d{"DescriptionDialog", "Opis programu", 432, 329, {FontRole::dialog, 11}, {}};
+DialogContent make_description(const DialogWords& w) {
+    DialogContent d{
+        "DescriptionDialog", w.description_caption, 432, 329, {FontRole::dialog, 11}, {}};
     d.controls.push_back({"ok_button", ControlKind::button, 351, 296, 75, 25, "OK"});
     d.controls.push_back({"description_text",
                           ControlKind::rich_text,
@@ -72,24 +98,21 @@ DialogContent make_description() {
                           FontSpec{FontRole::serif, 13}});
     add_heading(d.controls, {72, 0, 72, 40, 72, 57, 88, 72, 328, 80},
                 {"side_strip", "maker_title", "maker_subtitle", "heading_rule", "program_name",
-                 "freeware_note"});
+                 "freeware_note"},
+                w.subtitle);
     return d;
 }
 
-DialogContent make_about() {
-    DialogContent d{"AboutDialog", "O programie", 403, 327, {FontRole::dialog, 9}, {}};
+DialogContent make_about(const DialogWords& w) {
+    DialogContent d{"AboutDialog", w.about_caption, 403, 327, {FontRole::dialog, 9}, {}};
     d.controls.push_back(
         {"ok_button", ControlKind::button, 319, 284, 75, 25, "OK", FontSpec{FontRole::dialog, 11}});
-    d.controls.push_back({"licence_text", ControlKind::memo, 72, 128, 321, 153,
-                          "Ardenika jest programem bezpłatnym (freeware).\n"
-                          "\n"
-                          "Można go używać bez żadnych opłat, a także kopiować i przekazywać "
-                          "innym osobom, pod warunkiem że pozostanie w niezmienionej postaci "
-                          "i będzie rozpowszechniany nieodpłatnie.",
+    d.controls.push_back({"licence_text", ControlKind::memo, 72, 128, 321, 153, w.licence,
                           FontSpec{FontRole::sans, 12}});
     add_heading(d.controls, {72, 8, 72, 48, 72, 73, 104, 96, 344, 104},
                 {"side_strip", "maker_title", "maker_subtitle", "heading_rule", "program_name",
-                 "freeware_note"});
+                 "freeware_note"},
+                w.subtitle);
     // Shown, not followed: clicking the address does nothing.
     d.controls.push_back({"maker_address",
                           ControlKind::label,
@@ -100,23 +123,33 @@ DialogContent make_about() {
                           maker_web_address(),
                           FontSpec{FontRole::sans, 11, weight_normal, true},
                           {},
-                          "Połącz się ze stroną internetową"});
+                          w.address_hint});
     return d;
 }
 
 } // namespace
 
-const DialogContent& description_dialog() {
-    static const DialogContent content = make_description();
-    return content;
+const DialogContent& description_dialog(std::string_view language) {
+    static const auto content = [] {
+        std::array<DialogContent, std::size(dialog_words)> made;
+        for (std::size_t i = 0; i < made.size(); ++i) made[i] = make_description(dialog_words[i]);
+        return made;
+    }();
+    return content[language_index(language)];
 }
 
-const DialogContent& about_dialog() {
-    static const DialogContent content = make_about();
-    return content;
+const DialogContent& about_dialog(std::string_view language) {
+    static const auto content = [] {
+        std::array<DialogContent, std::size(dialog_words)> made;
+        for (std::size_t i = 0; i < made.size(); ++i) made[i] = make_about(dialog_words[i]);
+        return made;
+    }();
+    return content[language_index(language)];
 }
 
-const std::vector<DescriptionRun>& description_runs() {
+const std::vector<DescriptionRun>& description_runs(std::string_view language) {
+    if (language == "uk") return ukrainian_description_runs();
+    if (language == "en") return english_description_runs();
     static const std::vector<DescriptionRun> runs = {
         // 1
         blue_italic("Natężenie pola elektrycznego "),

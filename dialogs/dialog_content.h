@@ -77,9 +77,13 @@ struct DialogContent {
     std::vector<Control> controls;
 };
 
-// "Opis programu" and "O programie".
-const DialogContent& description_dialog();
-const DialogContent& about_dialog();
+// The languages the dialogs are written in, by the codes the window's catalogue gives them ("pl",
+// "uk", "en"); any other code reads Polish.
+inline constexpr std::string_view dialogs_default_language = "pl";
+
+// "Opis programu" and "O programie", in a language.
+const DialogContent& description_dialog(std::string_view language = dialogs_default_language);
+const DialogContent& about_dialog(std::string_view language = dialogs_default_language);
 
 // Style bits of a run.
 enum TextStyle : int { style_bold = 1, style_italic = 2, style_underline = 4 };
@@ -94,7 +98,12 @@ struct DescriptionRun {
 };
 
 // The description, run by run in the order it is written into the view.
-const std::vector<DescriptionRun>& description_runs();
+const std::vector<DescriptionRun>&
+description_runs(std::string_view language = dialogs_default_language);
+// The same page in Ukrainian and in English: the same paragraphs and formats, written as each
+// language's physics teachers say it.
+const std::vector<DescriptionRun>& ukrainian_description_runs();
+const std::vector<DescriptionRun>& english_description_runs();
 
 // The decorative strip down both dialogs' left edge as shapes, so that every shell paints the
 // same strip: a vertical gradient, white curves of a dipole's field, the two charges with signs.

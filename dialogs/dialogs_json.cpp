@@ -109,14 +109,14 @@ void write_strip(JsonWriter& json, const SideStrip& s) {
 
 } // namespace
 
-std::string help_dialogs_json() {
+std::string help_dialogs_json(std::string_view language) {
     JsonWriter json;
     json.open_object().key("description");
-    open_dialog(json, description_dialog());
+    open_dialog(json, description_dialog(language));
     json.key("runs").open_array();
-    for (const DescriptionRun& r : description_runs()) write(json, r);
+    for (const DescriptionRun& r : description_runs(language)) write(json, r);
     json.close_array().close_object().key("about");
-    open_dialog(json, about_dialog());
+    open_dialog(json, about_dialog(language));
     json.close_object();
     // Each role's faces in order, for the page's font stacks.
     json.key("families").open_object();

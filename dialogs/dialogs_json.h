@@ -1,6 +1,9 @@
 #pragma once
 
+#include "dialogs/dialog_content.h"
+
 #include <string>
+#include <string_view>
 
 // The help dialogs' content as JSON, for a shell that lays the dialogs out in a web page.
 
@@ -14,4 +17,4 @@
 // shapes: {"width", "height", "gradient": [{"at", "colour"}], "curves": [{"points": [8 numbers],
 // "alpha"}], "charges": [{"x", "y", "positive"}], "positive", "negative", "radius", "ring",
 // "signHalf", "signWidth"}.
-std::string help_dialogs_json();
+std::string help_dialogs_json(std::string_view language = dialogs_default_language);

@@ -1,9 +1,5 @@
 #include "dialogs/help_texts.h"
 
-std::string_view ostrada_subtitle() {
-    return "Programy do nauczania fizyki";
-}
-
 std::string_view maker_web_address() {
     return "www.example.org/ostrada";
 }

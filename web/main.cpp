@@ -12,6 +12,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -95,6 +96,10 @@ class WebScreen final : public Screen {
     }
     void end_program() override {
         EM_ASM({ Ardenika.endProgram(); });
+    }
+    // The page asks for the form's and the dialogs' words anew.
+    void language_changed() override {
+        EM_ASM({ Ardenika.languageChanged(); });
     }
 
     void show_progress() const {
@@ -319,24 +324,28 @@ std::string_view control_of(FormControlKind kind) {
     return {};
 }
 
-void write_control(JsonWriter& json, const FormControl& c) {
+void write_control(JsonWriter& json, const FormControl& c, Language language) {
+    const FormWords said = form_texts(c, language);
     json.open_object().member("name", c.name).member("kind", kind_name(c.kind));
     json.member("parent", c.parent).member("left", c.left).member("top", c.top);
-    json.member("width", c.width).member("height", c.height).member("caption", c.caption);
-    json.member("hint", c.hint).member("spoken", c.accessible_name).member("group", c.group);
+    json.member("width", c.width).member("height", c.height).member("caption", said.caption);
+    json.member("hint", said.hint).member("spoken", said.accessible_name);
+    json.member("group", c.group);
     json.member("font", c.font == ControlFont::panel ? "sans" : "dialog").close_object();
 }
 
-// The form's controls, the measurement panel's and the menus, the names the page finds its parts
-// by, the codes it sends, and the words the page writes itself, as one JSON object.
-std::string form_json() {
+// The form's controls, the measurement panel's and the plot's, and the menus, the names the page
+// finds its parts by, the codes it sends, and the words the page writes itself, as one JSON
+// object, in the language.
+std::string form_json(Language language) {
+    const Words& w = words_for(language);
     JsonWriter json;
-    json.open_object().key("controls").open_array();
-    for (const FormControl& c : form_controls()) write_control(json, c);
+    json.open_object().member("language", w.code).key("controls").open_array();
+    for (const FormControl& c : form_controls()) write_control(json, c, language);
     json.close_array().key("panel").open_array();
-    for (const FormControl& c : panel_controls()) write_control(json, c);
+    for (const FormControl& c : panel_controls()) write_control(json, c, language);
     json.close_array().key("plot").open_array();
-    for (const FormControl& c : plot_controls()) write_control(json, c);
+    for (const FormControl& c : plot_controls()) write_control(json, c, language);
     json.close_array().key("narrow").open_array();
     for (const NarrowPlace& n : narrow_layout()) {
         json.open_object().member("name", n.name).member("left", n.left).member("top", n.top);
@@ -345,8 +354,13 @@ std::string form_json() {
     json.close_array().key("menu").open_array();
     for (const MenuItem& m : menu_items()) {
         json.open_object().member("name", m.name).member("parent", m.parent);
-        json.member("caption", m.caption).member("submenu", m.submenu);
-        json.member("shortcut", m.shortcut).close_object();
+        json.member("caption", form_texts(m, language).caption).member("submenu", m.submenu);
+        json.member("shortcut", m.shortcut);
+        // The language an item chooses, if it is one of the language menu's.
+        std::string_view chooses;
+        for (const Language l : languages)
+            if (WindowLogic::language_item(l) == m.name) chooses = words_for(l).code;
+        json.member("chooses", chooses).close_object();
     }
     json.close_array().key("names").open_object();
     json.member("window", control_of(FormControlKind::window));
@@ -379,7 +393,6 @@ std::string form_json() {
     json.close_object();
     json.member("fontPixels", form_font_pixels).member("progressMax", progress_start_max);
     json.member("pngMaxFile", static_cast<int>(png_max_file)).key("words").open_object();
-    const Words& w = words();
     const std::pair<const char*, std::string_view> texts[] = {{"programName", w.program_name},
                                                               {"boardHint", w.board_hint},
                                                               {"ok", w.ok},
@@ -526,16 +539,36 @@ EMSCRIPTEN_KEEPALIVE void ardenika_board_key(int key, bool shift, bool repeat) {
     mirror();
 }
 
-// The window's form and the page's words, as JSON, read once by the page.
+// The window's form and the page's words in the window's language, as JSON; the page reads it
+// at start and when the language changes.
 EMSCRIPTEN_KEEPALIVE const char* ardenika_form_json() {
-    static const std::string json = form_json();
-    return json.c_str();
+    static std::array<std::string, languages.size()> json;
+    const Language language = form ? form->language() : default_language;
+    std::string& made = json[static_cast<std::size_t>(language)];
+    if (made.empty()) made = form_json(language);
+    return made.c_str();
 }
 
-// The help dialogs' content as a JSON text, read once by the page.
+// The help dialogs' content in the window's language, as a JSON text.
 EMSCRIPTEN_KEEPALIVE const char* ardenika_dialogs_json() {
-    static const std::string json = help_dialogs_json();
-    return json.c_str();
+    static std::array<std::string, languages.size()> json;
+    const Language language = form ? form->language() : default_language;
+    std::string& made = json[static_cast<std::size_t>(language)];
+    if (made.empty()) made = help_dialogs_json(words_for(language).code);
+    return made.c_str();
+}
+
+// Chooses the window's language by its code ("pl", "uk", "en"); false, changing nothing, for a
+// code the window does not speak.
+EMSCRIPTEN_KEEPALIVE bool ardenika_set_language(const char* code) {
+    const std::optional<Language> language = language_of(code);
+    if (!form || !language) return false;
+    form->set_language(*language);
+    // The panel's and the plot's texts are all in the new words.
+    panel_shows = -1;
+    plot_shown.clear();
+    mirror();
+    return true;
 }
 
 // A description run's character height and baseline offset in twentieths of a point, from the

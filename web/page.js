@@ -66,22 +66,15 @@ var Ardenika = (function () {
   // The window from the program's form table: each control an element whose id is its form
   // name, placed in its parent; the menu bar from the menu table.
   function buildForm(form) {
-    words = form.words;
     names = form.names;
     codes = form.codes;
     pngMaxFile = form.pngMaxFile;
     faces = JSON.parse(UTF8ToString(Module._ardenika_dialogs_json())).families;
-    document.title = words.programName;
-    document.getElementById('titlebar').textContent = words.programName;
+    showPageWords(form);
     document.body.style.font = form.fontPixels + 'px ' + fontOf('sans');
-    document.querySelector('#end p').textContent = words.programEnded;
-    document.getElementById('restart').textContent = words.startAgain;
-    errorBox.setAttribute('aria-label', words.programName);
-    errorBox.querySelector('.ok').textContent = words.ok;
     bar.id = names.menuBar;
     document.querySelector('#window > .form').id = names.window;
     var nav = bar;
-    nav.setAttribute('aria-label', words.menuBar);
     form.controls.forEach(function (c) {
       var e;
       if (c.kind === 'window') {
@@ -147,15 +140,10 @@ var Ardenika = (function () {
     form.menu.forEach(function (m) {
       var item = document.createElement('button');
       item.id = m.name;
-      item.setAttribute('role', 'menuitem');
+      item.setAttribute('role', m.chooses ? 'menuitemradio' : 'menuitem');
       item.tabIndex = -1;
-      setCaption(item, m.caption);
-      if (m.shortcut) {
-        var shortcut = shortcutOf(m.shortcut);
-        shortcuts.push({ keys: shortcut, id: m.name });
-        item.title = m.shortcut;
-        item.setAttribute('aria-keyshortcuts', ((item.getAttribute('aria-keyshortcuts') || '') + ' ' + shortcut.spoken).trim());
-      }
+      showMenuCaption(item, m, form.language);
+      if (m.shortcut) shortcuts.push({ keys: shortcutOf(m.shortcut), id: m.name });
       if (m.submenu) {
         item.setAttribute('aria-haspopup', 'true');
         item.setAttribute('aria-expanded', 'false');
@@ -546,6 +534,100 @@ var Ardenika = (function () {
     else return;
     e.preventDefault();
   });
+
+
+  // A menu item's caption, its accelerator letter underlined and named for Alt; a language item
+  // says whether it is the one chosen.
+  function showMenuCaption(item, m, language) {
+    item.textContent = '';
+    item.removeAttribute('aria-keyshortcuts');
+    var amp = m.caption.indexOf('&');
+    if (amp >= 0) {
+      var key = m.caption.charAt(amp + 1);
+      item.append(m.caption.slice(0, amp));
+      var u = document.createElement('u');
+      u.textContent = key;
+      item.append(u, m.caption.slice(amp + 2));
+      item.setAttribute('aria-keyshortcuts', 'Alt+' + key.toUpperCase());
+    } else {
+      item.textContent = m.caption;
+    }
+    if (m.chooses) item.setAttribute('aria-checked', m.chooses === language ? 'true' : 'false');
+    if (m.shortcut) {
+      item.title = m.shortcut;
+      item.setAttribute('aria-keyshortcuts', ((item.getAttribute('aria-keyshortcuts') || '') + ' ' + shortcutOf(m.shortcut).spoken).trim());
+    }
+  }
+
+  // The page's own words and the page's language.
+  function showPageWords(form) {
+    words = form.words;
+    document.documentElement.lang = form.language;
+    document.title = words.programName;
+    document.getElementById('titlebar').textContent = words.programName;
+    document.querySelector('#end p').textContent = words.programEnded;
+    document.getElementById('restart').textContent = words.startAgain;
+    errorBox.setAttribute('aria-label', words.programName);
+    errorBox.querySelector('.ok').textContent = words.ok;
+    bar.setAttribute('aria-label', words.menuBar);
+  }
+
+  // Every word of the window in the language the program now speaks: the controls' captions,
+  // hints and names, the menus, the page's own words; the help dialogs are asked for anew.
+  function showWords() {
+    var form = JSON.parse(UTF8ToString(Module._ardenika_form_json()));
+    showPageWords(form);
+    form.controls.forEach(function (c) {
+      var e = document.getElementById(c.name);
+      if (c.kind === 'window' || c.kind === 'label' || c.kind === 'board') {
+        if (c.kind === 'board') e.setAttribute('aria-label', c.spoken);
+        return;
+      }
+      if (c.kind === 'group_box') e.querySelector('.caption').textContent = c.caption;
+      else if (c.kind === 'push_button' || c.kind === 'toggle_button') e.textContent = c.caption;
+      if (c.hint) e.title = c.hint;
+      else e.removeAttribute('title');
+      if (c.spoken && c.kind !== 'progress_bar') e.setAttribute('aria-label', c.spoken);
+      else if (c.kind !== 'progress_bar') e.removeAttribute('aria-label');
+    });
+    form.menu.forEach(function (m) { showMenuCaption(document.getElementById(m.name), m, form.language); });
+    // The panel's and the plot's words; their tables and texts come anew from the program.
+    form.panel.concat(form.plot).forEach(function (c) {
+      var e = document.getElementById(c.name);
+      if (c.kind === 'window') {
+        dressFrame(c.name === names.plotWindow ? plotFrame : panelFrame, c);
+        return;
+      }
+      if (c.kind === 'label' && c.caption) setText(e, c.caption);
+      else if (c.kind === 'push_button' || c.kind === 'toggle_button') {
+        e.textContent = '';
+        setCaption(e, c.caption);
+      }
+      if (c.hint) e.title = c.hint;
+      else e.removeAttribute('title');
+      if (c.spoken) e.setAttribute('aria-label', c.spoken);
+    });
+    document.getElementById(names.recordButton).setAttribute('aria-keyshortcuts', recordShortcut.spoken);
+    if (board.hasAttribute('title')) board.title = words.boardHint;
+    help = null;
+  }
+
+  // The languages asked for, first first: the page's link's (?lang=uk), then the one chosen last
+  // on this computer.
+  var languageKey = 'ardenika.language';
+  function askedLanguages() {
+    var asked = [new URLSearchParams(location.search).get('lang')];
+    try { asked.push(localStorage.getItem(languageKey)); } catch (e) { /* storage off */ }
+    return asked.filter(function (code) { return code; });
+  }
+  // A language chosen in the menu is remembered, and the address says it, so a copied link
+  // opens in it.
+  function rememberLanguage(code) {
+    try { localStorage.setItem(languageKey, code); } catch (e) { /* storage off: the link still says it */ }
+    var url = new URL(location.href);
+    url.searchParams.set('lang', code);
+    try { history.replaceState(history.state, '', url.href); } catch (e) { /* an address that cannot change */ }
+  }
 
   // Menus: a click on a top-level item opens its submenu; while one is open, pointing at
   // another top-level item opens that one instead.
@@ -1122,8 +1204,17 @@ var Ardenika = (function () {
       addressShows = text === 'v1' ? '' : text;
       history.replaceState(history.state, '', location.href.split('#')[0] + (addressShows ? '#' + addressShows : ''));
     },
+    // The program speaks another language: every word anew; chosen by the user, it is remembered.
+    languageChanged: function () {
+      showWords();
+      if (addressFollows) rememberLanguage(document.documentElement.lang);
+    },
     started: function () {
       document.body.appendChild(picker);
+      // The first the program speaks; a link's unknown one gives way to the one chosen last.
+      askedLanguages().some(function (code) {
+        return Module.ccall('ardenika_set_language', 'boolean', ['string'], [code]);
+      });
       addressFollows = true;
       if (location.hash.length > 1) openSetup(location.hash.slice(1));
       if (this.fitToScreen) this.fitToScreen();

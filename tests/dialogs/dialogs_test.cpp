@@ -6,6 +6,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -161,4 +163,55 @@ TEST(Json, HoldsBothDialogsWithTheirRunsAndControls) {
               std::string::npos);
     EXPECT_NE(json.find(R"("text":"Wprowadzanie ładunków odbywa się poprzez panel \"",)"),
               std::string::npos);
+}
+
+namespace {
+
+// What the page shows in each kind of format: the runs with a colour, a style or a script, in
+// order, without their words.
+std::vector<std::tuple<int, int, int, bool>> formats(const std::vector<DescriptionRun>& runs) {
+    std::vector<std::tuple<int, int, int, bool>> found;
+    for (const DescriptionRun& r : runs)
+        if (r.colour != ink_black || r.style != 0 || r.script != ScriptMode::normal ||
+            r.starts_paragraph)
+            found.emplace_back(r.colour.red * 65536 + r.colour.green * 256 + r.colour.blue, r.style,
+                               static_cast<int>(r.script), r.starts_paragraph);
+    return found;
+}
+
+bool has_polish_letter(std::string_view text) {
+    for (std::string_view letter : {"ą", "ć", "ę", "ł", "ń", "ś", "ź", "ż", "Ł", "Ż", "Ś"})
+        if (text.find(letter) != std::string_view::npos) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Translations, EachLanguageKeepsThePagesParagraphsAndFormatsInItsOwnWords) {
+    for (const std::string_view language : {"uk", "en"}) {
+        const auto& runs = description_runs(language);
+        EXPECT_EQ(formats(runs), formats(description_runs())) << language;
+        EXPECT_FALSE(runs.front().starts_paragraph);
+        std::string all;
+        for (const DescriptionRun& r : runs) all += r.text;
+        EXPECT_FALSE(has_polish_letter(all)) << language;
+        for (const DialogContent* d : {&description_dialog(language), &about_dialog(language)}) {
+            const DialogContent& polish =
+                d == &description_dialog(language) ? description_dialog() : about_dialog();
+            ASSERT_EQ(d->controls.size(), polish.controls.size());
+            EXPECT_NE(d->caption, polish.caption);
+            for (std::size_t i = 0; i < d->controls.size(); ++i) {
+                const Control& c = d->controls[i];
+                const Control& p = polish.controls[i];
+                // The same controls in the same places; only the words differ.
+                EXPECT_EQ(std::tie(c.name, c.left, c.top, c.width, c.height),
+                          std::tie(p.name, p.left, p.top, p.width, p.height));
+                EXPECT_FALSE(has_polish_letter(c.text) || has_polish_letter(c.hint)) << c.name;
+                EXPECT_EQ(c.text.empty(), p.text.empty()) << c.name;
+                EXPECT_EQ(c.hint.empty(), p.hint.empty()) << c.name;
+            }
+        }
+    }
+    // An unknown language reads Polish.
+    EXPECT_EQ(&description_runs("de"), &description_runs());
 }

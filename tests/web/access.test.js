@@ -3,19 +3,7 @@
 // board equals the same steps done with the mouse.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
-import { boardPixels, launch, openPage, readout, restart, usePage } from './page.js';
-
-const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-
-async function violations(page) {
-  if (!(await page.evaluate(() => typeof axe !== 'undefined'))) await page.addScriptTag({ path: axePath });
-  return page.evaluate(async () => {
-    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'];
-    const result = await axe.run(document, { runOnly: { type: 'tag', values: tags } });
-    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-  });
-}
+import { boardPixels, launch, openPage, readout, restart, usePage, violations } from './page.js';
 
 const focused = (page) => page.evaluate(() => document.activeElement.id);
 
@@ -35,10 +23,10 @@ describe('the page for screen readers and the keyboard', () => {
     await page.click('#colour_map_button');
     assert.deepEqual(await violations(page), []);
     // Alt alone reaches the bar on the title last focused. With a menu open Right goes on to the
-    // next, and stops on "Pomiary" and "Koniec", which have none; Left and Right wrap round; Up opens a menu on its last
-    // item. Escape closes the dialog and gives the focus back to "Pomoc".
-    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
-      ['colour_map_item', 'field_lines_item', 'measurements_item', 'end_item', 'help_menu', 'description_item']],
+    // next, and stops on "Pomiary" and "Koniec", which have none, then on the language menu's title; Left and Right wrap
+    // round; Up opens a menu on its last item. Escape closes the dialog and gives the focus back to "Pomoc".
+    for (const [title, keys, path] of [['potential_menu', ['ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown'],
+      ['colour_map_item', 'field_lines_item', 'measurements_item', 'end_item', 'language_menu', 'help_menu', 'description_item']],
       ['help_menu', ['ArrowRight', 'ArrowLeft', 'ArrowUp'], ['potential_menu', 'help_menu', 'about_item']]]) {
       await page.keyboard.press('Alt');
       assert.equal(await focused(page), title);

@@ -1,8 +1,11 @@
 // Runs the page tests' scenarios on the window logic as the desktop builds it and writes, per
 // scenario, the board as shown (<name>.rgb: 401 x 401 pixels of three bytes R, G, B, row by
 // row), <name>.txt: the five readout texts, the pressed toggles and the grids' digest, and the
-// plot's picture (<name>.svg) where the plot is open.
+// plot's picture (<name>.svg) where the plot is open; and per language words-<code>.txt: every
+// control's caption, hint and spoken name and every menu item's caption, tab-separated, one a
+// line, as the desktop shows them.
 // Usage: board_reference <scenarios.txt> <output folder>
+#include "app/form.h"
 #include "app/window_logic.h"
 #include "model/charges.h"
 #include "model/field.h"
@@ -66,6 +69,17 @@ bool write_scenario(const std::filesystem::path& folder, const std::string& name
     return static_cast<bool>(text);
 }
 
+bool write_words(const std::filesystem::path& folder, Language language) {
+    std::ofstream text(folder / ("words-" + std::string(words_for(language).code) + ".txt"));
+    for (const FormControl& c : form_controls()) {
+        const FormWords w = form_texts(c, language);
+        text << c.name << '\t' << w.caption << '\t' << w.hint << '\t' << w.accessible_name << '\n';
+    }
+    for (const MenuItem& m : menu_items())
+        text << m.name << '\t' << form_texts(m, language).caption << '\n';
+    return static_cast<bool>(text);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -99,6 +113,11 @@ int main(int argc, char** argv) {
         }
         ++written;
     }
+    for (const Language language : languages)
+        if (!write_words(folder, language)) {
+            std::cerr << "cannot write the words into " << folder << '\n';
+            return 1;
+        }
     std::cout << written << " scenarios written into " << folder.string() << '\n';
     return 0;
 }

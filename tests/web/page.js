@@ -4,6 +4,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { after, before } from 'node:test';
+import { createRequire } from 'node:module';
 import puppeteer from 'puppeteer-core';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..', '..');
@@ -98,4 +99,16 @@ export async function boardPoint(page, column, row) {
 export function readout(page) {
   return page.evaluate(() => JSON.parse(UTF8ToString(Module._ardenika_form_json())).names.readout
     .map((id) => document.getElementById(id).textContent));
+}
+
+// axe-core's WCAG 2.0 and 2.1 A and AA rules and best practices on the page as it is: each
+// violation as its rule and the elements it found.
+const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+export async function violations(page) {
+  if (!(await page.evaluate(() => typeof axe !== 'undefined'))) await page.addScriptTag({ path: axePath });
+  return page.evaluate(async () => {
+    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'];
+    const result = await axe.run(document, { runOnly: { type: 'tag', values: tags } });
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  });
 }
