@@ -45,7 +45,8 @@ enum class FrameMark {
     logic_done,
     mirrored,
     panel_start,
-    panel_done
+    panel_done,
+    plot_done
 };
 
 class WebScreen final : public Screen {
@@ -229,10 +230,12 @@ void mirror_plot(bool panel_changed) {
     json.member("at", form->plot_reading_sample().value_or(-1));
     json.member("samples", static_cast<int>(form->line_plot().samples.size()));
     std::string text = json.close_object().text();
-    if (text == plot_shown) return;
-    plot_shown = std::move(text);
-    EM_ASM({ Ardenika.setPlot(JSON.parse(UTF8ToString($0, $1))); }, plot_shown.data(),
-           plot_shown.size());
+    if (text != plot_shown) {
+        plot_shown = std::move(text);
+        EM_ASM({ Ardenika.setPlot(JSON.parse(UTF8ToString($0, $1))); }, plot_shown.data(),
+               plot_shown.size());
+    }
+    screen.mark(FrameMark::plot_done);
 }
 
 // Copies into the page whatever a handler may have changed.

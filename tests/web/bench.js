@@ -26,10 +26,10 @@ const median = (values) => {
 // The frame's passes from the marks the program notes (what, value, ms; see FrameMark in
 // web/main.cpp): each pass of the grids and pictures resets the progress bar, gives it a maximum
 // and resets it when done; the field lines end with the board's last change.
-const START = 0, BAR_ZERO = 1, BAR_MAX = 2, BOARD_CHANGED = 3, LOGIC_DONE = 4, MIRRORED = 5, PANEL_START = 6, PANEL_DONE = 7;
+const START = 0, BAR_ZERO = 1, BAR_MAX = 2, BOARD_CHANGED = 3, LOGIC_DONE = 4, MIRRORED = 5, PANEL_START = 6, PANEL_DONE = 7, PLOT_DONE = 8;
 // The time from the panel's mirroring begun to its end, in one frame's marks.
-function panelPass(marks) {
-  const start = marks.find((m) => m[0] === PANEL_START), done = marks.find((m) => m[0] === PANEL_DONE);
+function panelPass(marks, end = PANEL_DONE) {
+  const start = marks.find((m) => m[0] === PANEL_START), done = marks.find((m) => m[0] === end);
   return start && done ? done[2] - start[2] : undefined;
 }
 function framePasses(marks, shownAt) {
@@ -154,6 +154,13 @@ async function measure(browser, slowdown) {
       for (let i = 0; i < 8; ++i) at(-140 + 40 * i, -150);
       click('measuring_tool');
       drag(20 + n, 60 - n, result.panelFrames);
+      // and the plot between A and B beside it, following the charge too
+      result.plotFrames = [];
+      if (document.getElementById('plot_button')) {
+        click('plot_button');
+        r = board.getBoundingClientRect();
+        drag(40 + 2 * n, 80 - 2 * n, result.plotFrames);
+      }
     }
     Ardenika.showBoard = show;
     return result;
@@ -168,6 +175,8 @@ async function measure(browser, slowdown) {
     drag: median(result.frames.map((f) => f.total)),
     panelDrag: median(result.panelFrames.map((f) => f.total)),
     panel: median(result.panelFrames.map((f) => panelPass(f.marks))),
+    plotDrag: median((result.plotFrames || []).map((f) => f.total)),
+    plot: median((result.plotFrames || []).map((f) => panelPass(f.marks, PLOT_DONE))),
     passes: Object.fromEntries(names.map((name) => [name, median(passes.map((p) => p?.[name]))])),
   };
 }
@@ -191,6 +200,8 @@ try {
     ...Object.keys(columns[0].passes).map((name) => ['  ' + name, (c) => ms(c.passes[name])]),
     ['drag/14 frame, the measurement panel open, 8 points', (c) => ms(c.panelDrag)],
     ['  measurement panel mirrored (JSON and page)', (c) => ms(c.panel)],
+    ['drag/14 frame, the panel and the plot open', (c) => ms(c.plotDrag)],
+    ['  panel and plot mirrored (JSON, SVG and page)', (c) => ms(c.plot)],
   ];
   const width = Math.max(...rows.map((r) => r[0].length));
   console.log(`medians of ${repetitions} in ms, Chromium's processor slowed:`);
