@@ -112,6 +112,8 @@ PlotWindow::PlotWindow(WindowLogic& logic, Screen& screen, QWidget* main_window,
     : QWidget(beside, Qt::Tool), logic_(logic), screen_(screen), main_window_(main_window),
       beside_(beside), changed_(std::move(changed)) {
     build();
+    summary_timer_.setSingleShot(true);
+    QObject::connect(&summary_timer_, &QTimer::timeout, this, [this] { show_summary(); });
     choose_target = [this](const QString& title, const QStringList& types, const QString& name) {
         return ask_target(this, title, types, name);
     };
@@ -167,11 +169,17 @@ void PlotWindow::mirror() {
         return;
     }
     control<PlotView>("line_plot")->show_picture(logic_.plot_picture());
-    for (const char* name : {"plot_reading", "plot_summary"}) {
-        const QString text = qt_text(logic_.panel_text(name));
-        auto* label = control<QLabel>(name);
-        if (label->text() != text) label->setText(text);
-    }
+    auto* reading = control<QLabel>("plot_reading");
+    const QString read = qt_text(logic_.panel_text("plot_reading"));
+    if (reading->text() != read) reading->setText(read);
+    // What is said of the plot follows a dragged charge at most once a second, so that a screen
+    // reader finishes a sentence before the next; the last one always shows.
+    summary_due_ = qt_text(logic_.panel_text("plot_summary"));
+    const qint64 wait = summary_clock_.isValid() ? 1000 - summary_clock_.elapsed() : 0;
+    if (wait <= 0)
+        show_summary();
+    else if (!summary_timer_.isActive())
+        summary_timer_.start(static_cast<int>(wait));
     if (isVisible()) return;
     if (!placed_) {
         const QScreen* screen = beside_->screen();
@@ -181,6 +189,13 @@ void PlotWindow::mirror() {
         placed_ = true;
     }
     show();
+}
+
+void PlotWindow::show_summary() {
+    auto* label = control<QLabel>("plot_summary");
+    if (label->text() == summary_due_) return;
+    label->setText(summary_due_);
+    summary_clock_.start();
 }
 
 void PlotWindow::copy_plot() {

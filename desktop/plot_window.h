@@ -4,8 +4,10 @@
 #include "app/window_logic.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -73,6 +75,7 @@ class PlotWindow final : public QWidget {
   private:
     void build();
     void save(const QString& path, const QByteArray& bytes);
+    void show_summary();
     template <class Call> void act(Call call) {
         call();
         changed_();
@@ -85,4 +88,7 @@ class PlotWindow final : public QWidget {
     std::function<void()> changed_;
     std::map<std::string, QObject*, std::less<>> controls_;
     bool placed_ = false;
+    QString summary_due_;
+    QElapsedTimer summary_clock_;
+    QTimer summary_timer_;
 };
