@@ -190,7 +190,7 @@ std::string WindowLogic::panel_text(std::string_view control) const {
     const Words& w = words();
     if (const FormControl* c = panel_control(control);
         c && c->kind == FormControlKind::label && !c->caption.empty())
-        return std::string(c->caption);
+        return std::string(form_texts(*c, language()).caption);
     if (control == "plot_reading") {
         const LinePlot plot = line_plot();
         const std::optional<int> at = reading_index(plot);

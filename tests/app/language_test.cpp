@@ -180,3 +180,18 @@ TEST_F(Form, RefusalsAndTheErrorBoxSpeakTheChosenLanguage) {
         EXPECT_EQ(screen->errors, said[l]);
     }
 }
+
+TEST_F(Form, TheMeasurementPanelSpeaksTheChosenLanguageWithItsDecimalMark) {
+    ASSERT_TRUE(form->open_setup("v1;p80,0;n-80,0;mA40,0;mB-40,0"));
+    form->click("record_button");
+    form->click("language_uk_item");
+    EXPECT_EQ(form->panel_text("pair_caption"), "Пара:");
+    EXPECT_EQ(form->panel_text("pair_difference"), "ΔV = V(B) − V(A) = -33,333");
+    form->click("language_en_item");
+    EXPECT_EQ(form->panel_table("points_table").headers[0], "Point");
+    EXPECT_EQ(form->panel_text("pair_difference"), "ΔV = V(B) − V(A) = -33.333");
+    // The row recorded in Polish reads as English writes it, and its CSV separates by commas.
+    EXPECT_EQ(form->recorded_table_csv(),
+              "\xEF\xBB\xBFPoint,x,y,Distance,From,V,Ex,Ey,|E|,Direction [°]\r\n"
+              "A,40,0,40.00,origin,16.667,-6.9444,0.0000,6.9444,180.0\r\n");
+}
