@@ -174,8 +174,7 @@ void fill_column_from_tables(double* V, double* Ex, double* Ey, const ChargeSet&
 template <bool along_x> double field_component(const ChargeSet& charges, int x, int y);
 
 template <Fill what>
-void fill_column_directly(double* V, double* Ex, double* Ey, const ChargeSet& charges,
-                          int column) {
+void fill_column_directly(double* V, double* Ex, double* Ey, const ChargeSet& charges, int column) {
     const int x = x_of_column(column);
     for (int row = 0; row < board_size; ++row) {
         const int y = y_of_row(row);
@@ -322,8 +321,8 @@ namespace {
 
 // One cell of a field grid as the column fill sums it: fill_rows' operations for one row.
 template <bool along_x> double field_cell(const ChargeSet& charges, int column, int row) {
-    if (!tables_cover(charges)) return field_component<along_x>(charges, x_of_column(column),
-                                                                y_of_row(row));
+    if (!tables_cover(charges))
+        return field_component<along_x>(charges, x_of_column(column), y_of_row(row));
     const TermTables& t = term_tables();
     const int x = x_of_column(column);
     double sum = 0.0;

@@ -47,8 +47,8 @@ struct Terms {
 // sums as they are (they start at +0 and can never become -0).
 Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
     Field f;
-    const bool on_board_point = p.x >= -board_centre && p.x <= board_centre &&
-                                p.y >= -board_centre && p.y <= board_centre;
+    const bool on_board_point =
+        p.x >= -board_centre && p.x <= board_centre && p.y >= -board_centre && p.y <= board_centre;
     if (terms.all_on_board && on_board_point) {
         // The table's row |dx| read at dy itself: the x term is the same at -dy, and the y term
         // there is the term with dy's sign, so the factor flips it as the sign of dy did.
@@ -140,11 +140,11 @@ FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int 
         const BoardPoint next = field_step(current, f.ex, f.ey, rem);
         pen.line_to(column_of_x(next.x), row_of_y(next.y));
         ++steps;
-        const bool near = near_pixels && !beyond_board(next)
-                              ? near_pixels[static_cast<std::size_t>(column_of_x(next.x)) *
-                                                board_size +
-                                            static_cast<std::size_t>(row_of_y(next.y))] != 0
-                              : near_a_charge(sources, count, next);
+        const bool near =
+            near_pixels && !beyond_board(next)
+                ? near_pixels[static_cast<std::size_t>(column_of_x(next.x)) * board_size +
+                              static_cast<std::size_t>(row_of_y(next.y))] != 0
+                : near_a_charge(sources, count, next);
         // Beyond the board a line can only wander further off or come back to its edge, where
         // it would end without painting anything more; the cap stops a line caught in a loop.
         if (on_edge(next) || next == previous || near || beyond_board(next) || steps >= step_cap)
