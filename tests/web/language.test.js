@@ -77,14 +77,25 @@ describe('the page in each language', () => {
     }
   });
 
-  test('every caption fits its control and the menu bar its row, in every language', async () => {
+  test('every caption fits its control and the menu bar its row, in every language, the panel\'s and the plot\'s too', async () => {
     const { page } = at;
     for (const code of languages) {
       await openIn(page, `?lang=${code}`);
       const overflows = await page.evaluate(() => {
         const found = [];
+        // The measurement panel and the plot open, so that their buttons are laid out too.
+        document.getElementById('measurements_item').click();
+        document.getElementById('plot_button').click();
+        document.querySelectorAll('#PanelFrame .label, #PlotFrame .label').forEach((l) => {
+          const next = [...l.parentNode.children].find((e) => e !== l && e.offsetTop === l.offsetTop && e.offsetLeft > l.offsetLeft);
+          if (next && l.offsetLeft + l.scrollWidth > next.offsetLeft) found.push(`${l.id} runs into ${next.id}`);
+        });
         document.querySelectorAll('button.b').forEach((b) => {
-          if (b.scrollWidth > b.clientWidth) found.push(`${b.id} needs ${b.scrollWidth} of ${b.clientWidth}`);
+          // A caption too long either runs past the button's side or wraps onto a second line.
+          const text = document.createRange();
+          text.selectNodeContents(b);
+          const lines = text.getClientRects().length > 1 && new Set([...text.getClientRects()].map((r) => Math.round(r.top))).size > 1;
+          if (b.scrollWidth > b.clientWidth || lines) found.push(`${b.id} needs ${b.scrollWidth} of ${b.clientWidth}${lines ? ', on two lines' : ''}`);
         });
         document.querySelectorAll('.group > .caption').forEach((c) => {
           const room = c.parentNode.clientWidth - 4;
@@ -98,6 +109,7 @@ describe('the page in each language', () => {
             found.push(`menu bar${narrow ? ', narrow,' : ''} needs ${bar.scrollWidth} of ${bar.clientWidth}`);
         }
         document.documentElement.classList.remove('narrow');
+        document.getElementById('measurements_item').click();
         return found;
       });
       assert.deepEqual(overflows, [], code);
