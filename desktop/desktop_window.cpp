@@ -115,7 +115,6 @@ DesktopWindow::~DesktopWindow() {
 void DesktopWindow::build_layout() {
     // Every control from the form's table, each in its parent at its place, named by its form
     // name; those a user reaches with Tab in the table's order.
-    QWidget* previous_stop = nullptr;
     for (const FormControl& c : form_controls()) {
         const QString caption = qt_text(c.caption);
         QWidget* parent = control<QWidget>(c.parent);
@@ -129,7 +128,7 @@ void DesktopWindow::build_layout() {
             client->setPalette(face);
             client->setAutoFillBackground(true);
             setCentralWidget(client);
-            controls_.emplace(std::string(c.name), client);
+            widgets_.add(c.name, client);
             continue;
         }
         case FormControlKind::group_box:
@@ -179,26 +178,9 @@ void DesktopWindow::build_layout() {
         case FormControlKind::plot:
             continue; // only the measurement panel has these
         }
-        w->setObjectName(qt_text(c.name));
-        w->setFont(control_font(c.font));
-        if (c.kind == FormControlKind::label)
-            w->adjustSize();
-        else if (c.kind == FormControlKind::board)
-            w->move(c.left, c.top);
-        else
-            w->setGeometry(c.left, c.top, c.width, c.height);
-        if (!c.hint.empty()) w->setToolTip(qt_text(c.hint));
-        if (!c.accessible_name.empty()) w->setAccessibleName(qt_text(c.accessible_name));
         // The window opens with the focus on the first stop, not on the board, which would show
         // its cursor to someone who came with the mouse.
-        if (w->focusPolicy() & Qt::TabFocus) {
-            if (previous_stop)
-                setTabOrder(previous_stop, w);
-            else
-                w->setFocus();
-            previous_stop = w;
-        }
-        controls_.emplace(std::string(c.name), w);
+        if (widgets_.place(w, c)) w->setFocus();
     }
 }
 
@@ -218,7 +200,7 @@ void DesktopWindow::build_menu() {
         made->setObjectName(qt_text(item.name));
         if (auto* action = qobject_cast<QAction*>(made); action && !item.shortcut.empty())
             action->setShortcut(QKeySequence(qt_text(item.shortcut)));
-        controls_.emplace(std::string(item.name), made);
+        widgets_.add(item.name, made);
         for (const Language language : languages)
             if (WindowLogic::language_item(language) == item.name) {
                 auto* action = static_cast<QAction*>(made);
@@ -291,7 +273,7 @@ std::array<QAbstractButton*, toggle_count> DesktopWindow::toggles() const {
 void DesktopWindow::connect_handlers() {
     // Every control goes to the logic by its form name; the window then shows what the logic
     // made of it.
-    for (const auto& [name, object] : controls_) {
+    for (const auto& [name, object] : widgets_.all()) {
         auto forward = [this, name = name] {
             logic_->click(name);
             mirror();

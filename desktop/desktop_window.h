@@ -2,6 +2,7 @@
 
 #include "app/screen.h"
 #include "app/window_logic.h"
+#include "desktop/form_widgets.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -34,8 +35,7 @@ class DesktopWindow : public QMainWindow, public Screen {
 
     // The control or menu item of this form name, or nullptr when there is none of that type.
     template <class T = QObject> T* control(std::string_view name) const {
-        const auto at = controls_.find(name);
-        return at == controls_.end() ? nullptr : dynamic_cast<T*>(at->second);
+        return widgets_.control<T>(name);
     }
     // "Kopiuj obraz", "Zapisz obraz…", "Otwórz obraz…" of the board, paste and drop.
     PictureCommands& picture_commands() const { return *picture_commands_; }
@@ -88,7 +88,7 @@ class DesktopWindow : public QMainWindow, public Screen {
 
     std::unique_ptr<WindowLogic> logic_;
     // Every control and menu item by its form name.
-    std::map<std::string, QObject*, std::less<>> controls_;
+    FormWidgets widgets_;
     // Those the window itself reaches at every change, found by their kind as the form is built.
     BoardView* board_view_ = nullptr;
     QProgressBar* progress_bar_ = nullptr;

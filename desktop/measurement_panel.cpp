@@ -90,12 +90,11 @@ MeasurementPanel::MeasurementPanel(WindowLogic& logic, Screen& screen, QWidget* 
 void MeasurementPanel::build() {
     // Every control from the panel's table, in the Tab order of the table, as the main window
     // is built from its own.
-    QWidget* previous_stop = nullptr;
     for (const FormControl& c : panel_controls()) {
         const QString caption = qt_text(c.caption);
         if (c.kind == FormControlKind::window) {
             dress_tool_window(*this, c);
-            controls_.emplace(std::string(c.name), this);
+            widgets_.add(c.name, this);
             continue;
         }
         QWidget* parent = control<QWidget>(c.parent);
@@ -134,27 +133,12 @@ void MeasurementPanel::build() {
         default:
             continue;
         }
-        w->setObjectName(qt_text(c.name));
-        w->setFont(control_font(c.font));
-        if (c.kind == FormControlKind::label) {
-            w->move(c.left, c.top);
-            w->setMinimumWidth(c.width);
-            w->adjustSize();
-        } else {
-            w->setGeometry(c.left, c.top, c.width, c.height);
-        }
-        if (!c.hint.empty()) w->setToolTip(qt_text(c.hint));
-        if (!c.accessible_name.empty()) w->setAccessibleName(qt_text(c.accessible_name));
-        if (w->focusPolicy() & Qt::TabFocus) {
-            if (previous_stop) setTabOrder(previous_stop, w);
-            previous_stop = w;
-        }
-        controls_.emplace(std::string(c.name), w);
+        widgets_.place(w, c);
     }
 }
 
 void MeasurementPanel::connect_controls() {
-    for (const auto& [name, object] : controls_) {
+    for (const auto& [name, object] : widgets_.all()) {
         if (auto* button = qobject_cast<QPushButton*>(object)) {
             if (name == "copy_table_button")
                 connect(button, &QPushButton::clicked, this, [this] { copy_table(); });

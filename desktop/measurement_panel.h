@@ -4,6 +4,7 @@
 #include "app/measurement_table.h"
 #include "app/screen.h"
 #include "app/window_logic.h"
+#include "desktop/form_widgets.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -43,8 +44,7 @@ class MeasurementPanel final : public QWidget {
 
     // The control of this form name, or nullptr when there is none of that type.
     template <class T = QObject> T* control(std::string_view name) const {
-        const auto at = controls_.find(name);
-        return at == controls_.end() ? nullptr : dynamic_cast<T*>(at->second);
+        return widgets_.control<T>(name);
     }
 
     // Opens, closes and fills the panel as the logic has it; the contents only while open.
@@ -78,7 +78,7 @@ class MeasurementPanel final : public QWidget {
     Screen& screen_;
     QWidget* main_window_;
     std::function<void()> changed_;
-    std::map<std::string, QObject*, std::less<>> controls_;
+    FormWidgets widgets_;
     // What each table shows now, so an unchanged one is left alone.
     std::map<std::string, TableView, std::less<>> shown_;
 };

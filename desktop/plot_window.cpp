@@ -120,12 +120,11 @@ PlotWindow::PlotWindow(WindowLogic& logic, Screen& screen, QWidget* main_window,
 }
 
 void PlotWindow::build() {
-    QWidget* previous_stop = nullptr;
     for (const FormControl& c : plot_controls()) {
         const QString caption = qt_text(c.caption);
         if (c.kind == FormControlKind::window) {
             dress_tool_window(*this, c);
-            controls_.emplace(std::string(c.name), this);
+            widgets_.add(c.name, this);
             continue;
         }
         QWidget* w = nullptr;
@@ -141,16 +140,9 @@ void PlotWindow::build() {
             b->setAutoDefault(false);
             w = b;
         }
-        w->setObjectName(qt_text(c.name));
-        w->setFont(control_font(c.font));
-        w->setGeometry(c.left, c.top, c.width, c.height);
-        if (!c.hint.empty()) w->setToolTip(qt_text(c.hint));
-        if (!c.accessible_name.empty()) w->setAccessibleName(qt_text(c.accessible_name));
-        if (w->focusPolicy() != Qt::NoFocus) {
-            if (previous_stop != nullptr) setTabOrder(previous_stop, w);
-            previous_stop = w;
-        }
-        controls_.emplace(std::string(c.name), w);
+        widgets_.place(w, c);
+        // The reading and the summary keep their box; the summary wraps inside it.
+        if (c.kind == FormControlKind::label) w->setFixedSize(c.width, c.height);
     }
     const std::pair<const char*, void (PlotWindow::*)()> buttons[] = {
         {"copy_plot_button", &PlotWindow::copy_plot},

@@ -2,6 +2,7 @@
 
 #include "app/screen.h"
 #include "app/window_logic.h"
+#include "desktop/form_widgets.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -52,8 +53,7 @@ class PlotWindow final : public QWidget {
                std::function<void()> changed);
 
     template <class T = QObject> T* control(std::string_view name) const {
-        const auto at = controls_.find(name);
-        return at == controls_.end() ? nullptr : dynamic_cast<T*>(at->second);
+        return widgets_.control<T>(name);
     }
 
     // Opens, closes and fills the window as the logic has it.
@@ -86,7 +86,7 @@ class PlotWindow final : public QWidget {
     QWidget* main_window_;
     QWidget* beside_;
     std::function<void()> changed_;
-    std::map<std::string, QObject*, std::less<>> controls_;
+    FormWidgets widgets_;
     bool placed_ = false;
     QString summary_due_;
     QElapsedTimer summary_clock_;
