@@ -187,6 +187,28 @@ void fill_column_directly(double* V, double* Ex, double* Ey, const ChargeSet& ch
     }
 }
 
+// The potential grid or the field grids, column by column, spread over the cores (columns are
+// independent: each part fills its own run of them), from the tables where they cover the
+// charges.
+template <Fill what>
+void fill_columns(FieldGrids::Grid* v, FieldGrids::Grid* ex, FieldGrids::Grid* ey,
+                  const ChargeSet& charges, const TermTables* t) {
+    constexpr int parts = 16;
+    auto fill = [&](int part) {
+        const int end = (part + 1) * board_size / parts;
+        for (int column = part * board_size / parts; column < end; ++column) {
+            double* const V = v != nullptr ? (*v)[column] : nullptr;
+            double* const Ex = ex != nullptr ? (*ex)[column] : nullptr;
+            double* const Ey = ey != nullptr ? (*ey)[column] : nullptr;
+            if (t)
+                fill_column_from_tables<what>(V, Ex, Ey, charges, *t, column);
+            else
+                fill_column_directly<what>(V, Ex, Ey, charges, column);
+        }
+    };
+    run_parts(parts, fill);
+}
+
 // Ex and Ey differ only in the axis the term is taken along.
 template <bool along_x> double field_component(const ChargeSet& charges, int x, int y) {
     double sum = 0;
@@ -273,20 +295,7 @@ bool compute_grids(FieldGrids& grids, const ChargeSet& charges, ProgressSink& pr
     progress.progress_set_max(400);
     const bool by_table = tables_cover(charges);
     const TermTables* t = by_table ? &term_tables() : nullptr;
-    FieldGrids::Cells& cells = *grids.cells_;
-    // Columns are independent: each part fills its own run of them.
-    constexpr int parts = 16;
-    auto fill = [t, &cells, &charges](int part) {
-        const int end = (part + 1) * board_size / parts;
-        for (int column = part * board_size / parts; column < end; ++column) {
-            double* const V = cells.v[column];
-            if (t)
-                fill_column_from_tables<Fill::potential>(V, nullptr, nullptr, charges, *t, column);
-            else
-                fill_column_directly<Fill::potential>(V, nullptr, nullptr, charges, column);
-        }
-    };
-    run_parts(parts, fill);
+    fill_columns<Fill::potential>(&grids.cells_->v, nullptr, nullptr, charges, t);
     grids.field_of_ = charges;
     grids.field_due_ = true;
     // The bar is the window's and is only touched from this thread.
@@ -300,20 +309,7 @@ void FieldGrids::fill_field() const {
     if (!field_due_) return;
     const ChargeSet& charges = field_of_;
     const TermTables* t = tables_cover(charges) ? &term_tables() : nullptr;
-    Cells& cells = *cells_;
-    constexpr int parts = 16;
-    auto fill = [t, &cells, &charges](int part) {
-        const int end = (part + 1) * board_size / parts;
-        for (int column = part * board_size / parts; column < end; ++column) {
-            double* const Ex = cells.ex[column];
-            double* const Ey = cells.ey[column];
-            if (t)
-                fill_column_from_tables<Fill::field>(nullptr, Ex, Ey, charges, *t, column);
-            else
-                fill_column_directly<Fill::field>(nullptr, Ex, Ey, charges, column);
-        }
-    };
-    run_parts(parts, fill);
+    fill_columns<Fill::field>(nullptr, &cells_->ex, &cells_->ey, charges, t);
     field_due_ = false;
 }
 
