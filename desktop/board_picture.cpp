@@ -35,11 +35,14 @@ constexpr std::array<int, 3> scales{1, 2, 4};
 
 const QString png_type = QStringLiteral("image/png");
 
-// Where both file dialogs start.
-QString pictures_folder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+// Where the picture's file dialogs start, and the tables' and the plot's.
+QString user_folder(QStandardPaths::StandardLocation kind) {
+    QString folder = QStandardPaths::writableLocation(kind);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     return folder;
+}
+QString pictures_folder() {
+    return user_folder(QStandardPaths::PicturesLocation);
 }
 
 QStringList local_files(const QMimeData& data) {
@@ -121,19 +124,31 @@ PngBytes read_picture_file(const QString& path, const Words& w) {
     return {bytes, std::nullopt};
 }
 
-std::optional<PictureTarget> ask_picture_target(QWidget* parent, const Words& w) {
-    const QStringList types{qt_text(w.png_scale_1), qt_text(w.png_scale_2), qt_text(w.png_scale_4)};
-    QFileDialog dialog(parent, qt_text(w.save_dialog_title));
+std::optional<std::pair<QString, int>> ask_save_target(QWidget* parent, const QString& title,
+                                                       const QStringList& types,
+                                                       const QString& name, bool pictures,
+                                                       const QString& suffix) {
+    QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(types);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setDirectory(pictures_folder());
-    dialog.selectFile(qt_text(picture_file_name));
+    if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+    dialog.setDirectory(pictures ? pictures_folder()
+                                 : user_folder(QStandardPaths::DocumentsLocation));
+    dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const auto type = types.indexOf(dialog.selectedNameFilter());
-    return PictureTarget{dialog.selectedFiles().constFirst(),
-                         scales[static_cast<std::size_t>(std::max<qsizetype>(type, 0))]};
+    return std::pair{
+        dialog.selectedFiles().constFirst(),
+        static_cast<int>(std::max<qsizetype>(types.indexOf(dialog.selectedNameFilter()), 0))};
+}
+
+std::optional<PictureTarget> ask_picture_target(QWidget* parent, const Words& w) {
+    const auto target =
+        ask_save_target(parent, qt_text(w.save_dialog_title),
+                        {qt_text(w.png_scale_1), qt_text(w.png_scale_2), qt_text(w.png_scale_4)},
+                        qt_text(picture_file_name), true, QStringLiteral("png"));
+    if (!target) return std::nullopt;
+    return PictureTarget{target->first, scales[static_cast<std::size_t>(target->second)]};
 }
 
 std::optional<QString> ask_picture_source(QWidget* parent, const Words& w) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QMimeData;
@@ -45,6 +46,13 @@ struct PictureTarget {
 
 // The desktop's save dialog in the Pictures folder, named "ardenika.png", PNG at 1x, 2x or 4x;
 // it asks before overwriting. Nothing when cancelled.
+// Where to save, asked in the desktop's save dialog: the file and the index of the type chosen,
+// or nothing when cancelled. It starts in the user's pictures folder, or documents, offering the
+// name; a suffix given is added to a name without one.
+std::optional<std::pair<QString, int>> ask_save_target(QWidget* parent, const QString& title,
+                                                       const QStringList& types,
+                                                       const QString& name, bool pictures,
+                                                       const QString& suffix = {});
 std::optional<PictureTarget> ask_picture_target(QWidget* parent, const Words& w = words());
 // The desktop's open dialog for an existing PNG, starting where the save dialog does. Nothing
 // when cancelled.

@@ -317,15 +317,8 @@ bool MeasurementPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::optional<QString> ask_csv_target(QWidget* parent, const Words& w) {
-    QFileDialog dialog(parent, qt_text(w.save_table));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qt_text(w.csv_files));
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    dialog.setDirectory(folder);
-    dialog.selectFile(qt_text(w.csv_file_name));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const auto target = ask_save_target(parent, qt_text(w.save_table), {qt_text(w.csv_files)},
+                                        qt_text(w.csv_file_name), false, QStringLiteral("csv"));
+    if (!target) return std::nullopt;
+    return target->first;
 }

@@ -71,25 +71,6 @@ void PlotView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-namespace {
-
-std::optional<std::pair<QString, int>> ask_target(QWidget* parent, const QString& title,
-                                                  const QStringList& types, const QString& name) {
-    QFileDialog dialog(parent, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(types);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    dialog.setDirectory(folder);
-    dialog.selectFile(name);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return std::pair{dialog.selectedFiles().constFirst(),
-                     static_cast<int>(types.indexOf(dialog.selectedNameFilter()))};
-}
-
-} // namespace
-
 QPoint plot_place(const QRect& main_frame, const QRect& panel_frame, QSize frame,
                   const QRect& screen) {
     constexpr int gap = 8;
@@ -115,7 +96,7 @@ PlotWindow::PlotWindow(WindowLogic& logic, Screen& screen, QWidget* main_window,
     summary_timer_.setSingleShot(true);
     QObject::connect(&summary_timer_, &QTimer::timeout, this, [this] { show_summary(); });
     choose_target = [this](const QString& title, const QStringList& types, const QString& name) {
-        return ask_target(this, title, types, name);
+        return ask_save_target(this, title, types, name, false);
     };
 }
 
