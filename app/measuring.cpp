@@ -1,5 +1,6 @@
 #include "app/measuring.h"
 
+#include "app/readout.h"
 #include "model/field.h"
 
 #include <clocale>
@@ -79,13 +80,7 @@ PairValues pair_values(const ChargeSet& charges, const MeasuringPoint& first,
 }
 
 std::string format_decimal(double value, int decimals, std::string_view mark) {
-    char digits[400];
-    std::snprintf(digits, sizeof digits, "%.*f", decimals, std::fabs(value));
-    std::string text(digits);
-    // printf writes the locale's point (a program under Qt runs in the user's locale).
-    const char* point = std::localeconv()->decimal_point;
-    if (const std::size_t at = text.find(point); *point != '\0' && at != std::string::npos)
-        text.replace(at, std::strlen(point), mark);
+    const std::string text = fixed_digits(std::fabs(value), decimals, mark);
     bool zero = true;
     for (const char c : text) zero = zero && (c == '0' || mark.find(c) != std::string_view::npos);
     if (value >= 0 || zero) return text;
