@@ -384,11 +384,7 @@ var Ardenika = (function () {
     });
   }
   function copySamples() {
-    var text = new TextDecoder().decode(plotText(1));
-    var said = function () { Ardenika.announce(words.samplesCopied); };
-    var byCommand = function () { if (copyBySelection(text)) said(); };
-    if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).then(said, byCommand);
-    else byCommand();
+    copyText(new TextDecoder().decode(plotText(1)), words.samplesCopied);
   }
   function saveSamples() {
     download(new Blob([plotText(2)], { type: 'text/csv;charset=utf-8' }), words.samplesFile);
@@ -488,8 +484,12 @@ var Ardenika = (function () {
       Ardenika.announce(words.tableEmpty);
       return;
     }
-    var text = new TextDecoder().decode(recordedTable(false));
-    var said = function () { Ardenika.announce(words.tableCopied); };
+    copyText(new TextDecoder().decode(recordedTable(false)), words.tableCopied);
+  }
+  // Text on the clipboard, by the asynchronous call or else by a copied selection, and the
+  // phrase said once it is there.
+  function copyText(text, phrase) {
+    var said = function () { Ardenika.announce(phrase); };
     var byCommand = function () { if (copyBySelection(text)) said(); };
     if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).then(said, byCommand);
     else byCommand();

@@ -2,34 +2,18 @@
 // in the three forms a spreadsheet meets: the clipboard's text, the CSV file and the cells the
 // panel shows (one per line, row by row), into the folder given.
 #include "app/window_logic.h"
+#include "support/recording_screen.h"
 
 #include <fstream>
 #include <iostream>
 #include <string>
-
-namespace {
-
-class NoScreen final : public Screen {
-  public:
-    void show_error(std::string_view) override {}
-    void progress_set_position(int) override {}
-    void progress_set_max(int) override {}
-    void progress_step() override {}
-    void board_changed() override {}
-    void open_description() override {}
-    void open_about() override {}
-    void end_program() override {}
-    void announce(std::string_view) override {}
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: recorded_sample <folder>\n";
         return 2;
     }
-    NoScreen screen;
+    RecordingScreen screen;
     WindowLogic window(screen);
     // A dipole, A and B on its axis, C beside a charge and D on one, where nothing is defined.
     if (!window.open_setup("v1;p80,0;n-80,0;mA40,0;mB-40,0;mC79,1;mD-80,0")) return 1;
