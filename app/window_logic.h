@@ -295,7 +295,7 @@ class WindowLogic final {
     // The last plot sampled and what it was sampled from, so that the picture, the reading, the
     // summary and the board's segment of one frame sample it once.
     struct SampledPlot {
-        std::vector<Charge> charges;
+        ChargeSet charges;
         MeasuringPoint from, to;
         std::array<int, 2> pair;
         LinePlot plot;

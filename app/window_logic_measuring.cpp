@@ -279,16 +279,10 @@ LinePlot WindowLogic::line_plot() const {
     const auto& second = board_.points().at(pair_[1]);
     if (!first || !second) return {point_letter(pair_[0]), point_letter(pair_[1]), 0.0, {}};
     const ChargeSet& charges = board_.state().charges;
-    const std::span<const Charge> stored = charges.stored();
     if (!sampled_plot_ || sampled_plot_->from != *first || sampled_plot_->to != *second ||
-        sampled_plot_->pair != pair_ ||
-        !std::equal(stored.begin(), stored.end(), sampled_plot_->charges.begin(),
-                    sampled_plot_->charges.end()))
+        sampled_plot_->pair != pair_ || !(sampled_plot_->charges == charges))
         sampled_plot_ = SampledPlot{
-            {stored.begin(), stored.end()},
-            *first,
-            *second,
-            pair_,
+            charges, *first, *second, pair_,
             sample_line(charges, *first, *second, point_letter(pair_[0]), point_letter(pair_[1]))};
     return sampled_plot_->plot;
 }
