@@ -115,17 +115,26 @@ constexpr int row_block = 8;
 // field grids (when they are first asked for).
 enum class Fill { potential, field };
 
+// A column's potential sums of the first charges: the sums start from them when `from` terms are
+// already in them, and are stored back once `keep` terms are added (0: not stored).
+struct PartialSums {
+    double* cells = nullptr;
+    int from = 0;
+    int keep = 0;
+};
+
 template <Fill what, int rows>
-void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double* Ex, double* Ey) {
+void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double* Ex, double* Ey,
+               const PartialSums& partial) {
     double v[rows];
     double x[rows];
     double y[rows];
     for (int j = 0; j < rows; ++j) {
-        v[j] = 0.0;
+        v[j] = partial.from > 0 ? partial.cells[first + j] : 0.0;
         x[j] = 0.0;
         y[j] = 0.0;
     }
-    for (int k = 0; k < count; ++k) {
+    for (int k = partial.from; k < count; ++k) {
         const ColumnTerms& t = terms[k];
         for (int j = 0; j < rows; ++j) {
             if constexpr (what == Fill::potential) {
@@ -134,6 +143,10 @@ void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double
                 x[j] = x[j] + t.sx * t.ex[first + j];
                 y[j] = y[j] + t.sv * t.ey[first + j];
             }
+        }
+        if constexpr (what == Fill::potential) {
+            if (k + 1 == partial.keep)
+                for (int j = 0; j < rows; ++j) partial.cells[first + j] = v[j];
         }
     }
     // One grid at a time: the grids could overlap for all the compiler knows, and interleaved
@@ -160,15 +173,15 @@ ColumnTerms column_terms(const Charge& c, const TermTables& t, int x) {
 // One column through the tables, each cell's sum in slot order.
 template <Fill what>
 void fill_column_from_tables(double* V, double* Ex, double* Ey, const ChargeSet& charges,
-                             const TermTables& t, int column) {
+                             const TermTables& t, int column, const PartialSums& partial) {
     ColumnTerms terms[max_charges];
     int count = 0;
     const int x = x_of_column(column);
     for (const Charge& c : charges.stored()) terms[count++] = column_terms(c, t, x);
     int row = 0;
     for (; row + row_block <= board_size; row += row_block)
-        fill_rows<what, row_block>(terms, count, row, V, Ex, Ey);
-    for (; row < board_size; ++row) fill_rows<what, 1>(terms, count, row, V, Ex, Ey);
+        fill_rows<what, row_block>(terms, count, row, V, Ex, Ey, partial);
+    for (; row < board_size; ++row) fill_rows<what, 1>(terms, count, row, V, Ex, Ey, partial);
 }
 
 template <bool along_x> double field_component(const ChargeSet& charges, int x, int y);
@@ -189,10 +202,11 @@ void fill_column_directly(double* V, double* Ex, double* Ey, const ChargeSet& ch
 
 // The potential grid or the field grids, column by column, spread over the cores (columns are
 // independent: each part fills its own run of them), from the tables where they cover the
-// charges.
+// charges; the potential from and to the partial sums when they are given.
 template <Fill what>
 void fill_columns(FieldGrids::Grid* v, FieldGrids::Grid* ex, FieldGrids::Grid* ey,
-                  const ChargeSet& charges, const TermTables* t) {
+                  const ChargeSet& charges, const TermTables* t,
+                  FieldGrids::Grid* partial = nullptr, int from = 0, int keep = 0) {
     constexpr int parts = 16;
     auto fill = [&](int part) {
         const int end = (part + 1) * board_size / parts;
@@ -200,8 +214,9 @@ void fill_columns(FieldGrids::Grid* v, FieldGrids::Grid* ex, FieldGrids::Grid* e
             double* const V = v != nullptr ? (*v)[column] : nullptr;
             double* const Ex = ex != nullptr ? (*ex)[column] : nullptr;
             double* const Ey = ey != nullptr ? (*ey)[column] : nullptr;
+            const PartialSums sums{partial != nullptr ? (*partial)[column] : nullptr, from, keep};
             if (t)
-                fill_column_from_tables<what>(V, Ex, Ey, charges, *t, column);
+                fill_column_from_tables<what>(V, Ex, Ey, charges, *t, column, sums);
             else
                 fill_column_directly<what>(V, Ex, Ey, charges, column);
         }
@@ -289,13 +304,43 @@ FieldTermTable field_term_table() {
     return {t.ex, t.ey};
 }
 
+namespace {
+
+// How many slots, from the first, hold the same charges in both sets.
+int shared_slots(const ChargeSet& a, const ChargeSet& b) {
+    const auto [end_a, end_b] =
+        std::mismatch(a.stored().begin(), a.stored().end(), b.stored().begin(), b.stored().end());
+    return static_cast<int>(end_a - a.stored().begin());
+}
+
+// The first `count` charges of a set.
+ChargeSet first_charges(const ChargeSet& charges, int count) {
+    ChargeSet first;
+    for (const Charge& c : charges.stored().first(static_cast<std::size_t>(count))) first.append(c);
+    return first;
+}
+
+} // namespace
+
 bool compute_grids(FieldGrids& grids, const ChargeSet& charges, ProgressSink& progress) {
     if (charges.empty()) return false;
     progress.progress_set_position(0);
     progress.progress_set_max(400);
     const bool by_table = tables_cover(charges);
     const TermTables* t = by_table ? &term_tables() : nullptr;
-    fill_columns<Fill::potential>(&grids.cells_->v, nullptr, nullptr, charges, t);
+    // Partial sums are of table terms only, so they are used and kept by the tables' route alone.
+    int from = 0;
+    int keep = 0;
+    if (by_table) {
+        const int known = grids.partial_of_.count();
+        if (known > 0 && shared_slots(grids.partial_of_, charges) == known) from = known;
+        const int shared = shared_slots(grids.computed_from_, charges);
+        if (shared > from && shared < charges.count()) keep = shared;
+    }
+    fill_columns<Fill::potential>(&grids.cells_->v, nullptr, nullptr, charges, t,
+                                  &grids.cells_->partial, from, keep);
+    if (keep > 0) grids.partial_of_ = first_charges(charges, keep);
+    grids.computed_from_ = charges;
     grids.field_of_ = charges;
     grids.field_due_ = true;
     // The bar is the window's and is only touched from this thread.
@@ -344,7 +389,7 @@ void prepare_grids(FieldGrids& grids) {
     constexpr std::size_t cells = std::size_t{board_size} * board_size;
     constexpr std::size_t cells_per_page = 4096 / sizeof(double);
     FieldGrids::Cells& c = *grids.cells_;
-    for (double* grid : {&c.v[0][0], &c.ex[0][0], &c.ey[0][0]}) {
+    for (double* grid : {&c.v[0][0], &c.ex[0][0], &c.ey[0][0], &c.partial[0][0]}) {
         volatile double* cell = grid;
         for (std::size_t i = 0; i < cells; i += cells_per_page) cell[i] = cell[i];
         cell[cells - 1] = cell[cells - 1];

@@ -19,6 +19,10 @@ struct ColourRange {
 // column's 401 rows together; cell [c][r] is the board point (c - 200, 200 - r); and the colour
 // range. Zero when made; the cells are allocated once, with the object.
 //
+// A computation keeps the potential sums of the charges it shares, in the same slots, with the
+// one before it (while a charge is dragged, those before it), and the next that starts with the
+// same charges starts from those sums: adding in slot order from there gives the same doubles.
+//
 // The field grids are filled when first asked for after a computation or a clear, not with the
 // potential: a frame reads the potential everywhere but the field at one pixel (the readout), which
 // ex_at and ey_at give without filling anything. Either way each cell is the same sum in the same
@@ -71,8 +75,13 @@ class FieldGrids {
         alignas(64) Grid v;
         alignas(64) Grid ex;
         alignas(64) Grid ey;
+        // The potential sums of partial_of_'s charges, before the scale to volts.
+        alignas(64) Grid partial;
     };
     std::unique_ptr<Cells> cells_;
+    // The charges the last computation was of, and those the partial sums are of (none: no sums).
+    ChargeSet computed_from_;
+    ChargeSet partial_of_;
     // Whether the field grids are still to be filled, and the charges they are of: none after a
     // clear, whose sums are all +0.
     mutable bool field_due_ = false;

@@ -158,6 +158,54 @@ TEST_F(Field, ChargesTheTablesCannotHoldAreEvaluatedDirectly) {
     expect_grids_match_reference();
 }
 
+// A computation starts from the sums of the charges it shares in the same slots with the one
+// before, as while a charge is dragged; each must still be the grid computed afresh, whichever
+// slot moves, when charges come and go, the grids are cleared between, or the tables cannot
+// hold a charge.
+TEST_F(Field, GridsAfterOtherChargesAreTheGridsComputedAfresh) {
+    std::mt19937 rng(20261211);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int i = 0; i < 9; ++i) put(pick(-200, 200), pick(-200, 200), pick(0, 1) ? 1 : -1);
+    auto move = [&](int slot) {
+        ChargeSet moved;
+        for (int s = 1; s <= b.charges.count(); ++s)
+            moved.append(s == slot
+                             ? Charge{pick(-200, 200), pick(-200, 200), b.charges.slot(s).sign}
+                             : b.charges.slot(s));
+        b.charges = moved;
+    };
+    for (int step = 0; step < 40; ++step) {
+        const int what = pick(0, 9);
+        if (what <= 5) {
+            // A drag: the same slot a few frames running.
+            const int slot = pick(1, b.charges.count());
+            for (int frame = 0; frame < 3; ++frame) move(slot);
+        } else if (what == 6 && b.charges.count() > 1) {
+            ChargeSet shorter;
+            for (int s = 1; s < b.charges.count(); ++s) shorter.append(b.charges.slot(s));
+            b.charges = shorter;
+        } else if (what == 7) {
+            put(pick(-200, 200), pick(-200, 200), pick(0, 1) ? 1 : -1);
+        } else if (what == 8) {
+            b.grids.clear();
+        } else {
+            move(pick(1, b.charges.count()));
+            put(250, pick(-200, 200), 1); // off the board: the direct route
+            b.compute();
+            ChargeSet back;
+            for (int s = 1; s < b.charges.count(); ++s) back.append(b.charges.slot(s));
+            b.charges = back;
+        }
+        SCOPED_TRACE(::testing::Message()
+                     << "step " << step << ", " << b.charges.count() << " charges");
+        b.compute();
+        TestBoard fresh;
+        fresh.charges = b.charges;
+        fresh.compute();
+        ASSERT_TRUE(same_bits(b.grids.v(), fresh.grids.v()));
+    }
+}
+
 TEST_F(Field, OppositeChargesOnOnePixelLeaveTheOtherChargesGrids) {
     static reference::Grids alone;
     put(-100, 120, 1);
