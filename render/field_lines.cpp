@@ -111,47 +111,139 @@ bool near_a_charge(const Source* sources, int count, BoardPoint p) {
     return false;
 }
 
-// Walks one pass, handing its start to pen.move_to and every step's end to pen.line_to.
-template <class Pen>
-FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int d, int step_cap,
-                        const unsigned char* near_pixels = nullptr) {
-    if (x0 < -far_start || x0 > far_start || y0 < -far_start || y0 > far_start) return {x0, y0, 0};
-    Source sources[max_charges];
-    int count = 0;
-    Terms terms;
-    for (const Charge& c : charges.stored()) {
-        sources[count++] = {c.x, c.y, c.sign * d};
-        // A zero sign adds nothing to the sums either way.
-        if (c.sign == 0) continue;
-        terms.at[terms.count] = sources[count - 1];
-        terms.factor[terms.count++] = c.sign * d < 0 ? -1.0 : 1.0;
-        if (c.x < -board_centre || c.x > board_centre || c.y < -board_centre || c.y > board_centre)
-            terms.all_on_board = false;
+// The field at two points at once, each sum in slot order as field_at adds it: two walks'
+// sums are independent, so the processor adds both while it would wait on one.
+void field_at_both(const FieldTermTable& table, const Terms& terms, BoardPoint p, BoardPoint q,
+                   Field& fp, Field& fq) {
+    const auto on_board_point = [](BoardPoint b) {
+        return b.x >= -board_centre && b.x <= board_centre && b.y >= -board_centre &&
+               b.y <= board_centre;
+    };
+    if (!terms.all_on_board || !on_board_point(p) || !on_board_point(q)) {
+        fp = field_at(table, terms, p);
+        fq = field_at(table, terms, q);
+        return;
+    }
+    Field a;
+    Field b;
+    for (int k = 0; k < terms.count; ++k) {
+        const Source& c = terms.at[k];
+        const double s = terms.factor[k];
+        const int dxp = p.x - c.x;
+        const int adxp = dxp < 0 ? -dxp : dxp;
+        const int atp = 400 - (p.y - c.y);
+        const int dxq = q.x - c.x;
+        const int adxq = dxq < 0 ? -dxq : dxq;
+        const int atq = 400 - (q.y - c.y);
+        a.ex = a.ex + (dxp < 0 ? -s : s) * table.ex[adxp][atp];
+        b.ex = b.ex + (dxq < 0 ? -s : s) * table.ex[adxq][atq];
+        a.ey = a.ey + s * table.ey[adxp][atp];
+        b.ey = b.ey + s * table.ey[adxq][atq];
+    }
+    fp = a;
+    fq = b;
+}
+
+// Where one pass has got to.
+struct PassState {
+    BoardPoint current;
+    BoardPoint previous;
+    StepRemainders rem;
+    int steps = 0;
+};
+
+// What the passes of one direction read: the charges as sources and as terms, the table, the
+// pixels near a charge (or none: each step asks the charges) and the cap.
+class PassWalker {
+  public:
+    PassWalker(const ChargeSet& charges, int d, int step_cap, const unsigned char* near_pixels)
+        : table_(field_term_table()), near_pixels_(near_pixels), step_cap_(step_cap) {
+        for (const Charge& c : charges.stored()) {
+            sources_[count_++] = {c.x, c.y, c.sign * d};
+            // A zero sign adds nothing to the sums either way.
+            if (c.sign == 0) continue;
+            terms_.at[terms_.count] = sources_[count_ - 1];
+            terms_.factor[terms_.count++] = c.sign * d < 0 ? -1.0 : 1.0;
+            if (c.x < -board_centre || c.x > board_centre || c.y < -board_centre ||
+                c.y > board_centre)
+                terms_.all_on_board = false;
+        }
     }
 
-    const FieldTermTable table = field_term_table();
-    BoardPoint current{x0, y0};
-    BoardPoint previous = current;
-    StepRemainders rem;
-    pen.move_to(column_of_x(x0), row_of_y(y0));
-    int steps = 0;
-    for (;;) {
-        const Field f = field_at(table, terms, current);
-        const BoardPoint next = field_step(current, f.ex, f.ey, rem);
+    // Starts a pass at p, handing it to pen.move_to; false for a start so far off the board that
+    // it cannot reach it, which draws nothing.
+    template <class Pen> bool start(Pen& pen, PassState& s, BoardPoint p) const {
+        if (p.x < -far_start || p.x > far_start || p.y < -far_start || p.y > far_start)
+            return false;
+        s = {p, p, {}, 0};
+        pen.move_to(column_of_x(p.x), row_of_y(p.y));
+        return true;
+    }
+
+    Field field(BoardPoint p) const { return field_at(table_, terms_, p); }
+    void fields(BoardPoint p, BoardPoint q, Field& fp, Field& fq) const {
+        field_at_both(table_, terms_, p, q, fp, fq);
+    }
+
+    // One step in the field f, handed to pen.line_to; true when the pass ends there.
+    template <class Pen> bool step(Pen& pen, PassState& s, Field f) const {
+        const BoardPoint next = field_step(s.current, f.ex, f.ey, s.rem);
         pen.line_to(column_of_x(next.x), row_of_y(next.y));
-        ++steps;
+        ++s.steps;
         const bool near =
-            near_pixels && !beyond_board(next)
-                ? near_pixels[static_cast<std::size_t>(column_of_x(next.x)) * board_size +
-                              static_cast<std::size_t>(row_of_y(next.y))] != 0
-                : near_a_charge(sources, count, next);
+            near_pixels_ && !beyond_board(next)
+                ? near_pixels_[static_cast<std::size_t>(column_of_x(next.x)) * board_size +
+                               static_cast<std::size_t>(row_of_y(next.y))] != 0
+                : near_a_charge(sources_, count_, next);
         // Beyond the board a line can only wander further off or come back to its edge, where
         // it would end without painting anything more; the cap stops a line caught in a loop.
-        if (on_edge(next) || next == previous || near || beyond_board(next) || steps >= step_cap)
-            return {next.x, next.y, steps};
-        previous = current;
-        current = next;
+        if (on_edge(next) || next == s.previous || near || beyond_board(next) ||
+            s.steps >= step_cap_) {
+            s.current = next;
+            return true;
+        }
+        s.previous = s.current;
+        s.current = next;
+        return false;
     }
+
+  private:
+    Source sources_[max_charges];
+    int count_ = 0;
+    Terms terms_;
+    FieldTermTable table_;
+    const unsigned char* near_pixels_;
+    int step_cap_;
+};
+
+// Walks one pass, handing its start to pen.move_to and every step's end to pen.line_to.
+template <class Pen>
+FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int d, int step_cap) {
+    const PassWalker walker(charges, d, step_cap, nullptr);
+    PassState s;
+    if (!walker.start(pen, s, {x0, y0})) return {x0, y0, 0};
+    while (!walker.step(pen, s, walker.field(s.current))) {
+    }
+    return {s.current.x, s.current.y, s.steps};
+}
+
+// Walks two passes of one direction side by side, each step of each as trace_pass takes it.
+template <class Pen>
+void trace_two_passes(const PassWalker& walker, Pen& pen_a, Pen& pen_b, BoardPoint a0,
+                      BoardPoint b0) {
+    PassState a;
+    PassState b;
+    bool a_going = walker.start(pen_a, a, a0);
+    bool b_going = walker.start(pen_b, b, b0);
+    while (a_going && b_going) {
+        Field fa;
+        Field fb;
+        walker.fields(a.current, b.current, fa, fb);
+        a_going = !walker.step(pen_a, a, fa);
+        b_going = !walker.step(pen_b, b, fb);
+    }
+    while (a_going) a_going = !walker.step(pen_a, a, walker.field(a.current));
+    while (b_going) b_going = !walker.step(pen_b, b, walker.field(b.current));
 }
 
 // Sets (1) or clears (0) the board pixels within 10 of the charges, as within_ten finds them.
@@ -204,33 +296,26 @@ void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuff
     board.set_brush_color(white);
     board.set_pen_color(field_line_colour);
     // The passes read only the charges, so they are traced in parallel, one charge's ten lines a
-    // part; all are in one colour, and drawing them afterwards in slot and line order leaves the
-    // pixels and the pen where drawing them one by one does.
+    // part, two side by side; all are in one colour, and drawing them afterwards in slot and line
+    // order leaves the pixels and the pen where drawing them one by one does.
     const std::span<const Charge> stored = charges.stored();
     auto& passes = buffers.passes;
     auto& near = buffers.near;
     auto trace = [stored, &charges, &passes, &near](int slot) {
         const Charge& c = stored[static_cast<std::size_t>(slot)];
-        for (int j = 1; j <= 10; ++j) {
-            std::vector<BoardPoint>& points =
-                passes[static_cast<std::size_t>(slot) * 10 + static_cast<std::size_t>(j - 1)];
-            points.clear();
-            PassRecorder pen{points};
-            const BoardPoint s = field_line_start(c.x, c.y, j);
-            trace_pass(pen, charges, s.x, s.y, c.sign, field_pass_step_cap, near.data());
+        const PassWalker walker(charges, c.sign, field_pass_step_cap, near.data());
+        for (int j = 1; j <= 10; j += 2) {
+            const std::size_t first =
+                static_cast<std::size_t>(slot) * 10 + static_cast<std::size_t>(j - 1);
+            passes[first].clear();
+            passes[first + 1].clear();
+            PassRecorder pen_a{passes[first]};
+            PassRecorder pen_b{passes[first + 1]};
+            trace_two_passes(walker, pen_a, pen_b, field_line_start(c.x, c.y, j),
+                             field_line_start(c.x, c.y, j + 1));
         }
     };
     mark_near(near, stored, 1);
-    if (part_threads() == 1) {
-        // One thread (the page): the passes are drawn as they are traced, in the same order.
-        for (const Charge& c : stored)
-            for (int j = 1; j <= 10; ++j) {
-                const BoardPoint s = field_line_start(c.x, c.y, j);
-                trace_pass(board, charges, s.x, s.y, c.sign, field_pass_step_cap, near.data());
-            }
-        mark_near(near, stored, 0);
-        return;
-    }
     run_parts(static_cast<int>(stored.size()), trace);
     mark_near(near, stored, 0);
     for (std::size_t pass = 0; pass < stored.size() * 10; ++pass) {
