@@ -130,6 +130,9 @@ void mark_crossing(const Family& f, const MarkTarget& target, double base, doubl
     }
 }
 
+// Rows whose pairs are looked at together for a level between them.
+constexpr int quiet_rows = 8;
+
 // Clears and marks the base columns of one run; the last run also clears the two columns that
 // no pair starts from.
 void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f, double inv_step,
@@ -164,18 +167,32 @@ void mark_run(const FieldGrids& grids, DrawingBuffers& buffers, const Family& f,
         const double* here = grids.v()[column];
         const double* right = grids.v()[column + 1];
         level_keys(right, scaled_inv_step, right_keys);
-        for (int row = 0; row <= last_base; ++row) {
-            const int k = here_keys[row];
-            const int right_key = right_keys[row];
-            const int down_key = here_keys[row + 1];
-            if (((k | right_key) & 1) != 0)
-                mark_pair(f, target, inv_step, here[row], right[row], column, row, 1, 0);
-            else if (k != right_key)
-                mark_crossing(f, target, here[row], right[row], k, right_key, column, row, 1, 0);
-            if (((k | down_key) & 1) != 0)
-                mark_pair(f, target, inv_step, here[row], here[row + 1], column, row, 0, 1);
-            else if (k != down_key)
-                mark_crossing(f, target, here[row], here[row + 1], k, down_key, column, row, 0, 1);
+        for (int block = 0; block <= last_base; block += quiet_rows) {
+            const int block_end = std::min(block + quiet_rows, last_base + 1);
+            // A run of rows whose samples and their right and lower neighbours all share one
+            // even key marks nothing; most of the board is such runs, and they are found
+            // several keys at once.
+            int stirred = 0;
+            for (int row = block; row < block_end; ++row) {
+                const int k = here_keys[row];
+                stirred |= (k ^ right_keys[row]) | (k ^ here_keys[row + 1]) | (k & 1);
+            }
+            if (stirred == 0) continue;
+            for (int row = block; row < block_end; ++row) {
+                const int k = here_keys[row];
+                const int right_key = right_keys[row];
+                const int down_key = here_keys[row + 1];
+                if (((k | right_key) & 1) != 0)
+                    mark_pair(f, target, inv_step, here[row], right[row], column, row, 1, 0);
+                else if (k != right_key)
+                    mark_crossing(f, target, here[row], right[row], k, right_key, column, row, 1,
+                                  0);
+                if (((k | down_key) & 1) != 0)
+                    mark_pair(f, target, inv_step, here[row], here[row + 1], column, row, 0, 1);
+                else if (k != down_key)
+                    mark_crossing(f, target, here[row], here[row + 1], k, down_key, column, row, 0,
+                                  1);
+            }
         }
         std::swap(here_keys, right_keys);
     }
