@@ -51,6 +51,12 @@ enum class FrameMark {
 
 class WebScreen final : public Screen {
   public:
+    // A screen nobody sees shows, says and opens nothing: the page draws every picture on one
+    // once while idle. It is this class and not another because the browser's optimising compiler
+    // shapes each call of the screen after the class it met there, and throws that code away when
+    // another class turns up: the first real picture would run in the slow code again.
+    explicit WebScreen(bool seen = true) : seen_(seen) {}
+
     bool take_board_change() { return std::exchange(board_changed_, false); }
     // While timed, the passes' starts and ends are noted, each as what it was, the bar's
     // maximum and the time in ms.
@@ -70,6 +76,7 @@ class WebScreen final : public Screen {
         mark(FrameMark::board_changed);
     }
     void show_error(std::string_view text) override {
+        if (!seen_) return;
         EM_ASM({ Ardenika.showError(UTF8ToString($0, $1)); }, text.data(), text.size());
     }
     // The page paints nothing while a handler runs, so the bar is shown once, when it ends.
@@ -84,22 +91,28 @@ class WebScreen final : public Screen {
     }
     void progress_step() override { position_ = std::min(position_ + 1, max_); }
     void open_description() override {
+        if (!seen_) return;
         EM_ASM({ Ardenika.openDialog("description"); });
     }
     void open_about() override {
+        if (!seen_) return;
         EM_ASM({ Ardenika.openDialog("about"); });
     }
     void announce(std::string_view phrase) override {
+        if (!seen_) return;
         EM_ASM({ Ardenika.announce(UTF8ToString($0, $1)); }, phrase.data(), phrase.size());
     }
     void announce_progress(std::string_view phrase) override {
+        if (!seen_) return;
         EM_ASM({ Ardenika.announceProgress(UTF8ToString($0, $1)); }, phrase.data(), phrase.size());
     }
     void end_program() override {
+        if (!seen_) return;
         EM_ASM({ Ardenika.endProgram(); });
     }
     // The page asks for the form's and the dialogs' words anew.
     void language_changed() override {
+        if (!seen_) return;
         EM_ASM({ Ardenika.languageChanged(); });
     }
 
@@ -108,26 +121,12 @@ class WebScreen final : public Screen {
     }
 
   private:
+    bool seen_;
     bool board_changed_ = false;
     int position_ = 0;
     int max_ = progress_start_max;
     bool timed_ = false;
     std::vector<double> marks_;
-};
-
-// The screen of a window nobody sees: the page draws every picture on one once while idle, so
-// that the browser has compiled their loops fully by the first click.
-class UnseenScreen final : public Screen {
-  public:
-    void board_changed() override {}
-    void show_error(std::string_view) override {}
-    void progress_set_position(int) override {}
-    void progress_set_max(int) override {}
-    void progress_step() override {}
-    void open_description() override {}
-    void open_about() override {}
-    void announce(std::string_view) override {}
-    void end_program() override {}
 };
 
 WebScreen screen;
@@ -589,7 +588,7 @@ EMSCRIPTEN_KEEPALIVE void ardenika_prepare() {
 // Draws every kind of picture once on a window of its own that nobody sees; the page calls it
 // once, while idle after ardenika_prepare.
 EMSCRIPTEN_KEEPALIVE void ardenika_warm_up() {
-    UnseenScreen unseen;
+    WebScreen unseen(false);
     WindowLogic scratch(unseen);
     scratch.open_setup(warm_up_setup);
 }
