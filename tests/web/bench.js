@@ -94,6 +94,9 @@ async function readiedPage(browser, slowdown) {
   await page.waitForFunction(() => document.documentElement.dataset.prepared === '1', { timeout: 60000 });
   await new Promise((resolve) => setTimeout(resolve, 1000));
   await page.evaluate(placeCharges);
+  // The user's next click comes a moment later too; until then the browser finishes what placing
+  // the charges set going on the processor's other core (drawing the page, compiling scripts).
+  await new Promise((resolve) => setTimeout(resolve, 1000));
   return page;
 }
 
