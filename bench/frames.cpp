@@ -1,6 +1,7 @@
 // Draws a given number of frames of a dragged charge at the 14-charge case (drag/14 of the
-// benchmarks) and nothing else, so that an instruction counter (valgrind --tool=callgrind) sees
-// the same work from run to run: frames.cpp [frames]
+// benchmarks, the charge placed 13th moving a pixel a frame; drag_first/14 with slot 1) and
+// nothing else, so that an instruction counter (valgrind --tool=callgrind) sees the same work
+// from run to run: frames.cpp [frames [slot]]
 #include "app/board_state.h"
 #include "model/charges.h"
 #include "model/field.h"
@@ -15,11 +16,19 @@
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 10;
     BoardState b;
-    b.charges = capacitor_charges();
-    b.charges.add(column_of_x(0), row_of_y(40), 1);
-    b.charges.add(column_of_x(0), row_of_y(-40), -1);
+    ChargeSet placed = capacitor_charges();
+    placed.add(column_of_x(0), row_of_y(40), 1);
+    placed.add(column_of_x(0), row_of_y(-40), -1);
+    const int slot = argc > 2 ? std::atoi(argv[2]) : 13;
+    if (slot < 1 || slot > placed.count()) return 2;
+    const Charge home = placed.slot(slot);
     SilentProgress progress;
     for (int frame = 0; frame < frames; ++frame) {
+        const int step = 20 + frame % 20;
+        b.charges.clear();
+        for (int s = 1; s <= placed.count(); ++s)
+            b.charges.append(s == slot ? Charge{home.x + step, home.y + 40 - step, home.sign}
+                                       : placed.slot(s));
         draw_empty_board(b.canvas);
         draw_charge_markers(b.canvas, b.charges);
         compute_grids(b.grids, b.charges, progress);
