@@ -48,6 +48,7 @@ class ChargeDrag {
     // The pixel the charge is wanted at, redrawn at the next frame.
     void want_at(int column, int row) { due_ = {column, row}; }
     std::optional<std::array<int, 2>> take_due() { return std::exchange(due_, std::nullopt); }
+    const std::optional<std::array<int, 2>>& due() const { return due_; }
     void forget_due() { due_.reset(); }
 
     // The charge under the pointer, which an open hand shows can be moved; 0 for none.

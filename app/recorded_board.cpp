@@ -31,6 +31,7 @@ void RecordedBoard::clear() {
 }
 
 void RecordedBoard::draw_empty() {
+    lines_due_ = false;
     draw_empty_board(board_.canvas);
     steps_.clear();
     grid_source_.reset();
@@ -116,7 +117,14 @@ void RecordedBoard::draw_field_line_through(int column, int row) {
     record(StepKind::field_line_at, column, row);
 }
 
-void RecordedBoard::replay(const Setup& setup) {
+void RecordedBoard::draw_due_lines() {
+    if (!lines_due_) return;
+    lines_due_ = false;
+    draw_traced_field_lines(board_.canvas, board_.charges, *board_.buffers);
+    screen_.board_changed();
+}
+
+void RecordedBoard::replay(const Setup& setup, bool lines_later) {
     points_ = setup.points;
     if (setup.grid_source && !setup.grid_source->empty()) {
         for (const SetupCharge& c : *setup.grid_source)
@@ -143,6 +151,11 @@ void RecordedBoard::replay(const Setup& setup) {
             break;
         case StepKind::field_lines:
             if (board_.charges.empty()) break;
+            if (lines_later && &step == &setup.steps.back()) {
+                record(StepKind::field_lines);
+                lines_due_ = true;
+                break;
+            }
             draw_field_line_family();
             break;
         case StepKind::equipotential_at:

@@ -49,8 +49,15 @@ class RecordedBoard {
     bool draw_equipotential_through(int column, int row);
     void draw_field_line_through(int column, int row);
 
-    // Paints the board a setup says on the cleared board, step by step.
-    void replay(const Setup& setup);
+    // Paints the board a setup says on the cleared board, step by step. With lines_later, a
+    // field-line family that is the last step is recorded but left to draw_due_lines, so that
+    // its passes can be traced elsewhere meanwhile.
+    void replay(const Setup& setup, bool lines_later = false);
+    // Whether a replay left its field-line family to be drawn.
+    bool lines_due() const { return lines_due_; }
+    // Draws the family left by the replay from the passes in the board's buffers, which must be
+    // those trace_field_line_family gives for the charges on the board.
+    void draw_due_lines();
     Setup setup() const { return {grid_source_, steps_, points_}; }
     // The measuring points: over the board, in its setup, kept when it is repainted empty.
     MeasuringPoints& points() { return points_; }
@@ -72,4 +79,5 @@ class RecordedBoard {
     MeasuringPoints points_;
     // The charges the grids were last computed from.
     std::vector<SetupCharge> grids_from_;
+    bool lines_due_ = false;
 };

@@ -64,6 +64,17 @@ class WindowLogic final {
     // stood there from the start. Moves only note where the charge is wanted; frame() redraws,
     // at most once per displayed frame, and says whether it did.
     bool frame();
+    // frame() leaving a field-line family that is the last picture to draw_due_lines, its passes
+    // traced elsewhere meanwhile (the page's worker) from the charges on the board; until then
+    // the board is not to be shown. Whether it left one: lines_due().
+    bool frame_with_lines_later();
+    // The charges of the frame due, when frame_with_lines_later would leave its lines: its last
+    // picture is the field-line family. The lines can be traced for them before the frame is drawn.
+    std::optional<ChargeSet> due_lines_charges() const;
+    bool lines_due() const { return board_.lines_due(); }
+    // Draws the family a frame left, from its passes listed as traced_lines lists them; a list
+    // that is not the family of the board's charges, or none, is traced here instead.
+    void draw_due_lines(std::span<const int> traced = {});
     bool dragging() const { return drag_.moved(); }
     PointerShape pointer_shape() const;
 
@@ -239,7 +250,7 @@ class WindowLogic final {
     // Everything of the board back at the start, the pointer and the history aside.
     void clear_board();
     // The board a setup says, with every button up and no tool chosen.
-    void rebuild(const Setup& setup);
+    void rebuild(const Setup& setup, bool lines_later = false);
     // After a user's action: a changed board is a step of the history.
     void note_change();
     // Rebuilds the board the history steps to, if any, saying so.
@@ -250,7 +261,7 @@ class WindowLogic final {
     int charge_under(int column, int row) const;
     void begin_drag(int slot, bool by_keyboard, double x = 0, double y = 0);
     // The board with the dragged charge at the pixel, every button and the mode as they were.
-    void drag_to(int column, int row);
+    void drag_to(int column, int row, bool lines_later = false);
     void end_drag(bool put_back);
     std::string charge_place(std::string_view positive, std::string_view negative) const;
 

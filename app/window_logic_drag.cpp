@@ -1,6 +1,9 @@
 // Moving a charge by pointer or by keyboard, with every picture on the board following it.
+#include "app/traced_lines.h"
 #include "app/window_logic.h"
 #include "app/words.h"
+#include "render/drawing_buffers.h"
+#include "render/field_lines.h"
 
 int WindowLogic::charge_under(int column, int row) const {
     if (toggles_.chosen(state_.tool_mode)) return 0;
@@ -22,10 +25,10 @@ void WindowLogic::begin_drag(int slot, bool by_keyboard, double x, double y) {
     drag_.begin(slot, setup(), {toggles_, state_.tool_mode, state_.scene_stage}, by_keyboard, x, y);
 }
 
-void WindowLogic::drag_to(int column, int row) {
+void WindowLogic::drag_to(int column, int row, bool lines_later) {
     if (!drag_.active()) return;
     const InteractionState pointer = state_;
-    rebuild(drag_.moved_to(x_of_column(column), y_of_row(row)));
+    rebuild(drag_.moved_to(x_of_column(column), y_of_row(row)), lines_later);
     const ChargeDrag::Before& before = drag_.before();
     toggles_ = before.toggles;
     state_.tool_mode = before.tool_mode;
@@ -39,6 +42,34 @@ bool WindowLogic::frame() {
     const std::optional<std::array<int, 2>> due = drag_.take_due();
     if (!due) return false;
     drag_to((*due)[0], (*due)[1]);
+    return true;
+}
+
+void WindowLogic::draw_due_lines(std::span<const int> traced) {
+    if (!board_.lines_due()) return;
+    BoardState& board = board_.state();
+    if (!read_traced_lines(traced, board.charges.count(), *board.buffers))
+        trace_field_line_family(board.charges, *board.buffers);
+    board_.draw_due_lines();
+}
+
+std::optional<ChargeSet> WindowLogic::due_lines_charges() const {
+    const std::optional<std::array<int, 2>>& due = drag_.due();
+    if (!drag_.active() || !due) return std::nullopt;
+    const Setup moved = drag_.moved_to(x_of_column((*due)[0]), y_of_row((*due)[1]));
+    if (moved.steps.empty() || moved.steps.back().kind != StepKind::field_lines)
+        return std::nullopt;
+    ChargeSet charges;
+    for (const Step& step : moved.steps)
+        if (is_charge(step.kind))
+            charges.append({step.x, step.y, step.kind == StepKind::positive_charge ? 1 : -1});
+    return charges;
+}
+
+bool WindowLogic::frame_with_lines_later() {
+    const std::optional<std::array<int, 2>> due = drag_.take_due();
+    if (!due) return false;
+    drag_to((*due)[0], (*due)[1], true);
     return true;
 }
 

@@ -18,9 +18,9 @@ void WindowLogic::clear_board() {
     board_.clear();
 }
 
-void WindowLogic::rebuild(const Setup& setup) {
+void WindowLogic::rebuild(const Setup& setup, bool lines_later) {
     clear_board();
-    board_.replay(setup);
+    board_.replay(setup, lines_later);
     // Every button up and no tool chosen; Clear takes the pictures first, then the charges.
     const bool charges = !board_.state().charges.empty();
     state_.tool_mode = ToolMode::none;

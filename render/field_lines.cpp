@@ -292,12 +292,9 @@ BoardPoint field_line_start(int x, int y, int j) {
     return {x + d.x, y + d.y};
 }
 
-void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuffers& buffers) {
-    board.set_brush_color(white);
-    board.set_pen_color(field_line_colour);
+void trace_field_line_family(const ChargeSet& charges, DrawingBuffers& buffers) {
     // The passes read only the charges, so they are traced in parallel, one charge's ten lines a
-    // part, two side by side; all are in one colour, and drawing them afterwards in slot and line
-    // order leaves the pixels and the pen where drawing them one by one does.
+    // part, two side by side.
     const std::span<const Charge> stored = charges.stored();
     auto& passes = buffers.passes;
     auto& near = buffers.near;
@@ -318,10 +315,23 @@ void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuff
     mark_near(near, stored, 1);
     run_parts(static_cast<int>(stored.size()), trace);
     mark_near(near, stored, 0);
-    for (std::size_t pass = 0; pass < stored.size() * 10; ++pass) {
-        const std::vector<BoardPoint>& points = passes[pass];
+}
+
+void draw_traced_field_lines(Canvas& board, const ChargeSet& charges,
+                             const DrawingBuffers& buffers) {
+    board.set_brush_color(white);
+    board.set_pen_color(field_line_colour);
+    // All in one colour: drawn in slot and line order, they leave the pixels and the pen where
+    // drawing each as it is traced does.
+    for (std::size_t pass = 0; pass < charges.stored().size() * 10; ++pass) {
+        const std::vector<BoardPoint>& points = buffers.passes[pass];
         if (points.empty()) continue; // a start far off the board draws nothing
         board.move_to(points.front().x, points.front().y);
         for (std::size_t k = 1; k < points.size(); ++k) board.line_to(points[k].x, points[k].y);
     }
+}
+
+void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuffers& buffers) {
+    trace_field_line_family(charges, buffers);
+    draw_traced_field_lines(board, charges, buffers);
 }

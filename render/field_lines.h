@@ -32,8 +32,12 @@ FieldPassEnd trace_field_pass(Canvas& board, const ChargeSet& charges, int x0, i
                               int step_cap = field_pass_step_cap);
 // The field line through a board point, in both directions.
 void draw_field_line_through(Canvas& board, const ChargeSet& charges, int x, int y);
-// Ten lines leaving every charge, drawn over the board as it is.
+// Ten lines leaving every charge, drawn over the board as it is: traced into the buffers' passes
+// (by charge slot and line, each the board pixels of its start and its steps), then drawn.
 void draw_field_line_family(Canvas& board, const ChargeSet& charges, DrawingBuffers& buffers);
+void trace_field_line_family(const ChargeSet& charges, DrawingBuffers& buffers);
+void draw_traced_field_lines(Canvas& board, const ChargeSet& charges,
+                             const DrawingBuffers& buffers);
 
 // The minor-axis fractions a pass carries from step to step; each changes only in steps whose
 // major axis is the other one.

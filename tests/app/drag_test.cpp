@@ -1,4 +1,5 @@
 // Moving a charge: the gesture's rules, the board following it, the keyboard's way, and undo.
+#include "app/traced_lines.h"
 #include "form_fixture.h"
 
 #include <random>
@@ -103,6 +104,60 @@ TEST_F(Drag, TheBoardFollowsAtEachFrameAndEndsAsTheMovedSetupOpens) {
                 ASSERT_TRUE(form->open_setup(setup));
                 EXPECT_TRUE(board_is(pixels)) << start << " moved to " << setup;
             }
+        }
+    }
+}
+
+// The page traces a frame's field lines on another thread while the window draws the rest; the
+// lines are left only when they are the last picture, and drawn from passes traced apart they
+// leave the board a frame drawn at once leaves. A list of passes that does not read as the
+// family of the board's charges is traced again rather than drawn.
+TEST_F(Drag, FramesWhoseLinesAreTracedApartShowTheBoardOfAFrameDrawnAtOnce) {
+    const struct {
+        const char* start;
+        bool lines_left;
+    } cases[] = {{"v1;p80,0;n-80,0;V;E;F", true},
+                 {"v1;p0,0;n30,-40;n-60,20;E;F", true},
+                 {"v1;p80,0;n-80,0;F;E", false},
+                 {"v1;p0,0;n30,-40;F;e0,100", false},
+                 {"v1;p80,0;n-80,0;V", false}};
+    using Damage = void (*)(std::vector<int>&);
+    const std::pair<const char*, Damage> lists[] = {
+        {"as traced", [](std::vector<int>&) {}},
+        {"cut short", [](std::vector<int>& l) { l.pop_back(); }},
+        {"with a number more", [](std::vector<int>& l) { l.push_back(0); }},
+        {"of one charge fewer", [](std::vector<int>& l) { l[0] -= 10; }},
+        {"with a pass longer than the list", [](std::vector<int>& l) { l[1] = 1 << 30; }},
+        {"with a pass of fewer than no points", [](std::vector<int>& l) { l[1] = -1; }},
+        {"empty", [](std::vector<int>& l) { l.clear(); }},
+    };
+    for (const auto& c : cases) {
+        fresh();
+        ASSERT_TRUE(form->open_setup(c.start));
+        const Charge moved = charge(1);
+        auto move = [&] {
+            fresh();
+            ASSERT_TRUE(form->open_setup(c.start));
+            form->pointer_pressed(at(column_of_x(moved.x), row_of_y(moved.y)));
+            form->pointer_moved(at(150, 260));
+        };
+        move();
+        ASSERT_TRUE(form->frame());
+        const std::vector<Rgb> at_once = board_copy();
+        for (const auto& [name, damage] : lists) {
+            move();
+            ASSERT_TRUE(form->frame_with_lines_later());
+            EXPECT_EQ(form->lines_due(), c.lines_left) << c.start;
+            if (form->lines_due()) {
+                const std::vector<int> charges = charge_numbers(form->board_state().charges);
+                std::vector<int> list = traced_lines(charges_from_numbers(charges));
+                damage(list);
+                form->draw_due_lines(list);
+            }
+            EXPECT_FALSE(form->lines_due());
+            EXPECT_TRUE(board_is(at_once)) << c.start << ", the list " << name;
+            form->pointer_released(at(150, 260));
+            EXPECT_EQ(form->setup_text().substr(0, 8), "v1;p-50,") << c.start;
         }
     }
 }
