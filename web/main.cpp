@@ -3,6 +3,7 @@
 #include "app/glyphs.h"
 #include "app/picture.h"
 #include "app/png_text.h"
+#include "app/traced_lines.h"
 #include "app/window_logic.h"
 #include "app/words.h"
 #include "dialogs/dialogs_json.h"
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -239,7 +241,8 @@ void mirror_plot(bool panel_changed) {
 
 // Copies into the page whatever a handler may have changed.
 void mirror() {
-    const bool board_changed = screen.take_board_change();
+    // A frame still waiting for its field lines is not shown until they are drawn.
+    const bool board_changed = !form->lines_due() && screen.take_board_change();
     if (board_changed) {
         // The board as shown: the measuring points drawn over the pictures.
         const Canvas& board = form->shown_board();
@@ -460,6 +463,58 @@ EMSCRIPTEN_KEEPALIVE void ardenika_frame() {
     if (form && form->frame()) mirror();
 }
 
+// The page's worker traces a frame's field lines while this thread draws the rest of it. A frame
+// whose last picture is the field-line family hands its charges to the worker first
+// (LineWorker.send: their count, then x, y and sign each), then is drawn without the lines; the
+// board is shown when the worker's passes come (ardenika_finish_frame). True when the frame waits
+// for them; false when it was drawn and shown whole, or was not due.
+std::vector<int> lines_sent_for;
+
+EMSCRIPTEN_KEEPALIVE bool ardenika_begin_frame() {
+    if (!form || form->lines_due()) return false;
+    lines_sent_for.clear();
+    if (const std::optional<ChargeSet> charges = form->due_lines_charges()) {
+        lines_sent_for = charge_numbers(*charges);
+        EM_ASM({ LineWorker.send($0, $1); }, lines_sent_for.data(), charges->count());
+    }
+    if (!form->frame_with_lines_later()) return false;
+    if (form->lines_due()) return true;
+    mirror();
+    return false;
+}
+
+// The passes of the frame's field lines as the worker listed them (ardenika_trace_lines), drawn,
+// and the frame shown; lines traced for other charges than the board's, or a list that does not
+// read as theirs, are traced here instead.
+EMSCRIPTEN_KEEPALIVE bool ardenika_finish_frame(const int* list, int length) {
+    if (!form || !form->lines_due()) return false;
+    const bool theirs =
+        list && length > 0 && charge_numbers(form->board_state().charges) == lines_sent_for;
+    form->draw_due_lines(theirs ? std::span<const int>(list, static_cast<std::size_t>(length))
+                                : std::span<const int>());
+    mirror();
+    return true;
+}
+
+// Whatever else the page asks of the program first finishes a frame still waiting for its
+// lines, tracing them here.
+EMSCRIPTEN_KEEPALIVE void ardenika_settle_frame() {
+    if (!form || !form->lines_due()) return;
+    form->draw_due_lines();
+    mirror();
+}
+
+// The worker's one call, in its own instance of this module: the passes of the field-line family
+// of the charges (x, y and sign each), listed as traced_lines lists them, after their length.
+EMSCRIPTEN_KEEPALIVE const int* ardenika_trace_lines(const int* numbers, int count) {
+    static std::vector<int> list;
+    const ChargeSet charges =
+        charges_from_numbers({numbers, count > 0 ? static_cast<std::size_t>(count) * 3 : 0});
+    list = traced_lines(charges);
+    list.insert(list.begin(), static_cast<int>(list.size()));
+    return list.data();
+}
+
 // ardenika_frame as the page benchmark times it: the marks noted on the way (three numbers each,
 // see FrameMark), ended by a mark of -1.
 EMSCRIPTEN_KEEPALIVE const double* ardenika_timed_frame() {
@@ -586,11 +641,16 @@ EMSCRIPTEN_KEEPALIVE void ardenika_prepare() {
 }
 
 // Draws every kind of picture once on a window of its own that nobody sees; the page calls it
-// once, while idle after ardenika_prepare.
-EMSCRIPTEN_KEEPALIVE void ardenika_warm_up() {
+// once, while idle after ardenika_prepare. Returns that window's charges (their count, then x, y
+// and sign each), with which the page's worker warms its tracer up.
+EMSCRIPTEN_KEEPALIVE const int* ardenika_warm_up() {
+    static std::vector<int> charges;
     WebScreen unseen(false);
     WindowLogic scratch(unseen);
     scratch.open_setup(warm_up_setup);
+    charges = charge_numbers(scratch.board_state().charges);
+    charges.insert(charges.begin(), static_cast<int>(charges.size() / 3));
+    return charges.data();
 }
 
 // The grids' digest, to compare the page's computation with the desktop's.

@@ -1,5 +1,172 @@
 // The page side of the browser shell: binds the controls to the window logic and shows what it
 // asks for. Every control's id is its form name; main.cpp calls back into Ardenika below.
+// A dragged charge's field lines are traced on a worker, in an instance of the page's own module,
+// while the page's thread draws the rest of the frame; the worker's passes come back in a
+// transferred buffer and the frame is shown when they are drawn. Until the worker is ready, or
+// without one, or when the field lines are not the frame's last picture, a frame is drawn whole.
+var LineWorker = (function () {
+  'use strict';
+  var compiled = null, worker = null, ready = false;
+  // The frame waiting for its lines, by number; 0 for none.
+  var pending = 0, frames = 0, sent = 0;
+  // Frames shown with the worker's lines.
+  var finished = 0;
+  // When the page had drawn the rest of the last frame, and how long it then waited for its lines.
+  var drawnAt = 0, waited = 0, traced = 0, beginTook = 0;
+  var settling = false;
+  // The benchmark's stand-in for a slower processor (DevTools slows the page's thread alone): the
+  // worker then takes that many times as long as it did.
+  var slowdown = 1;
+
+  // The module's own name for one of its functions: the build shortens the names, and the page's
+  // functions that call them say which (Module["asm"]["Q"]) until first called.
+  function moduleName(name) {
+    if (Module.asm[name]) return name;
+    var said = /\["asm"\]\["([^"]+)"\]/.exec(String(Module['_' + name]));
+    return said ? said[1] : null;
+  }
+
+  // The worker's whole program, sent as its source.
+  function workerMain() {
+    var exports = null, memory = null, names = null;
+    function heap() { return new Int32Array(memory.buffer); }
+    // The family of the given charges (x, y and sign each), as the module lists it.
+    function trace(charges) {
+      var at = exports[names.malloc](charges.length * 4 + 4);
+      heap().set(charges, at >> 2);
+      var list = exports[names.ardenika_trace_lines](at, charges.length / 3) >> 2;
+      exports[names.free](at);
+      var view = heap();
+      return view.slice(list + 1, list + 1 + view[list]);
+    }
+    onmessage = function (e) {
+      var m = e.data;
+      if (!m.module) {
+        var started = performance.now();
+        var list = trace(m.charges);
+        var took = performance.now() - started, until = performance.now() + (m.slowdown - 1) * took;
+        while (performance.now() < until) { /* a slower processor's time */ }
+        postMessage({ id: m.id, list: list, took: took }, [list.buffer]);
+        return;
+      }
+      names = m.names;
+      // Tracing calls none of the module's imports but the copy of a large block and the clock.
+      var imports = {};
+      WebAssembly.Module.imports(m.module).forEach(function (i) {
+        var space = imports[i.module] || (imports[i.module] = {}), name = m.imports[i.name] || i.name;
+        if (i.kind === 'memory') space[i.name] = memory = new WebAssembly.Memory({ initial: m.pages, maximum: m.pages });
+        else if (name === '_emscripten_memcpy_big') space[i.name] = function (to, from, n) { new Uint8Array(memory.buffer).copyWithin(to, from, from + n); };
+        else if (name === '_emscripten_get_now') space[i.name] = function () { return performance.now(); };
+        else if (i.kind === 'function') space[i.name] = function () { throw new Error(name + ' is not on the worker'); };
+      });
+      WebAssembly.instantiate(m.module, imports).then(function (instance) {
+        exports = instance.exports;
+        memory = memory || exports[names.memory];
+        // Tracing needs none of the module's constructors: its tables and buffers start on first use.
+        // The browser's optimising compiler takes the tracer after a few families.
+        for (var k = 0; k < 4; ++k) trace(m.warmUp);
+        postMessage({ ready: true });
+      }).catch(function (reason) { postMessage({ failed: String(reason) }); });
+    };
+  }
+
+  function drop() {
+    if (worker) worker.terminate();
+    worker = null;
+    ready = false;
+    pending = 0;
+  }
+
+  function received(e) {
+    var m = e.data;
+    if (m.ready) { ready = true; return; }
+    if (m.failed !== undefined) { drop(); return; }
+    if (m.id !== pending) return; // a frame settled here meanwhile
+    pending = 0;
+    waited = performance.now() - drawnAt;
+    traced = m.took;
+    var bytes = m.list.length * 4, at = Module._malloc(bytes || 4);
+    HEAP32.set(m.list, at >> 2);
+    if (Module._ardenika_finish_frame(at, m.list.length)) ++finished;
+    Module._free(at);
+    Ardenika.frameDone();
+  }
+
+  return {
+    // The compiled module, kept from the page's start.
+    keep: function (module) { compiled = module; },
+    // Starts the worker once the page is idle; the warm-up's charges as x, y and sign each.
+    start: function (warmUp) {
+      if (worker || !compiled || typeof Worker === 'undefined') return;
+      try {
+        var source = URL.createObjectURL(new Blob(['(' + workerMain + ')()'], { type: 'text/javascript' }));
+        worker = new Worker(source);
+        URL.revokeObjectURL(source);
+      } catch (reason) {
+        worker = null;
+        return;
+      }
+      worker.onmessage = received;
+      worker.onerror = drop;
+      var names = { memory: Object.keys(Module.asm).filter(function (k) { return Module.asm[k] instanceof WebAssembly.Memory; })[0] };
+      ['malloc', 'free', 'ardenika_trace_lines'].forEach(function (name) { names[name] = moduleName(name); });
+      var imports = {};
+      Object.keys(asmLibraryArg).forEach(function (k) { imports[k] = asmLibraryArg[k].name; });
+      worker.postMessage({ module: compiled, names: names, imports: imports, pages: HEAP8.length / 65536, warmUp: warmUp });
+    },
+    ready: function () { return ready; },
+    slowTo: function (times) { slowdown = times; },
+    lastWait: function () { return waited; },
+    lastTrace: function () { return traced; },
+    lastBegin: function () { return beginTook; },
+    // A frame of a dragged charge: its lines sent to the worker and the rest drawn here, or drawn
+    // whole. False while a frame waits for its lines.
+    frame: function () {
+      if (pending) return false;
+      if (!ready) {
+        Module._ardenika_frame();
+        return true;
+      }
+      sent = 0;
+      var begun = performance.now();
+      if (Module._ardenika_begin_frame()) pending = sent;
+      drawnAt = performance.now();
+      beginTook = drawnAt - begun;
+      return true;
+    },
+    // The charges of a frame about to be drawn (their count, then x, y and sign each), to the worker.
+    send: function (at, count) {
+      sent = ++frames;
+      worker.postMessage({ id: sent, charges: HEAP32.slice(at >> 2, (at >> 2) + 3 * count), slowdown: slowdown });
+    },
+    waiting: function () { return pending !== 0; },
+    finished: function () { return finished; },
+    // Every call into the program but the frame's own and a dragged charge's moves (which only
+    // say where it is wanted) first finishes a frame waiting for its lines; run once it has
+    // started, with the module's own functions.
+    guard: function () {
+      var own = ['ardenika_begin_frame', 'ardenika_finish_frame', 'ardenika_settle_frame', 'ardenika_trace_lines',
+                 'ardenika_pointer'];
+      Object.keys(Module).forEach(function (key) {
+        var name = key.slice(1), f = key.indexOf('_ardenika_') === 0 && Module.asm[moduleName(name)];
+        if (!f || own.indexOf(name) >= 0) return;
+        Module[key] = function () {
+          LineWorker.settle();
+          return f.apply(null, arguments);
+        };
+      });
+    },
+    // A frame waiting for its lines finished here, before anything else reaches the program.
+    settle: function () {
+      if (!pending || settling) return;
+      settling = true;
+      pending = 0;
+      Module._ardenika_settle_frame();
+      settling = false;
+    },
+  };
+})();
+
 var Ardenika = (function () {
   'use strict';
   var board = null, boardContext = null, progress = null, cursorMark = null;
@@ -742,6 +909,7 @@ var Ardenika = (function () {
     return { x: (e.clientX - box.left) * board.width / box.width, y: (e.clientY - box.top) * board.height / box.height };
   }
   function send(phase, e) {
+    if (phase !== 'moved' || !dragging) LineWorker.settle();
     var p = pixel(e);
     var button = codes.pointerButtons[e.button], kind = codes.pointerKinds[e.pointerType];
     Module._ardenika_pointer(codes.pointerPhases[phase], p.x, p.y,
@@ -873,9 +1041,11 @@ var Ardenika = (function () {
     frameAsked = true;
     requestAnimationFrame(function () {
       frameAsked = false;
-      Module._ardenika_frame();
+      // A frame still waiting for its lines asks again when they come.
+      if (!LineWorker.frame()) frameAfterLines = true;
     });
   }
+  var frameAfterLines = false;
   // Escape puts a dragged charge back wherever the focus is.
   document.addEventListener('keydown', function (e) {
     if (e.key !== 'Escape' || !dragging || e.defaultPrevented) return;
@@ -1191,6 +1361,11 @@ var Ardenika = (function () {
         document.getElementById('Announcer').textContent = progressText;
       }, Math.max(0, progressSaid + 500 - Date.now()));
     },
+    frameDone: function () {
+      if (!frameAfterLines) return;
+      frameAfterLines = false;
+      askFrame();
+    },
     setPointerShape: function (shape, moving) {
       board.style.cursor = ['', 'grab', 'grabbing'][shape];
       dragging = moving;
@@ -1395,12 +1570,13 @@ var Ardenika = (function () {
     later(function () {
       Module._ardenika_prepare();
       later(function () {
-        Module._ardenika_warm_up();
+        var charges = Module._ardenika_warm_up() >> 2;
         root.dataset.prepared = '1';
+        LineWorker.start(HEAP32.slice(charges + 1, charges + 1 + 3 * HEAP32[charges]));
       });
     });
   }
-  Module.postRun = [].concat(Module.postRun || [], prepareWhenIdle);
+  Module.postRun = [].concat(Module.postRun || [], LineWorker.guard, prepareWhenIdle);
 })();
 
 // The WebAssembly travels gzipped inside the page (the build compresses it); the browser
@@ -1413,7 +1589,10 @@ Module.instantiateWasm = function (imports, receive) {
     ? new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer()
     : Promise.resolve(bytes);
   inflated.then(function (module) { return WebAssembly.instantiate(module, imports); })
-    .then(function (result) { receive(result.instance, result.module); }, function (reason) {
+    .then(function (result) {
+      LineWorker.keep(result.module);
+      receive(result.instance, result.module);
+    }, function (reason) {
       err('failed to prepare the WebAssembly: ' + reason);
       abort(reason);
     });

@@ -100,6 +100,41 @@ async function readiedPage(browser, slowdown) {
   return page;
 }
 
+// drag/14 with the field lines traced on the page's worker while the page's thread draws the rest:
+// each frame from its start to the board shown, and the page's own share of it. DevTools slows the
+// page's thread alone, so the worker stands in for a slowed processor by taking that many times as
+// long as it did (LineWorker.slowTo). None on a page without the worker.
+async function workerDrag(browser, slowdown) {
+  const page = await readiedPage(browser, slowdown);
+  const frames = await page.evaluate(async (n, slowdown) => {
+    if (typeof LineWorker === 'undefined') return [];
+    await new Promise((resolve) => { const wait = () => (LineWorker.ready() ? resolve() : setTimeout(wait, 20)); wait(); });
+    LineWorker.slowTo(slowdown);
+    click('colour_map_button'); click('equipotentials_button'); click('field_lines_button');
+    const show = Ardenika.showBoard;
+    let shown = null;
+    Ardenika.showBoard = function () { show.apply(this, arguments); if (shown) shown(performance.now()); };
+    const frames = [];
+    pointer('pointerdown', 0, 40);
+    for (let i = 0; i < n; ++i) {
+      pointer('pointermove', 20 + i, 60 - i);
+      // the frame the move asks for is drawn first, lines and all; the next is timed
+      await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+      while (LineWorker.waiting()) await new Promise((resolve) => setTimeout(resolve, 1));
+      pointer('pointermove', 21 + i, 59 - i);
+      const start = performance.now();
+      const shownAt = await new Promise((resolve) => { shown = resolve; LineWorker.frame(); });
+      shown = null;
+      frames.push({ total: shownAt - start, own: shownAt - start - LineWorker.lastWait(), trace: LineWorker.lastTrace(), begin: LineWorker.lastBegin() });
+    }
+    pointer('pointerup', 20 + n, 60 - n);
+    Ardenika.showBoard = show;
+    return frames;
+  }, repetitions, slowdown);
+  await page.close();
+  return { workerDrag: median(frames.map((f) => f.total)), workerOwn: median(frames.map((f) => f.own)), workerTrace: median(frames.map((f) => f.trace)), workerBegin: median(frames.map((f) => f.begin)) };
+}
+
 // The first colour map after start-up, the median over several loads.
 async function firstCommand(browser, slowdown) {
   const times = [];
@@ -189,7 +224,7 @@ try {
   const columns = [];
   for (const slowdown of slowdowns) {
     columns.push({ slowdown, startUp: await startUp(browser, slowdown), first: await firstCommand(browser, slowdown),
-      ...(await measure(browser, slowdown)) });
+      ...(await measure(browser, slowdown)), ...(await workerDrag(browser, slowdown)) });
   }
   const ms = (v) => (v === undefined ? '-' : v.toFixed(2));
   const rows = [
@@ -201,6 +236,10 @@ try {
       ['field_lines_button', 'draw_field_line_family']].map(([id, handler]) => [`command/${handler}/14`, (c) => ms(c[id])]),
     ['drag/14 frame', (c) => ms(c.drag)],
     ...Object.keys(columns[0].passes).map((name) => ['  ' + name, (c) => ms(c.passes[name])]),
+    ['drag/14 frame, the field lines traced on the worker', (c) => ms(c.workerDrag)],
+    ['  the page\'s thread busy (the rest: waiting for the worker)', (c) => ms(c.workerOwn)],
+    ['  the worker tracing, before it stands in for a slowed processor', (c) => ms(c.workerTrace)],
+    ['  the page drawing all but the lines', (c) => ms(c.workerBegin)],
     ['drag/14 frame, the measurement panel open, 8 points', (c) => ms(c.panelDrag)],
     ['  measurement panel mirrored (JSON and page)', (c) => ms(c.panel)],
     ['drag/14 frame, the panel and the plot open', (c) => ms(c.plotDrag)],

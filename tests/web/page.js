@@ -34,7 +34,9 @@ export async function openPage(browser, { width = 1024, height = 768, deviceScal
   if (cpuSlowdown > 1) await page.emulateCPUThrottling(cpuSlowdown);
   const outside = [];
   const errors = [];
-  page.on('request', (r) => { if (!r.url().startsWith('file:') && !r.url().startsWith('data:')) outside.push(r.url()); });
+  // The page's own file, its data and what it makes itself (the worker's script, a blob:) stay in.
+  const own = ['file:', 'data:', 'blob:'];
+  page.on('request', (r) => { if (!own.some((scheme) => r.url().startsWith(scheme))) outside.push(r.url()); });
   page.on('pageerror', (e) => errors.push(e.message));
   await page.setViewport({ width, height, deviceScaleFactor, hasTouch, isMobile });
   await page.goto(pathToFileURL(pagePath).href);

@@ -123,3 +123,60 @@ for (const [title, options, finger] of [
     }
   });
 }
+
+describe('a dragged charge whose field lines the page\'s worker traces', () => {
+  const at = usePage();
+  const open = (page, setup) => page.evaluate((text) => Module.ccall('ardenika_open_setup', 'boolean', ['string'], [text]), setup);
+  const frameShown = (page) => page.evaluate(async () => {
+    await new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
+    while (LineWorker.waiting()) await new Promise((done) => setTimeout(done, 1));
+  });
+
+  test('shows at each frame the board its setup opens to, and one released before the lines come ends with them', async () => {
+    const { page } = at;
+    await page.waitForFunction(() => LineWorker.ready(), { timeout: 20000 });
+    const start = 'v1;p80,0;n-80,0;n0,60;V;E;F';
+    assert.ok(await open(page, start));
+    const from = await boardPoint(page, 280, 200);
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    const byWorker = await page.evaluate(() => LineWorker.finished());
+    for (const [column, row] of [[290, 190], [300, 160], [330, 120]]) {
+      const to = await boardPoint(page, column, row);
+      await page.mouse.move(to.x, to.y);
+      await frameShown(page);
+      const shown = await boardRgb(page);
+      await page.mouse.up();
+      const setup = await page.evaluate(() => location.hash.slice(1));
+      assert.equal(setup, `v1;p${column - 200},${200 - row};n-80,0;n0,60;V;E;F`);
+      assert.ok(await open(page, setup));
+      assert.equal(firstDifference(shown, await boardRgb(page)), null, setup);
+      if (row === 120) break;
+      assert.ok(await open(page, start));
+      await page.mouse.move(from.x, from.y);
+      await page.mouse.down();
+    }
+    assert.equal(await page.evaluate(() => LineWorker.finished()) - byWorker, 3, 'every frame drawn with the worker\'s lines');
+
+    // The release reaches the program while the frame waits: it is finished here first.
+    assert.ok(await open(page, start));
+    const to = await boardPoint(page, 250, 250);
+    const waited = await page.evaluate(({ from, to }) => {
+      const board = document.getElementById('board');
+      const send = (type, { x, y }) => board.dispatchEvent(new PointerEvent(type, { bubbles: true, isPrimary: true,
+        button: 0, pointerId: 1, clientX: x, clientY: y }));
+      send('pointerdown', from);
+      send('pointermove', to);
+      LineWorker.frame();
+      const waiting = LineWorker.waiting();
+      send('pointerup', to);
+      return waiting && !LineWorker.waiting();
+    }, { from, to });
+    assert.ok(waited, 'the frame waited for its lines until the release');
+    const shown = await boardRgb(page);
+    const setup = await page.evaluate(() => location.hash.slice(1));
+    assert.equal(setup, 'v1;p50,-50;n-80,0;n0,60;V;E;F');
+    assert.ok(await open(page, setup));
+    assert.equal(firstDifference(shown, await boardRgb(page)), null);
+  });
+});

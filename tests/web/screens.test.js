@@ -125,7 +125,8 @@ describe('the page on every screen', () => {
     const out = execFileSync(process.execPath, ['bench.js', '3'], { cwd: new URL('.', import.meta.url), env }).toString();
     const rows = ['start-up to the first answer, median of 5', 'first command/draw_colour_map/14 after start-up, median of 5',
       'times the median of the later ones', 'command/draw_colour_map/14', 'drag/14 frame', 'charges on the empty board',
-      'potential grid', 'colour map', 'equipotential family', 'field lines', 'copy to the screen'];
+      'potential grid', 'colour map', 'equipotential family', 'field lines', 'copy to the screen',
+      'drag/14 frame, the field lines traced on the worker', 'the page drawing all but the lines'];
     for (const row of rows) assert.match(out, new RegExp(`^ *${row.replace(/\//g, '\\/')} +\\d+\\.\\d\\d +\\d+\\.\\d\\d$`, 'm'), out);
     assert.match(out, /^page .*: \d+ bytes$/m);
   });
