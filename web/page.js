@@ -1332,6 +1332,11 @@ var Ardenika = (function () {
     },
     // What a command did, for screen readers; the same words again are said again.
     announce: function (text) {
+      // A phrase said now makes one still waiting its half second stale (a point's values).
+      if (progressTimer !== null) {
+        clearTimeout(progressTimer);
+        progressTimer = null;
+      }
       var announcer = document.getElementById('Announcer');
       announcer.textContent = announcer.textContent === text ? text + '\u00a0' : text;
     },
