@@ -1,5 +1,6 @@
 // The page side of the browser shell: binds the controls to the window logic and shows what it
 // asks for. Every control's id is its form name; main.cpp calls back into Ardenika below.
+
 // A dragged charge's field lines are traced on a worker, in an instance of the page's own module,
 // while the page's thread draws the rest of the frame; the worker's passes come back in a
 // transferred buffer and the frame is shown when they are drawn. Until the worker is ready, or
@@ -71,11 +72,12 @@ var LineWorker = (function () {
     };
   }
 
+  // A worker that fails is let go; a frame waiting for it is finished here.
   function drop() {
     if (worker) worker.terminate();
     worker = null;
     ready = false;
-    pending = 0;
+    if (pending) LineWorker.settle();
   }
 
   function received(e) {
@@ -135,7 +137,7 @@ var LineWorker = (function () {
       beginTook = drawnAt - begun;
       return true;
     },
-    // The charges of a frame about to be drawn (their count, then x, y and sign each), to the worker.
+    // The charges of a frame about to be drawn (x, y and sign each, count of them), to the worker.
     send: function (at, count) {
       sent = ++frames;
       worker.postMessage({ id: sent, charges: HEAP32.slice(at >> 2, (at >> 2) + 3 * count), slowdown: slowdown });
@@ -164,6 +166,7 @@ var LineWorker = (function () {
       pending = 0;
       Module._ardenika_settle_frame();
       settling = false;
+      Ardenika.frameDone();
     },
   };
 })();
