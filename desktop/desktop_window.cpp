@@ -161,13 +161,9 @@ void DesktopWindow::build_layout() {
             break;
         }
         case FormControlKind::push_button:
-        case FormControlKind::toggle_button: {
-            auto* b = new QPushButton(caption, parent);
-            b->setAutoDefault(false);
-            b->setCheckable(c.kind == FormControlKind::toggle_button);
-            w = b;
+        case FormControlKind::toggle_button:
+            w = make_form_button(c, parent);
             break;
-        }
         case FormControlKind::board:
             board_view_ =
                 new BoardView([this]() -> const Canvas& { return logic_->shown_board(); }, parent);

@@ -3,6 +3,13 @@
 #include "desktop/fonts.h"
 #include "desktop/qt_text.h"
 
+QPushButton* make_form_button(const FormControl& entry, QWidget* parent) {
+    auto* button = new QPushButton(qt_text(entry.caption), parent);
+    button->setAutoDefault(false);
+    button->setCheckable(entry.kind == FormControlKind::toggle_button);
+    return button;
+}
+
 bool FormWidgets::place(QWidget* widget, const FormControl& entry) {
     widget->setObjectName(qt_text(entry.name));
     widget->setFont(control_font(entry.font));

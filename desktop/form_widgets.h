@@ -3,10 +3,15 @@
 #include "app/form.h"
 
 #include <QObject>
+#include <QPushButton>
 #include <QWidget>
 #include <map>
 #include <string>
 #include <string_view>
+
+// A push or toggle button of a form table, with its caption: never a dialog's default button,
+// which Enter would press from anywhere in the window.
+QPushButton* make_form_button(const FormControl& entry, QWidget* parent);
 
 // A window's widgets by their form names, as it builds them from its form table: each named,
 // placed and described as its entry says, and the Tab stops in the table's order.

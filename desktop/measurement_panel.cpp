@@ -104,13 +104,9 @@ void MeasurementPanel::build() {
             w = new QLabel(caption, parent);
             break;
         case FormControlKind::push_button:
-        case FormControlKind::toggle_button: {
-            auto* b = new QPushButton(caption, parent);
-            b->setAutoDefault(false);
-            b->setCheckable(c.kind == FormControlKind::toggle_button);
-            w = b;
+        case FormControlKind::toggle_button:
+            w = make_form_button(c, parent);
             break;
-        }
         case FormControlKind::choice:
             w = new QComboBox(parent);
             break;

@@ -117,9 +117,7 @@ void PlotWindow::build() {
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             w = l;
         } else {
-            auto* b = new QPushButton(caption, this);
-            b->setAutoDefault(false);
-            w = b;
+            w = make_form_button(c, this);
         }
         widgets_.place(w, c);
         // The reading and the summary keep their box; the summary wraps inside it.
