@@ -21,18 +21,20 @@ ChargeSet charges_from_numbers(std::span<const int> numbers) {
     return charges;
 }
 
-std::vector<int> traced_lines(const ChargeSet& charges) {
-    // The buffers are large, and a thread that only traces keeps one set for all its calls.
-    static const std::unique_ptr<DrawingBuffers> buffers = std::make_unique<DrawingBuffers>();
-    trace_field_line_family(charges, *buffers);
+LineTracer::LineTracer() : buffers_(std::make_unique<DrawingBuffers>()) {}
+
+LineTracer::~LineTracer() = default;
+
+std::vector<int> LineTracer::traced_lines(const ChargeSet& charges) {
+    trace_field_line_family(charges, *buffers_);
     const std::size_t passes = charges.stored().size() * 10;
     std::size_t length = 1 + passes;
-    for (std::size_t pass = 0; pass < passes; ++pass) length += 2 * buffers->passes[pass].size();
+    for (std::size_t pass = 0; pass < passes; ++pass) length += 2 * buffers_->passes[pass].size();
     std::vector<int> list(length);
     std::size_t at = 0;
     list[at++] = static_cast<int>(passes);
     for (std::size_t pass = 0; pass < passes; ++pass) {
-        const std::vector<BoardPoint>& points = buffers->passes[pass];
+        const std::vector<BoardPoint>& points = buffers_->passes[pass];
         list[at++] = static_cast<int>(points.size());
         for (const BoardPoint& p : points) {
             list[at++] = p.x;

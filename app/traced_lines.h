@@ -2,6 +2,7 @@
 
 #include "model/charges.h"
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -14,8 +15,21 @@ struct DrawingBuffers;
 std::vector<int> charge_numbers(const ChargeSet& charges);
 // Charges from such numbers; none from a list that is not a whole number of at most fourteen.
 ChargeSet charges_from_numbers(std::span<const int> numbers);
-// The passes of the charges' field-line family, traced and listed.
-std::vector<int> traced_lines(const ChargeSet& charges);
+// Traces field-line families and lists their passes, keeping its buffers, which are large, from
+// one family to the next.
+class LineTracer {
+  public:
+    LineTracer();
+    ~LineTracer();
+    LineTracer(const LineTracer&) = delete;
+    LineTracer& operator=(const LineTracer&) = delete;
+
+    // The passes of the charges' field-line family, traced and listed.
+    std::vector<int> traced_lines(const ChargeSet& charges);
+
+  private:
+    std::unique_ptr<DrawingBuffers> buffers_;
+};
 // Reads a list into the buffers' passes of `charges` charges; false, and the passes left as they
 // were, when it is not a list of that many charges' passes.
 bool read_traced_lines(std::span<const int> list, int charges, DrawingBuffers& buffers);

@@ -507,10 +507,12 @@ EMSCRIPTEN_KEEPALIVE void ardenika_settle_frame() {
 // The worker's one call, in its own instance of this module: the passes of the field-line family
 // of the charges (x, y and sign each), listed as traced_lines lists them, after their length.
 EMSCRIPTEN_KEEPALIVE const int* ardenika_trace_lines(const int* numbers, int count) {
+    // Made on first use: the worker runs none of the module's constructors.
+    static LineTracer tracer;
     static std::vector<int> list;
     const ChargeSet charges =
         charges_from_numbers({numbers, count > 0 ? static_cast<std::size_t>(count) * 3 : 0});
-    list = traced_lines(charges);
+    list = tracer.traced_lines(charges);
     list.insert(list.begin(), static_cast<int>(list.size()));
     return list.data();
 }

@@ -150,7 +150,7 @@ TEST_F(Drag, FramesWhoseLinesAreTracedApartShowTheBoardOfAFrameDrawnAtOnce) {
             EXPECT_EQ(form->lines_due(), c.lines_left) << c.start;
             if (form->lines_due()) {
                 const std::vector<int> charges = charge_numbers(form->board_state().charges);
-                std::vector<int> list = traced_lines(charges_from_numbers(charges));
+                std::vector<int> list = LineTracer().traced_lines(charges_from_numbers(charges));
                 damage(list);
                 form->draw_due_lines(list);
             }
