@@ -138,7 +138,7 @@ void RecordedBoard::replay(const Setup& setup, bool lines_later) {
         switch (step.kind) {
         case StepKind::positive_charge:
         case StepKind::negative_charge:
-            place_charge(column, row, step.kind == StepKind::positive_charge ? 1 : -1);
+            place_charge(column, row, charge_sign(step.kind));
             break;
         case StepKind::colour_map:
             if (!grids_fresh()) compute_grids();

@@ -54,6 +54,10 @@ enum class StepKind {
 constexpr bool is_charge(StepKind kind) {
     return kind == StepKind::positive_charge || kind == StepKind::negative_charge;
 }
+// The sign of the charge a charge's step places.
+constexpr int charge_sign(StepKind kind) {
+    return kind == StepKind::positive_charge ? 1 : -1;
+}
 
 // x and y: the point of a charge or of a line through a point, in board coordinates; the three
 // families take no point and keep 0, which is not written.

@@ -61,8 +61,7 @@ std::optional<ChargeSet> WindowLogic::due_lines_charges() const {
         return std::nullopt;
     ChargeSet charges;
     for (const Step& step : moved.steps)
-        if (is_charge(step.kind))
-            charges.append({step.x, step.y, step.kind == StepKind::positive_charge ? 1 : -1});
+        if (is_charge(step.kind)) charges.append({step.x, step.y, charge_sign(step.kind)});
     return charges;
 }
 
