@@ -4,7 +4,7 @@ its gzip, and the page's script the base64 of the gzip of its text, which a few 
 inflate at start with the browser's DecompressionStream and run (the module stays in a variable
 of their own, as gzip does not shrink it twice); the style sheet loses its comments and
 indentation, which the browser never reads. A page whose module is compressed already is left as
-it is. Usage: compress_wasm.py <page.html>"""
+it is. Usage: compress_page.py <page.html>"""
 import base64
 import gzip
 import re
