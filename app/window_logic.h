@@ -62,19 +62,18 @@ class WindowLogic final {
     // charge's marker followed by a move farther than a double click's reach drags the charge;
     // the release puts it there, Escape puts it back, and the board follows as if the charge had
     // stood there from the start. Moves only note where the charge is wanted; frame() redraws,
-    // at most once per displayed frame, and says whether it did.
-    bool frame();
-    // frame() leaving a field-line family that is the last picture to draw_due_lines, its passes
-    // traced elsewhere meanwhile (the page's worker) from the charges on the board; until then
-    // the board is not to be shown. Whether it left one: lines_due().
-    bool frame_with_lines_later();
-    // The charges of the frame due, when frame_with_lines_later would leave its lines: its last
-    // picture is the field-line family. The lines can be traced for them before the frame is drawn.
-    std::optional<ChargeSet> due_lines_charges() const;
+    // at most once per displayed frame, and says whether it did. With lines_later, a field-line
+    // family that is the last picture is left to draw_due_lines, its passes traced elsewhere
+    // meanwhile (the page's worker) from the charges on the board; until then the board is not
+    // to be shown. Whether it left one: lines_due().
+    bool frame(bool lines_later = false);
     bool lines_due() const { return board_.lines_due(); }
     // Draws the family a frame left, from its passes listed as traced_lines lists them; a list
     // that is not the family of the board's charges, or none, is traced here instead.
     void draw_due_lines(std::span<const int> traced = {});
+    // The charges of the frame due, when frame(true) would leave its lines: its last picture is
+    // the field-line family. The lines can be traced for them before the frame is drawn.
+    std::optional<ChargeSet> due_lines_charges() const;
     bool dragging() const { return drag_.moved(); }
     PointerShape pointer_shape() const;
 

@@ -38,10 +38,10 @@ void WindowLogic::drag_to(int column, int row, bool lines_later) {
     pointer_over_pixel(state_.pointer_column, state_.pointer_row);
 }
 
-bool WindowLogic::frame() {
+bool WindowLogic::frame(bool lines_later) {
     const std::optional<std::array<int, 2>> due = drag_.take_due();
     if (!due) return false;
-    drag_to((*due)[0], (*due)[1]);
+    drag_to((*due)[0], (*due)[1], lines_later);
     return true;
 }
 
@@ -63,13 +63,6 @@ std::optional<ChargeSet> WindowLogic::due_lines_charges() const {
     for (const Step& step : moved.steps)
         if (is_charge(step.kind)) charges.append({step.x, step.y, charge_sign(step.kind)});
     return charges;
-}
-
-bool WindowLogic::frame_with_lines_later() {
-    const std::optional<std::array<int, 2>> due = drag_.take_due();
-    if (!due) return false;
-    drag_to((*due)[0], (*due)[1], true);
-    return true;
 }
 
 std::string WindowLogic::charge_place(std::string_view positive, std::string_view negative) const {

@@ -477,7 +477,7 @@ EMSCRIPTEN_KEEPALIVE bool ardenika_begin_frame() {
         lines_sent_for = charge_numbers(*charges);
         EM_ASM({ LineWorker.send($0, $1); }, lines_sent_for.data(), charges->count());
     }
-    if (!form->frame_with_lines_later()) return false;
+    if (!form->frame(true)) return false;
     if (form->lines_due()) return true;
     mirror();
     return false;

@@ -146,7 +146,7 @@ TEST_F(Drag, FramesWhoseLinesAreTracedApartShowTheBoardOfAFrameDrawnAtOnce) {
         const std::vector<Rgb> at_once = board_copy();
         for (const auto& [name, damage] : lists) {
             move();
-            ASSERT_TRUE(form->frame_with_lines_later());
+            ASSERT_TRUE(form->frame(true));
             EXPECT_EQ(form->lines_due(), c.lines_left) << c.start;
             if (form->lines_due()) {
                 const std::vector<int> charges = charge_numbers(form->board_state().charges);
