@@ -22,9 +22,9 @@ constexpr int offset_span = 2 * max_offset + 1;
 // term by |dx| and by dy (index max_offset - dy) gives the grids without a root or a division.
 // A column's rows then read one table row forwards, which keeps the inner loops straight.
 struct TermTables {
-    alignas(64) double v[max_offset + 1][offset_span];  // 1 / r
-    alignas(64) double ex[max_offset + 1][offset_span]; // u * (|dx| / r)
-    alignas(64) double ey[max_offset + 1][offset_span]; // u * (dy / r)
+    alignas(64) double v[max_offset + 1][offset_span]; // 1 / r
+    // u * (|dx| / r) and u * (dy / r), together: a field line's step reads both of an offset.
+    alignas(64) TermPair field[max_offset + 1][offset_span];
 };
 
 TermTables tables;
@@ -51,8 +51,7 @@ double inverse_square_term(long long a, long long b, double q = 1.0) {
             // A charge on the point is left out: a sum starts at +0, so it is never -0,
             // and adding or subtracting a zero leaves it as it was.
             tables.v[adx][k] = 0.0;
-            tables.ex[adx][k] = 0.0;
-            tables.ey[adx][k] = 0.0;
+            tables.field[adx][k] = {0.0, 0.0};
             continue;
         }
         // inverse_square_term's operations, its root and 1 / s taken once for the three
@@ -61,14 +60,13 @@ double inverse_square_term(long long a, long long b, double q = 1.0) {
         const double r = std::sqrt(s);
         const double u = 1.0 / s;
         tables.v[adx][k] = 1.0 / r;
-        tables.ex[adx][k] = u * (static_cast<double>(adx) / r);
-        tables.ey[adx][k] = u * (static_cast<double>(dy) / r);
+        tables.field[adx][k] = {u * (static_cast<double>(adx) / r),
+                                u * (static_cast<double>(dy) / r)};
     }
     for (int k = max_offset + 1; k < offset_span; ++k) {
         const int mirror = 2 * max_offset - k;
         tables.v[adx][k] = tables.v[adx][mirror];
-        tables.ex[adx][k] = tables.ex[adx][mirror];
-        tables.ey[adx][k] = -tables.ey[adx][mirror];
+        tables.field[adx][k] = {tables.field[adx][mirror].ex, -tables.field[adx][mirror].ey};
     }
 }
 
@@ -101,8 +99,7 @@ bool tables_cover(const ChargeSet& charges) {
 // flips a sign, and -ffp-contract=off keeps it from fusing into the addition.
 struct ColumnTerms {
     const double* v;
-    const double* ex;
-    const double* ey;
+    const TermPair* field;
     double sv;
     double sx;
 };
@@ -140,8 +137,8 @@ void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double
             if constexpr (what == Fill::potential) {
                 v[j] = v[j] + t.sv * t.v[first + j];
             } else {
-                x[j] = x[j] + t.sx * t.ex[first + j];
-                y[j] = y[j] + t.sv * t.ey[first + j];
+                x[j] = x[j] + t.sx * t.field[first + j].ex;
+                y[j] = y[j] + t.sv * t.field[first + j].ey;
             }
         }
         if constexpr (what == Fill::potential) {
@@ -166,7 +163,7 @@ ColumnTerms column_terms(const Charge& c, const TermTables& t, int x) {
     // Row j is the board point y = 200 - j, so dy = 200 - j - c.y sits at index base + j.
     const std::size_t base = static_cast<std::size_t>(board_centre + c.y);
     const bool positive = c.sign > 0;
-    return {t.v[adx] + base, t.ex[adx] + base, t.ey[adx] + base, positive ? 1.0 : -1.0,
+    return {t.v[adx] + base, t.field[adx] + base, positive ? 1.0 : -1.0,
             positive == (dx >= 0) ? 1.0 : -1.0};
 }
 
@@ -296,12 +293,12 @@ std::optional<std::array<double, 2>> field_at_midpoint(const ChargeSet& charges,
 
 double field_term(int adx, int ady) {
     if (adx > max_offset || ady > max_offset) return inverse_square_term(adx, ady);
-    return term_tables().ex[adx][static_cast<std::size_t>(max_offset - ady)];
+    return term_tables().field[adx][static_cast<std::size_t>(max_offset - ady)].ex;
 }
 
 FieldTermTable field_term_table() {
     const TermTables& t = term_tables();
-    return {t.ex, t.ey};
+    return {t.field};
 }
 
 namespace {
@@ -369,7 +366,7 @@ template <bool along_x> double field_cell(const ChargeSet& charges, int column, 
     double sum = 0.0;
     for (const Charge& c : charges.stored()) {
         const ColumnTerms terms = column_terms(c, t, x);
-        sum = along_x ? sum + terms.sx * terms.ex[row] : sum + terms.sv * terms.ey[row];
+        sum = along_x ? sum + terms.sx * terms.field[row].ex : sum + terms.sv * terms.field[row].ey;
     }
     return sum * 10000;
 }

@@ -115,12 +115,16 @@ ColourRange colour_range(const FieldGrids& grids, const ChargeSet& charges);
 // negated term, bit for bit.
 double field_term(int adx, int ady);
 
-// The table field_term reads within 0..400: ex[adx][400 - ady] is field_term(adx, ady), and
-// ey[adx][400 - dy] the signed y term at (adx, dy) for -400 <= dy <= 400, which for dy >= 0 is
-// field_term(dy, adx) to the bit (the same root, reciprocal and product of the same numbers).
+// Both terms of one offset side by side, as a field line's step reads them.
+struct TermPair {
+    double ex;
+    double ey;
+};
+// The table field_term reads within 0..400: terms[adx][400 - ady].ex is field_term(adx, ady), and
+// terms[adx][400 - dy].ey the signed y term at (adx, dy) for -400 <= dy <= 400, which for dy >= 0
+// is field_term(dy, adx) to the bit (the same root, reciprocal and product of the same numbers).
 struct FieldTermTable {
-    const double (*ex)[801];
-    const double (*ey)[801];
+    const TermPair (*terms)[801];
 };
 FieldTermTable field_term_table();
 

@@ -58,8 +58,9 @@ Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
             const int adx = dx < 0 ? -dx : dx;
             const int at = 400 - (p.y - c.y);
             const double s = terms.factor[k];
-            f.ex = f.ex + (dx < 0 ? -s : s) * table.ex[adx][at];
-            f.ey = f.ey + s * table.ey[adx][at];
+            const TermPair& t = table.terms[adx][at];
+            f.ex = f.ex + (dx < 0 ? -s : s) * t.ex;
+            f.ey = f.ey + s * t.ey;
         }
         return f;
     }
@@ -111,37 +112,33 @@ bool near_a_charge(const Source* sources, int count, BoardPoint p) {
     return false;
 }
 
-// The field at two points at once, each sum in slot order as field_at adds it: two walks'
-// sums are independent, so the processor adds both while it would wait on one.
-void field_at_both(const FieldTermTable& table, const Terms& terms, BoardPoint p, BoardPoint q,
-                   Field& fp, Field& fq) {
+// The field at several points at once, each sum in slot order as field_at adds it: the walks'
+// sums are independent, so the processor adds them all while it would wait on one.
+template <int points>
+void field_at_each(const FieldTermTable& table, const Terms& terms, const BoardPoint* at,
+                   Field* f) {
     const auto on_board_point = [](BoardPoint b) {
         return b.x >= -board_centre && b.x <= board_centre && b.y >= -board_centre &&
                b.y <= board_centre;
     };
-    if (!terms.all_on_board || !on_board_point(p) || !on_board_point(q)) {
-        fp = field_at(table, terms, p);
-        fq = field_at(table, terms, q);
+    bool all_on_board = terms.all_on_board;
+    for (int i = 0; i < points; ++i) all_on_board = all_on_board && on_board_point(at[i]);
+    if (!all_on_board) {
+        for (int i = 0; i < points; ++i) f[i] = field_at(table, terms, at[i]);
         return;
     }
-    Field a;
-    Field b;
+    Field sums[points];
     for (int k = 0; k < terms.count; ++k) {
         const Source& c = terms.at[k];
         const double s = terms.factor[k];
-        const int dxp = p.x - c.x;
-        const int adxp = dxp < 0 ? -dxp : dxp;
-        const int atp = 400 - (p.y - c.y);
-        const int dxq = q.x - c.x;
-        const int adxq = dxq < 0 ? -dxq : dxq;
-        const int atq = 400 - (q.y - c.y);
-        a.ex = a.ex + (dxp < 0 ? -s : s) * table.ex[adxp][atp];
-        b.ex = b.ex + (dxq < 0 ? -s : s) * table.ex[adxq][atq];
-        a.ey = a.ey + s * table.ey[adxp][atp];
-        b.ey = b.ey + s * table.ey[adxq][atq];
+        for (int i = 0; i < points; ++i) {
+            const int dx = at[i].x - c.x;
+            const TermPair& t = table.terms[dx < 0 ? -dx : dx][400 - (at[i].y - c.y)];
+            sums[i].ex = sums[i].ex + (dx < 0 ? -s : s) * t.ex;
+            sums[i].ey = sums[i].ey + s * t.ey;
+        }
     }
-    fp = a;
-    fq = b;
+    for (int i = 0; i < points; ++i) f[i] = sums[i];
 }
 
 // Where one pass has got to.
@@ -181,8 +178,21 @@ class PassWalker {
     }
 
     Field field(BoardPoint p) const { return field_at(table_, terms_, p); }
-    void fields(BoardPoint p, BoardPoint q, Field& fp, Field& fq) const {
-        field_at_both(table_, terms_, p, q, fp, fq);
+    // The field at the first `count` (1 to walked_together) of the points.
+    void fields(const BoardPoint* at, int count, Field* f) const {
+        switch (count) {
+        case 4:
+            field_at_each<4>(table_, terms_, at, f);
+            break;
+        case 3:
+            field_at_each<3>(table_, terms_, at, f);
+            break;
+        case 2:
+            field_at_each<2>(table_, terms_, at, f);
+            break;
+        default:
+            f[0] = field(at[0]);
+        }
     }
 
     // One step in the field f, handed to pen.line_to; true when the pass ends there.
@@ -227,23 +237,47 @@ FieldPassEnd trace_pass(Pen& pen, const ChargeSet& charges, int x0, int y0, int 
     return {s.current.x, s.current.y, s.steps};
 }
 
-// Walks two passes of one direction side by side, each step of each as trace_pass takes it.
-template <class Pen>
-void trace_two_passes(const PassWalker& walker, Pen& pen_a, Pen& pen_b, BoardPoint a0,
-                      BoardPoint b0) {
-    PassState a;
-    PassState b;
-    bool a_going = walker.start(pen_a, a, a0);
-    bool b_going = walker.start(pen_b, b, b0);
-    while (a_going && b_going) {
-        Field fa;
-        Field fb;
-        walker.fields(a.current, b.current, fa, fb);
-        a_going = !walker.step(pen_a, a, fa);
-        b_going = !walker.step(pen_b, b, fb);
+// Passes walked side by side: as many sums as the processor keeps going at once.
+constexpr int walked_together = 4;
+
+// Walks passes of one direction side by side, each step of each as trace_pass takes it, each
+// handing its points to its own pen (pen_of(pass)); a walk whose pass ends takes the next pass
+// waiting.
+template <class PenOf>
+void trace_passes(const PassWalker& walker, PenOf pen_of, std::span<const BoardPoint> starts) {
+    struct Walk {
+        PassState state;
+        std::size_t pass = 0;
+    };
+    Walk walks[walked_together];
+    int going = 0;
+    std::size_t next = 0;
+    const auto take_waiting = [&] {
+        for (; going < walked_together && next < starts.size(); ++next) {
+            walks[going].pass = next;
+            auto pen = pen_of(next);
+            if (walker.start(pen, walks[going].state, starts[next])) ++going;
+        }
+    };
+    take_waiting();
+    while (going > 0) {
+        BoardPoint at[walked_together];
+        Field f[walked_together];
+        for (int i = 0; i < going; ++i) at[i] = walks[i].state.current;
+        walker.fields(at, going, f);
+        for (int i = 0; i < going;) {
+            auto pen = pen_of(walks[i].pass);
+            if (!walker.step(pen, walks[i].state, f[i])) {
+                ++i;
+                continue;
+            }
+            // The last walk, not yet stepped, takes the ended one's place with its field.
+            --going;
+            walks[i] = walks[going];
+            f[i] = f[going];
+        }
+        take_waiting();
     }
-    while (a_going) a_going = !walker.step(pen_a, a, walker.field(a.current));
-    while (b_going) b_going = !walker.step(pen_b, b, walker.field(b.current));
 }
 
 // Sets (1) or clears (0) the board pixels within 10 of the charges, as within_ten finds them.
@@ -294,23 +328,23 @@ BoardPoint field_line_start(int x, int y, int j) {
 
 void trace_field_line_family(const ChargeSet& charges, DrawingBuffers& buffers) {
     // The passes read only the charges, so they are traced in parallel, one charge's ten lines a
-    // part, two side by side.
+    // part, several side by side.
     const std::span<const Charge> stored = charges.stored();
     auto& passes = buffers.passes;
     auto& near = buffers.near;
     auto trace = [stored, &charges, &passes, &near](int slot) {
         const Charge& c = stored[static_cast<std::size_t>(slot)];
         const PassWalker walker(charges, c.sign, field_pass_step_cap, near.data());
-        for (int j = 1; j <= 10; j += 2) {
-            const std::size_t first =
-                static_cast<std::size_t>(slot) * 10 + static_cast<std::size_t>(j - 1);
-            passes[first].clear();
-            passes[first + 1].clear();
-            PassRecorder pen_a{passes[first]};
-            PassRecorder pen_b{passes[first + 1]};
-            trace_two_passes(walker, pen_a, pen_b, field_line_start(c.x, c.y, j),
-                             field_line_start(c.x, c.y, j + 1));
+        const std::size_t first = static_cast<std::size_t>(slot) * 10;
+        std::array<BoardPoint, 10> starts;
+        for (int j = 1; j <= 10; ++j) {
+            starts[static_cast<std::size_t>(j - 1)] = field_line_start(c.x, c.y, j);
+            passes[first + static_cast<std::size_t>(j - 1)].clear();
         }
+        const auto pen_of = [&passes, first](std::size_t pass) {
+            return PassRecorder{passes[first + pass]};
+        };
+        trace_passes(walker, pen_of, std::span<const BoardPoint>(starts));
     };
     mark_near(near, stored, 1);
     run_parts(static_cast<int>(stored.size()), trace);

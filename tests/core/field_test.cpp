@@ -365,8 +365,8 @@ TEST_F(Field, TermTableRowsHoldBothTermsOfEveryOffset) {
         for (int dy = -400; dy <= 400; ++dy) {
             const int ady = dy < 0 ? -dy : dy;
             const double y_term = dy < 0 ? -field_term(ady, adx) : field_term(ady, adx);
-            if (bits_of(table.ex[adx][400 - ady]) != bits_of(field_term(adx, ady)) ||
-                bits_of(table.ey[adx][400 - dy]) != bits_of(y_term))
+            if (bits_of(table.terms[adx][400 - ady].ex) != bits_of(field_term(adx, ady)) ||
+                bits_of(table.terms[adx][400 - dy].ey) != bits_of(y_term))
                 ++differing;
         }
     EXPECT_EQ(differing, 0);
