@@ -9,6 +9,7 @@
 #include "dialogs/dialogs_json.h"
 #include "dialogs/json_writer.h"
 #include "dialogs/script_metrics.h"
+#include "rgba.h"
 
 #include <emscripten/emscripten.h>
 
@@ -26,14 +27,6 @@
 #include <vector>
 
 namespace {
-
-// Canvas pixels are 0xAARRGGBB words; a page's ImageData wants the bytes R, G, B, A.
-void to_rgba(const std::uint32_t* pixels, std::size_t count, std::vector<std::uint32_t>& out) {
-    out.resize(count);
-    std::transform(pixels, pixels + count, out.begin(), [](std::uint32_t c) {
-        return (c & 0xff00ff00u) | ((c >> 16) & 0xffu) | ((c & 0xffu) << 16);
-    });
-}
 
 // What the page benchmark's timed frame notes: the frame's start, the bar reset or given a
 // maximum (each pass of the grids and pictures starts and ends so), the board changed, the
