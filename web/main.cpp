@@ -133,6 +133,8 @@ std::optional<WindowLogic> form;
 std::vector<std::uint32_t> rgba;
 // The page's address shows the setup of this change.
 int address_shows = -1;
+// A dragged charge has moved since the page was last mirrored (see ardenika_pointer).
+bool moves_unmirrored = false;
 // Bytes handed back to the page, valid until the next call that fills it.
 std::vector<unsigned char> handed;
 
@@ -234,6 +236,7 @@ void mirror_plot(bool panel_changed) {
 
 // Copies into the page whatever a handler may have changed.
 void mirror() {
+    moves_unmirrored = false;
     // A frame still waiting for its field lines is not shown until they are drawn.
     const bool board_changed = !form->lines_due() && screen.take_board_change();
     if (board_changed) {
@@ -448,12 +451,20 @@ EMSCRIPTEN_KEEPALIVE void ardenika_pointer(int phase, double x, double y, int bu
     case PointerPhase::cancelled:
         form->pointer_cancelled();
     }
+    // A dragged charge's move only says where it is wanted: the readout and the rest are mirrored
+    // with the board of the frame it asks for, so that the page shows them together and is not
+    // laid out anew while that frame is drawn.
+    if (*at == PointerPhase::moved && form->dragging()) {
+        moves_unmirrored = true;
+        EM_ASM({ Ardenika.setPointerShape($0, true); }, static_cast<int>(form->pointer_shape()));
+        return;
+    }
     mirror();
 }
 
 // A frame of the page: a dragged charge's board is redrawn for where the pointer last was.
 EMSCRIPTEN_KEEPALIVE void ardenika_frame() {
-    if (form && form->frame()) mirror();
+    if (form && (form->frame() || moves_unmirrored)) mirror();
 }
 
 // The page's worker traces a frame's field lines while this thread draws the rest of it. A frame
@@ -470,7 +481,10 @@ EMSCRIPTEN_KEEPALIVE bool ardenika_begin_frame() {
         lines_sent_for = charge_numbers(*charges);
         EM_ASM({ LineWorker.send($0, $1); }, lines_sent_for.data(), charges->count());
     }
-    if (!form->frame(true)) return false;
+    if (!form->frame(true)) {
+        if (moves_unmirrored) mirror();
+        return false;
+    }
     if (form->lines_due()) return true;
     mirror();
     return false;

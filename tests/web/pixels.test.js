@@ -179,4 +179,37 @@ describe('a dragged charge whose field lines the page\'s worker traces', () => {
     assert.ok(await open(page, setup));
     assert.equal(firstDifference(shown, await boardRgb(page)), null);
   });
+
+  test('shows a move\'s readout with the board of its frame, not before', async () => {
+    const { page } = at;
+    await page.waitForFunction(() => LineWorker.ready(), { timeout: 20000 });
+    assert.ok(await open(page, 'v1;p80,0;n-80,0;V;E;F'));
+    // Held three pixels off the charge's centre, the pointer reads the field next to it.
+    const [from, moving, to] = await Promise.all([[283, 200], [293, 190], [303, 170]].map(([c, r]) => boardPoint(page, c, r)));
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    await page.mouse.move(moving.x, moving.y);
+    await frameShown(page);
+    // What a move has changed on the page once handled, and then once its frame is shown.
+    await page.evaluate(() => {
+      const records = [];
+      const watch = new MutationObserver((taken) => records.push(...taken));
+      watch.observe(document.body, { subtree: true, childList: true, characterData: true });
+      window.watched = { watch, records, handled: null };
+      document.getElementById('board').addEventListener('pointermove', () => {
+        window.watched.handled ??= records.length + watch.takeRecords().length;
+      });
+    });
+    await page.mouse.move(to.x, to.y);
+    await frameShown(page);
+    const seen = await page.evaluate(() => {
+      const { watch, records, handled } = window.watched;
+      records.push(...watch.takeRecords());
+      watch.disconnect();
+      return { handled, readout: records.filter((r) => r.target.classList?.contains('label')).length };
+    });
+    await page.mouse.up();
+    assert.equal(seen.handled, 0, 'the page is as it was until the frame');
+    assert.ok(seen.readout >= 3, 'V, Ex and Ey follow the charge with its frame');
+  });
 });
