@@ -1,6 +1,7 @@
 #include "app/board_state.h"
 #include "desktop/board_view.h"
 #include "desktop/desktop_window.h"
+#include "drag_frame.h"
 #include "model/charges.h"
 #include "model/field.h"
 #include "render/board.h"
@@ -16,18 +17,10 @@
 
 namespace {
 
-// The capacitor with one charge of each sign added between its plates.
-ChargeSet fourteen() {
-    ChargeSet set = capacitor_charges();
-    set.add(column_of_x(0), row_of_y(40), 1);
-    set.add(column_of_x(0), row_of_y(-40), -1);
-    return set;
-}
-
 ChargeSet charges_named(const std::string& name) {
     if (name == "dipole") return dipole_charges();
     if (name == "capacitor") return capacitor_charges();
-    return fourteen();
+    return fourteen_charges();
 }
 
 // A board with the named charges, and its grids computed when asked.
@@ -122,25 +115,11 @@ void register_all() {
     for (const auto& [label, slot] : {std::pair{"drag/14", 13}, std::pair{"drag_first/14", 1}}) {
         benchmark::RegisterBenchmark(label, [slot = slot](benchmark::State& state) {
             const auto b = board_with("14", false);
-            const ChargeSet before = b->charges;
-            const Charge home = before.slot(slot);
-            SilentProgress progress;
+            const ChargeSet placed = b->charges;
             int frame = 0;
             for (auto _ : state) {
-                const int step = 20 + frame++ % 20;
-                b->charges.clear();
-                for (int s = 1; s <= before.count(); ++s)
-                    b->charges.append(s == slot
-                                          ? Charge{home.x + step, home.y + 40 - step, home.sign}
-                                          : before.slot(s));
-                draw_empty_board(b->canvas);
-                draw_charge_markers(b->canvas, b->charges);
-                compute_grids(b->grids, b->charges, progress);
-                paint_colour_map(b->canvas, b->grids, b->charges, b->pen, progress);
-                b->grids.range = colour_range(b->grids, b->charges);
-                draw_equipotential_family(b->canvas, b->grids, b->charges, b->pen, progress,
-                                          *b->buffers);
-                draw_field_line_family(b->canvas, b->charges, *b->buffers);
+                b->charges = dragged_charges(placed, slot, frame++);
+                draw_drag_frame(*b);
             }
         });
     }
