@@ -28,6 +28,13 @@ struct Field {
     double ey = 0.0;
 };
 
+bool on_edge(BoardPoint p) {
+    return p.x == -edge || p.x == edge || p.y == -edge || p.y == edge;
+}
+bool beyond_board(BoardPoint p) {
+    return p.x < -edge || p.x > edge || p.y < -edge || p.y > edge;
+}
+
 // The charges whose terms a pass adds, in slot order: those of a sign other than 0, each with
 // that sign as a factor (+1 or -1). When they are all on the board and so is the point, every
 // offset is within the table's reach.
@@ -47,9 +54,7 @@ struct Terms {
 // sums as they are (they start at +0 and can never become -0).
 Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
     Field f;
-    const bool on_board_point =
-        p.x >= -board_centre && p.x <= board_centre && p.y >= -board_centre && p.y <= board_centre;
-    if (terms.all_on_board && on_board_point) {
+    if (terms.all_on_board && !beyond_board(p)) {
         // The table's row |dx| read at dy itself: the x term is the same at -dy, and the y term
         // there is the term with dy's sign, so the factor flips it as the sign of dy did.
         for (int k = 0; k < terms.count; ++k) {
@@ -99,13 +104,6 @@ BoardPoint field_step(BoardPoint p, double ex, double ey, StepRemainders& rem) {
 
 namespace {
 
-bool on_edge(BoardPoint p) {
-    return p.x == -edge || p.x == edge || p.y == -edge || p.y == edge;
-}
-bool beyond_board(BoardPoint p) {
-    return p.x < -edge || p.x > edge || p.y < -edge || p.y > edge;
-}
-
 bool near_a_charge(const Source* sources, int count, BoardPoint p) {
     for (int k = 0; k < count; ++k)
         if (within_ten({sources[k].x, sources[k].y, sources[k].sign}, p.x, p.y)) return true;
@@ -117,12 +115,8 @@ bool near_a_charge(const Source* sources, int count, BoardPoint p) {
 template <int points>
 void field_at_each(const FieldTermTable& table, const Terms& terms, const BoardPoint* at,
                    Field* f) {
-    const auto on_board_point = [](BoardPoint b) {
-        return b.x >= -board_centre && b.x <= board_centre && b.y >= -board_centre &&
-               b.y <= board_centre;
-    };
     bool all_on_board = terms.all_on_board;
-    for (int i = 0; i < points; ++i) all_on_board = all_on_board && on_board_point(at[i]);
+    for (int i = 0; i < points; ++i) all_on_board = all_on_board && !beyond_board(at[i]);
     if (!all_on_board) {
         for (int i = 0; i < points; ++i) f[i] = field_at(table, terms, at[i]);
         return;
@@ -161,9 +155,7 @@ class PassWalker {
             if (c.sign == 0) continue;
             terms_.at[terms_.count] = sources_[count_ - 1];
             terms_.factor[terms_.count++] = c.sign * d < 0 ? -1.0 : 1.0;
-            if (c.x < -board_centre || c.x > board_centre || c.y < -board_centre ||
-                c.y > board_centre)
-                terms_.all_on_board = false;
+            if (beyond_board({c.x, c.y})) terms_.all_on_board = false;
         }
     }
 
