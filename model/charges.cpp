@@ -21,6 +21,18 @@ bool ChargeSet::remove_near(int column, int row) {
     return true;
 }
 
+int shared_slots(const ChargeSet& a, const ChargeSet& b) {
+    const auto [end_a, end_b] =
+        std::mismatch(a.stored().begin(), a.stored().end(), b.stored().begin(), b.stored().end());
+    return static_cast<int>(end_a - a.stored().begin());
+}
+
+ChargeSet first_charges(const ChargeSet& charges, int count) {
+    ChargeSet first;
+    for (const Charge& c : charges.stored().first(static_cast<std::size_t>(count))) first.append(c);
+    return first;
+}
+
 ChargeSet dipole_charges() {
     return {{80, 0, 1}, {-80, 0, -1}};
 }

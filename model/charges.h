@@ -91,6 +91,11 @@ class ChargeSet {
     int count_ = 0;
 };
 
+// How many slots, from the first, hold the same charges in both sets.
+int shared_slots(const ChargeSet& a, const ChargeSet& b);
+// The first `count` charges of a set.
+ChargeSet first_charges(const ChargeSet& charges, int count);
+
 // The ready-made arrangements, in the order they are placed.
 ChargeSet dipole_charges();
 // Slots 3 and 4 take the sign given.

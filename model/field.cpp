@@ -108,9 +108,10 @@ struct ColumnTerms {
 // order, so a column is written once instead of once per charge and once more to scale it.
 constexpr int row_block = 8;
 
-// What one pass over the columns fills: the potential grid (as a computation does), or the two
-// field grids (when they are first asked for).
-enum class Fill { potential, field };
+// What one pass over the columns fills: the potential grid (as a computation does), the two
+// field grids (when they are first asked for), or the field's sums before the scale, side by side
+// (which a field line's step starts from).
+enum class Fill { potential, field, unscaled_field };
 
 // A column's potential sums of the first charges: the sums start from them when `from` terms are
 // already in them, and are stored back once `keep` terms are added (0: not stored).
@@ -120,8 +121,16 @@ struct PartialSums {
     int keep = 0;
 };
 
+// Where one column goes: the grids' columns that the fill writes, and the sums' column.
+struct ColumnOut {
+    double* v = nullptr;
+    double* ex = nullptr;
+    double* ey = nullptr;
+    TermPair* sums = nullptr;
+};
+
 template <Fill what, int rows>
-void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double* Ex, double* Ey,
+void fill_rows(const ColumnTerms* terms, int count, int first, const ColumnOut& out,
                const PartialSums& partial) {
     double v[rows];
     double x[rows];
@@ -149,10 +158,12 @@ void fill_rows(const ColumnTerms* terms, int count, int first, double* V, double
     // One grid at a time: the grids could overlap for all the compiler knows, and interleaved
     // stores would keep it from writing each grid's rows in packed pairs.
     if constexpr (what == Fill::potential) {
-        for (int j = 0; j < rows; ++j) V[first + j] = v[j] * 1000;
+        for (int j = 0; j < rows; ++j) out.v[first + j] = v[j] * 1000;
+    } else if constexpr (what == Fill::field) {
+        for (int j = 0; j < rows; ++j) out.ex[first + j] = x[j] * 10000;
+        for (int j = 0; j < rows; ++j) out.ey[first + j] = y[j] * 10000;
     } else {
-        for (int j = 0; j < rows; ++j) Ex[first + j] = x[j] * 10000;
-        for (int j = 0; j < rows; ++j) Ey[first + j] = y[j] * 10000;
+        for (int j = 0; j < rows; ++j) out.sums[first + j] = {x[j], y[j]};
     }
 }
 
@@ -169,53 +180,65 @@ ColumnTerms column_terms(const Charge& c, const TermTables& t, int x) {
 
 // One column through the tables, each cell's sum in slot order.
 template <Fill what>
-void fill_column_from_tables(double* V, double* Ex, double* Ey, const ChargeSet& charges,
-                             const TermTables& t, int column, const PartialSums& partial) {
+void fill_column_from_tables(const ColumnOut& out, const ChargeSet& charges, const TermTables& t,
+                             int column, const PartialSums& partial) {
     ColumnTerms terms[max_charges];
     int count = 0;
     const int x = x_of_column(column);
     for (const Charge& c : charges.stored()) terms[count++] = column_terms(c, t, x);
     int row = 0;
     for (; row + row_block <= board_size; row += row_block)
-        fill_rows<what, row_block>(terms, count, row, V, Ex, Ey, partial);
-    for (; row < board_size; ++row) fill_rows<what, 1>(terms, count, row, V, Ex, Ey, partial);
+        fill_rows<what, row_block>(terms, count, row, out, partial);
+    for (; row < board_size; ++row) fill_rows<what, 1>(terms, count, row, out, partial);
 }
 
 template <bool along_x> double field_component(const ChargeSet& charges, int x, int y);
 
 template <Fill what>
-void fill_column_directly(double* V, double* Ex, double* Ey, const ChargeSet& charges, int column) {
+void fill_column_directly(const ColumnOut& out, const ChargeSet& charges, int column) {
     const int x = x_of_column(column);
     for (int row = 0; row < board_size; ++row) {
         const int y = y_of_row(row);
         if constexpr (what == Fill::potential) {
-            V[row] = potential_at(charges, x, y);
+            out.v[row] = potential_at(charges, x, y);
         } else {
-            Ex[row] = field_component<true>(charges, x, y);
-            Ey[row] = field_component<false>(charges, x, y);
+            out.ex[row] = field_component<true>(charges, x, y);
+            out.ey[row] = field_component<false>(charges, x, y);
         }
     }
 }
 
-// The potential grid or the field grids, column by column, spread over the cores (columns are
-// independent: each part fills its own run of them), from the tables where they cover the
-// charges; the potential from and to the partial sums when they are given.
+// The whole grids a fill writes (those it does not write are null), and the sums, column after
+// column.
+struct GridsOut {
+    FieldGrids::Grid* v = nullptr;
+    FieldGrids::Grid* ex = nullptr;
+    FieldGrids::Grid* ey = nullptr;
+    TermPair* sums = nullptr;
+};
+
+// The potential grid, the field grids or the field's sums, column by column, spread over the
+// cores (columns are independent: each part fills its own run of them), from the tables where
+// they cover the charges (the sums always are); the potential from and to the partial sums when
+// they are given.
 template <Fill what>
-void fill_columns(FieldGrids::Grid* v, FieldGrids::Grid* ex, FieldGrids::Grid* ey,
-                  const ChargeSet& charges, const TermTables* t,
+void fill_columns(const GridsOut& grids, const ChargeSet& charges, const TermTables* t,
                   FieldGrids::Grid* partial = nullptr, int from = 0, int keep = 0) {
     constexpr int parts = 16;
     auto fill = [&](int part) {
         const int end = (part + 1) * board_size / parts;
         for (int column = part * board_size / parts; column < end; ++column) {
-            double* const V = v != nullptr ? (*v)[column] : nullptr;
-            double* const Ex = ex != nullptr ? (*ex)[column] : nullptr;
-            double* const Ey = ey != nullptr ? (*ey)[column] : nullptr;
+            const ColumnOut out{grids.v != nullptr ? (*grids.v)[column] : nullptr,
+                                grids.ex != nullptr ? (*grids.ex)[column] : nullptr,
+                                grids.ey != nullptr ? (*grids.ey)[column] : nullptr,
+                                grids.sums != nullptr
+                                    ? grids.sums + static_cast<std::ptrdiff_t>(column) * board_size
+                                    : nullptr};
             const PartialSums sums{partial != nullptr ? (*partial)[column] : nullptr, from, keep};
             if (t)
-                fill_column_from_tables<what>(V, Ex, Ey, charges, *t, column, sums);
-            else
-                fill_column_directly<what>(V, Ex, Ey, charges, column);
+                fill_column_from_tables<what>(out, charges, *t, column, sums);
+            else if constexpr (what != Fill::unscaled_field)
+                fill_column_directly<what>(out, charges, column);
         }
     };
     run_parts(parts, fill);
@@ -301,24 +324,6 @@ FieldTermTable field_term_table() {
     return {t.field};
 }
 
-namespace {
-
-// How many slots, from the first, hold the same charges in both sets.
-int shared_slots(const ChargeSet& a, const ChargeSet& b) {
-    const auto [end_a, end_b] =
-        std::mismatch(a.stored().begin(), a.stored().end(), b.stored().begin(), b.stored().end());
-    return static_cast<int>(end_a - a.stored().begin());
-}
-
-// The first `count` charges of a set.
-ChargeSet first_charges(const ChargeSet& charges, int count) {
-    ChargeSet first;
-    for (const Charge& c : charges.stored().first(static_cast<std::size_t>(count))) first.append(c);
-    return first;
-}
-
-} // namespace
-
 bool compute_grids(FieldGrids& grids, const ChargeSet& charges, ProgressSink& progress) {
     if (charges.empty()) return false;
     progress.progress_set_position(0);
@@ -334,8 +339,8 @@ bool compute_grids(FieldGrids& grids, const ChargeSet& charges, ProgressSink& pr
         const int shared = shared_slots(grids.computed_from_, charges);
         if (shared > from && shared < charges.count()) keep = shared;
     }
-    fill_columns<Fill::potential>(&grids.cells_->v, nullptr, nullptr, charges, t,
-                                  &grids.cells_->partial, from, keep);
+    fill_columns<Fill::potential>({.v = &grids.cells_->v}, charges, t, &grids.cells_->partial, from,
+                                  keep);
     if (keep > 0) grids.partial_of_ = first_charges(charges, keep);
     grids.computed_from_ = charges;
     grids.field_of_ = charges;
@@ -351,7 +356,7 @@ void FieldGrids::fill_field() const {
     if (!field_due_) return;
     const ChargeSet& charges = field_of_;
     const TermTables* t = tables_cover(charges) ? &term_tables() : nullptr;
-    fill_columns<Fill::field>(nullptr, &cells_->ex, &cells_->ey, charges, t);
+    fill_columns<Fill::field>({.ex = &cells_->ex, .ey = &cells_->ey}, charges, t);
     field_due_ = false;
 }
 
@@ -379,6 +384,12 @@ double FieldGrids::ex_at(int column, int row) const {
 
 double FieldGrids::ey_at(int column, int row) const {
     return field_due_ ? field_cell<false>(field_of_, column, row) : cells_->ey[column][row];
+}
+
+bool fill_unscaled_field(const ChargeSet& charges, std::span<TermPair, cells_of_board> sums) {
+    if (!tables_cover(charges)) return false;
+    fill_columns<Fill::unscaled_field>({.sums = sums.data()}, charges, &term_tables());
+    return true;
 }
 
 void prepare_grids(FieldGrids& grids) {

@@ -4,9 +4,11 @@
 #include "model/progress.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 
 // The colour scale's range: min <= 0 <= max after every computation.
 struct ColourRange {
@@ -127,6 +129,13 @@ struct FieldTermTable {
     const TermPair (*terms)[801];
 };
 FieldTermTable field_term_table();
+
+inline constexpr std::size_t cells_of_board = std::size_t{board_size} * board_size;
+// The field of the charges at every board pixel before the scale to volts per pixel, x and y side
+// by side, indexed column * 401 + row: each the sum, in slot order from +0, that the field grids
+// scale, which is the sum a field line's step in the field's direction adds. False, and nothing
+// written, unless the charges are unit charges on the board.
+bool fill_unscaled_field(const ChargeSet& charges, std::span<TermPair, cells_of_board> sums);
 
 // Runs task(context, part) once for every part in 0..parts-1 and returns when all are done:
 // spread over the calling thread and a pool of workers started once, one per further core of the

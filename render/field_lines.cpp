@@ -43,7 +43,22 @@ struct Terms {
     double factor[max_charges];
     int count = 0;
     bool all_on_board = true;
+    // The sums of the first `summed` terms, kept for a pass along the field at every board pixel
+    // (fill_unscaled_field), which the table's sums start from; a pass against the field starts
+    // from their negations.
+    const TermPair* kept = nullptr;
+    int summed = 0;
+    bool against = false;
 };
+
+// What the table's sums at a board point start from: +0, or the kept sums. 0 - s is -s to the
+// bit and leaves +0 as it is, so a pass against the field starts where its own sums would be.
+Field sums_start(const Terms& terms, BoardPoint p) {
+    if (terms.summed == 0) return {};
+    const TermPair& s = terms.kept[static_cast<std::size_t>(column_of_x(p.x)) * board_size +
+                                   static_cast<std::size_t>(row_of_y(p.y))];
+    return terms.against ? Field{0.0 - s.ex, 0.0 - s.ey} : Field{s.ex, s.ey};
+}
 
 // The pass's direction times the inverse-square field of the charges at p, in slot order. A
 // signed term sign * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
@@ -53,11 +68,11 @@ struct Terms {
 // out; on the board its terms are the table's zeros, and adding a zero of either sign leaves the
 // sums as they are (they start at +0 and can never become -0).
 Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
-    Field f;
     if (terms.all_on_board && !beyond_board(p)) {
+        Field f = sums_start(terms, p);
         // The table's row |dx| read at dy itself: the x term is the same at -dy, and the y term
         // there is the term with dy's sign, so the factor flips it as the sign of dy did.
-        for (int k = 0; k < terms.count; ++k) {
+        for (int k = terms.summed; k < terms.count; ++k) {
             const Source& c = terms.at[k];
             const int dx = p.x - c.x;
             const int adx = dx < 0 ? -dx : dx;
@@ -69,6 +84,7 @@ Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
         }
         return f;
     }
+    Field f;
     for (int k = 0; k < terms.count; ++k) {
         const Source& c = terms.at[k];
         if (c.x == p.x && c.y == p.y) continue;
@@ -122,7 +138,8 @@ void field_at_each(const FieldTermTable& table, const Terms& terms, const BoardP
         return;
     }
     Field sums[points];
-    for (int k = 0; k < terms.count; ++k) {
+    for (int i = 0; i < points; ++i) sums[i] = sums_start(terms, at[i]);
+    for (int k = terms.summed; k < terms.count; ++k) {
         const Source& c = terms.at[k];
         const double s = terms.factor[k];
         for (int i = 0; i < points; ++i) {
@@ -143,11 +160,19 @@ struct PassState {
     int steps = 0;
 };
 
+// The field's sums of a family's first charges at every board pixel (none: `summed` is 0); they
+// must be unit charges on the board, and so terms of their own.
+struct KeptSums {
+    const TermPair* cells = nullptr;
+    int summed = 0;
+};
+
 // What the passes of one direction read: the charges as sources and as terms, the table, the
-// pixels near a charge (or none: each step asks the charges) and the cap.
+// pixels near a charge (or none: each step asks the charges), the cap and the sums kept.
 class PassWalker {
   public:
-    PassWalker(const ChargeSet& charges, int d, int step_cap, const unsigned char* near_pixels)
+    PassWalker(const ChargeSet& charges, int d, int step_cap, const unsigned char* near_pixels,
+               KeptSums kept = {})
         : table_(field_term_table()), near_pixels_(near_pixels), step_cap_(step_cap) {
         for (const Charge& c : charges.stored()) {
             sources_[count_++] = {c.x, c.y, c.sign * d};
@@ -156,6 +181,12 @@ class PassWalker {
             terms_.at[terms_.count] = sources_[count_ - 1];
             terms_.factor[terms_.count++] = c.sign * d < 0 ? -1.0 : 1.0;
             if (beyond_board({c.x, c.y})) terms_.all_on_board = false;
+        }
+        // With d = 0 every factor is +1, which no kept sums are of.
+        if (kept.summed > 0 && d != 0) {
+            terms_.kept = kept.cells;
+            terms_.summed = kept.summed;
+            terms_.against = d < 0;
         }
     }
 
@@ -318,15 +349,41 @@ BoardPoint field_line_start(int x, int y, int j) {
     return {x + d.x, y + d.y};
 }
 
+namespace {
+
+// The kept sums a family's steps start from: those kept when the family starts with their
+// charges, unless it shares more with the family before it; then the sums of those (at most all
+// but one, as a drag moves one) are filled and kept.
+KeptSums line_sums_for(const ChargeSet& charges, KeptLineSums& kept) {
+    int shared = shared_slots(kept.last_family, charges);
+    kept.last_family = charges;
+    if (shared == charges.count()) shared = 0;
+    const int known = kept.of.count();
+    if (known > 0 && known >= shared && shared_slots(kept.of, charges) == known)
+        return {kept.cells.data(), known};
+    if (shared == 0) return {};
+    const ChargeSet first = first_charges(charges, shared);
+    kept.cells.resize(cells_of_board);
+    if (!fill_unscaled_field(first, std::span<TermPair, cells_of_board>(kept.cells))) {
+        kept.of.clear();
+        return {};
+    }
+    kept.of = first;
+    return {kept.cells.data(), shared};
+}
+
+} // namespace
+
 void trace_field_line_family(const ChargeSet& charges, DrawingBuffers& buffers) {
     // The passes read only the charges, so they are traced in parallel, one charge's ten lines a
     // part, several side by side.
     const std::span<const Charge> stored = charges.stored();
     auto& passes = buffers.passes;
     auto& near = buffers.near;
-    auto trace = [stored, &charges, &passes, &near](int slot) {
+    const KeptSums kept = line_sums_for(charges, buffers.line_sums);
+    auto trace = [stored, &charges, &passes, &near, kept](int slot) {
         const Charge& c = stored[static_cast<std::size_t>(slot)];
-        const PassWalker walker(charges, c.sign, field_pass_step_cap, near.data());
+        const PassWalker walker(charges, c.sign, field_pass_step_cap, near.data(), kept);
         const std::size_t first = static_cast<std::size_t>(slot) * 10;
         std::array<BoardPoint, 10> starts;
         for (int j = 1; j <= 10; ++j) {
