@@ -131,10 +131,10 @@ struct FieldTermTable {
 FieldTermTable field_term_table();
 
 inline constexpr std::size_t cells_of_board = std::size_t{board_size} * board_size;
-// The field of the charges at every board pixel before the scale to volts per pixel, x and y side
-// by side, indexed column * 401 + row: each the sum, in slot order from +0, that the field grids
-// scale, which is the sum a field line's step in the field's direction adds. False, and nothing
-// written, unless the charges are unit charges on the board.
+// The field of the charges at every board pixel before its scale, x and y side by side, indexed
+// column * 401 + row: each the sum, in slot order from +0, that the field grids scale, which is the
+// sum a field line's step in the field's direction adds. False, and nothing written, unless the
+// charges are unit charges on the board.
 bool fill_unscaled_field(const ChargeSet& charges, std::span<TermPair, cells_of_board> sums);
 
 // Runs task(context, part) once for every part in 0..parts-1 and returns when all are done:
