@@ -67,21 +67,31 @@ Field sums_start(const Terms& terms, BoardPoint p) {
 // the y term field_term(|dy|, |dx|) at |dy| too (FieldTermTable). A charge on the point is left
 // out; on the board its terms are the table's zeros, and adding a zero of either sign leaves the
 // sums as they are (they start at +0 and can never become -0).
+// The table's sums at points on the board, all of them at once: each sum is independent of the
+// others, so the processor adds them all while it would wait on one. The table's row |dx| is read
+// at dy itself: the x term is the same at -dy, and the y term there is the term with dy's sign,
+// so the factor flips it as the sign of dy did.
+template <int points>
+void table_sums(const FieldTermTable& table, const Terms& terms, const BoardPoint* at, Field* f) {
+    Field sums[points];
+    for (int i = 0; i < points; ++i) sums[i] = sums_start(terms, at[i]);
+    for (int k = terms.summed; k < terms.count; ++k) {
+        const Source& c = terms.at[k];
+        const double s = terms.factor[k];
+        for (int i = 0; i < points; ++i) {
+            const int dx = at[i].x - c.x;
+            const TermPair& t = table.terms[dx < 0 ? -dx : dx][400 - (at[i].y - c.y)];
+            sums[i].ex = sums[i].ex + (dx < 0 ? -s : s) * t.ex;
+            sums[i].ey = sums[i].ey + s * t.ey;
+        }
+    }
+    for (int i = 0; i < points; ++i) f[i] = sums[i];
+}
+
 Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
     if (terms.all_on_board && !beyond_board(p)) {
-        Field f = sums_start(terms, p);
-        // The table's row |dx| read at dy itself: the x term is the same at -dy, and the y term
-        // there is the term with dy's sign, so the factor flips it as the sign of dy did.
-        for (int k = terms.summed; k < terms.count; ++k) {
-            const Source& c = terms.at[k];
-            const int dx = p.x - c.x;
-            const int adx = dx < 0 ? -dx : dx;
-            const int at = 400 - (p.y - c.y);
-            const double s = terms.factor[k];
-            const TermPair& t = table.terms[adx][at];
-            f.ex = f.ex + (dx < 0 ? -s : s) * t.ex;
-            f.ey = f.ey + s * t.ey;
-        }
+        Field f;
+        table_sums<1>(table, terms, &p, &f);
         return f;
     }
     Field f;
@@ -126,8 +136,7 @@ bool near_a_charge(const Source* sources, int count, BoardPoint p) {
     return false;
 }
 
-// The field at several points at once, each sum in slot order as field_at adds it: the walks'
-// sums are independent, so the processor adds them all while it would wait on one.
+// The field at several points at once, each sum in slot order as field_at adds it.
 template <int points>
 void field_at_each(const FieldTermTable& table, const Terms& terms, const BoardPoint* at,
                    Field* f) {
@@ -137,19 +146,7 @@ void field_at_each(const FieldTermTable& table, const Terms& terms, const BoardP
         for (int i = 0; i < points; ++i) f[i] = field_at(table, terms, at[i]);
         return;
     }
-    Field sums[points];
-    for (int i = 0; i < points; ++i) sums[i] = sums_start(terms, at[i]);
-    for (int k = terms.summed; k < terms.count; ++k) {
-        const Source& c = terms.at[k];
-        const double s = terms.factor[k];
-        for (int i = 0; i < points; ++i) {
-            const int dx = at[i].x - c.x;
-            const TermPair& t = table.terms[dx < 0 ? -dx : dx][400 - (at[i].y - c.y)];
-            sums[i].ex = sums[i].ex + (dx < 0 ? -s : s) * t.ex;
-            sums[i].ey = sums[i].ey + s * t.ey;
-        }
-    }
-    for (int i = 0; i < points; ++i) f[i] = sums[i];
+    table_sums<points>(table, terms, at, f);
 }
 
 // Where one pass has got to.

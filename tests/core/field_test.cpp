@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
-#include <span>
 #include <vector>
 
 namespace {
@@ -157,28 +156,6 @@ TEST_F(Field, ChargesTheTablesCannotHoldAreEvaluatedDirectly) {
     put(10, -70, 2); // not a unit charge
     b.compute();
     expect_grids_match_reference();
-}
-
-// The field a dragged charge's lines start from is the field grids' sums before their scale, cell
-// for cell; charges the tables cannot hold leave it unwritten.
-TEST_F(Field, UnscaledFieldIsTheFieldGridsBeforeTheirScale) {
-    put(-30, 45, 1);
-    put(120, -7, -1);
-    put(-200, -200, 1);
-    b.compute();
-    std::vector<TermPair> sums(cells_of_board, TermPair{7.0, 7.0});
-    ASSERT_TRUE(fill_unscaled_field(b.charges, std::span<TermPair, cells_of_board>(sums)));
-    for (int c = 0; c < board_size; ++c)
-        for (int r = 0; r < board_size; ++r) {
-            const TermPair& s = sums[static_cast<std::size_t>(c) * board_size + r];
-            ASSERT_EQ(bits_of(s.ex * 10000), bits_of(b.grids.ex()[c][r])) << c << "," << r;
-            ASSERT_EQ(bits_of(s.ey * 10000), bits_of(b.grids.ey()[c][r])) << c << "," << r;
-        }
-    put(300, 0, 1); // off the board
-    std::vector<TermPair> untouched(cells_of_board, TermPair{7.0, 7.0});
-    EXPECT_FALSE(fill_unscaled_field(b.charges, std::span<TermPair, cells_of_board>(untouched)));
-    EXPECT_EQ(untouched.front().ex, 7.0);
-    EXPECT_EQ(untouched.back().ey, 7.0);
 }
 
 // A computation starts from the sums of the charges it shares in the same slots with the one
