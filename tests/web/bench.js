@@ -5,7 +5,8 @@
 // while idle, as it does before a user's first click) against the median of later ones, the
 // medians of the three automatic picture commands clicked from stale grids, and the median frame
 // of a dragged charge with the map and both families drawn, with the median of each of its
-// passes; and the same frame with the measurement panel open and eight measuring points placed,
+// passes; the boards shown a second while the charge is held and moved at every displayed frame;
+// and the same frame with the measurement panel open and eight measuring points placed,
 // with the cost of mirroring the panel (its JSON built and the page's elements updated). Then the
 // page's size.
 // Usage: node bench.js [repetitions]   (ARDENIKA_HTML names the page, as for the tests;
@@ -17,6 +18,7 @@ import { pathToFileURL } from 'node:url';
 const repetitions = Number(process.argv[2] || 21);
 const slowdowns = (process.env.ARDENIKA_CPU_SLOWDOWNS || '1,4,6').split(',').map(Number);
 const loads = 5;
+const heldSeconds = 3;
 
 const median = (values) => {
   const sorted = values.filter((v) => v !== undefined).sort((a, b) => a - b);
@@ -135,6 +137,43 @@ async function workerDrag(browser, slowdown) {
   return { workerDrag: median(frames.map((f) => f.total)), workerOwn: median(frames.map((f) => f.own)), workerTrace: median(frames.map((f) => f.trace)), workerBegin: median(frames.map((f) => f.begin)) };
 }
 
+// drag/14 as a hand makes it: a move at every displayed frame for a few seconds, with the worker
+// standing in for a slowed processor as above. Each frame's own time leaves out what the page's
+// thread does between frames (the move's handler, the page laid out and painted), which a held drag
+// also waits for; so the boards shown a second, and the median time from one to the next.
+async function heldDrag(browser, slowdown) {
+  const page = await readiedPage(browser, slowdown);
+  const result = await page.evaluate(async (seconds, slowdown) => {
+    if (typeof LineWorker !== 'undefined') {
+      await new Promise((resolve) => { const wait = () => (LineWorker.ready() ? resolve() : setTimeout(wait, 20)); wait(); });
+      LineWorker.slowTo(slowdown);
+    }
+    click('colour_map_button'); click('equipotentials_button'); click('field_lines_button');
+    const shown = [];
+    const show = Ardenika.showBoard;
+    Ardenika.showBoard = function () { show.apply(this, arguments); shown.push(performance.now()); };
+    pointer('pointerdown', 0, 40);
+    const start = performance.now();
+    let i = 0;
+    await new Promise((resolve) => {
+      const move = () => {
+        if (performance.now() - start > seconds * 1000) return resolve();
+        pointer('pointermove', 20 + (i % 40), 60 - (i % 40));
+        ++i;
+        requestAnimationFrame(move);
+      };
+      requestAnimationFrame(move);
+    });
+    const elapsed = performance.now() - start;
+    pointer('pointerup', 20, 60);
+    Ardenika.showBoard = show;
+    const gaps = shown.slice(1).map((t, k) => t - shown[k]);
+    return { perSecond: (shown.length * 1000) / elapsed, gaps };
+  }, heldSeconds, slowdown);
+  await page.close();
+  return { heldPerSecond: result.perSecond, heldGap: median(result.gaps) };
+}
+
 // The first colour map after start-up, the median over several loads.
 async function firstCommand(browser, slowdown) {
   const times = [];
@@ -224,7 +263,7 @@ try {
   const columns = [];
   for (const slowdown of slowdowns) {
     columns.push({ slowdown, startUp: await startUp(browser, slowdown), first: await firstCommand(browser, slowdown),
-      ...(await measure(browser, slowdown)), ...(await workerDrag(browser, slowdown)) });
+      ...(await measure(browser, slowdown)), ...(await workerDrag(browser, slowdown)), ...(await heldDrag(browser, slowdown)) });
   }
   const ms = (v) => (v === undefined ? '-' : v.toFixed(2));
   const rows = [
@@ -240,6 +279,8 @@ try {
     ['  the page\'s thread busy (the rest: waiting for the worker)', (c) => ms(c.workerOwn)],
     ['  the worker tracing, before it stands in for a slowed processor', (c) => ms(c.workerTrace)],
     ['  the page drawing all but the lines', (c) => ms(c.workerBegin)],
+    [`drag/14 held for ${heldSeconds} s, a move every displayed frame: boards shown a second`, (c) => c.heldPerSecond.toFixed(1)],
+    ['  the median time from one board shown to the next', (c) => ms(c.heldGap)],
     ['drag/14 frame, the measurement panel open, 8 points', (c) => ms(c.panelDrag)],
     ['  measurement panel mirrored (JSON and page)', (c) => ms(c.panel)],
     ['drag/14 frame, the panel and the plot open', (c) => ms(c.plotDrag)],
