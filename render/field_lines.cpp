@@ -35,6 +35,13 @@ bool beyond_board(BoardPoint p) {
     return p.x < -edge || p.x > edge || p.y < -edge || p.y > edge;
 }
 
+// The field's sums of a family's first charges at every board pixel (none: `summed` is 0); they
+// must be unit charges on the board, and so terms of their own.
+struct KeptSums {
+    const TermPair* cells = nullptr;
+    int summed = 0;
+};
+
 // The charges whose terms a pass adds, in slot order: those of a sign other than 0, each with
 // that sign as a factor (+1 or -1). When they are all on the board and so is the point, every
 // offset is within the table's reach.
@@ -43,30 +50,21 @@ struct Terms {
     double factor[max_charges];
     int count = 0;
     bool all_on_board = true;
-    // The sums of the first `summed` terms, kept for a pass along the field at every board pixel
-    // (fill_unscaled_field), which the table's sums start from; a pass against the field starts
-    // from their negations.
-    const TermPair* kept = nullptr;
-    int summed = 0;
+    // The sums of the first kept.summed terms for a pass along the field (fill_unscaled_field),
+    // which the table's sums start from; a pass against the field starts from their negations.
+    KeptSums kept;
     bool against = false;
 };
 
 // What the table's sums at a board point start from: +0, or the kept sums. 0 - s is -s to the
 // bit and leaves +0 as it is, so a pass against the field starts where its own sums would be.
 Field sums_start(const Terms& terms, BoardPoint p) {
-    if (terms.summed == 0) return {};
-    const TermPair& s = terms.kept[static_cast<std::size_t>(column_of_x(p.x)) * board_size +
-                                   static_cast<std::size_t>(row_of_y(p.y))];
+    if (terms.kept.summed == 0) return {};
+    const TermPair& s = terms.kept.cells[static_cast<std::size_t>(column_of_x(p.x)) * board_size +
+                                         static_cast<std::size_t>(row_of_y(p.y))];
     return terms.against ? Field{0.0 - s.ex, 0.0 - s.ey} : Field{s.ex, s.ey};
 }
 
-// The pass's direction times the inverse-square field of the charges at p, in slot order. A
-// signed term sign * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
-// +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing. Within the
-// table's reach both terms are read from its row |dx|, next to each other: the x term at |dy| and
-// the y term field_term(|dy|, |dx|) at |dy| too (FieldTermTable). A charge on the point is left
-// out; on the board its terms are the table's zeros, and adding a zero of either sign leaves the
-// sums as they are (they start at +0 and can never become -0).
 // The table's sums at points on the board, all of them at once: each sum is independent of the
 // others, so the processor adds them all while it would wait on one. The table's row |dx| is read
 // at dy itself: the x term is the same at -dy, and the y term there is the term with dy's sign,
@@ -75,7 +73,7 @@ template <int points>
 void table_sums(const FieldTermTable& table, const Terms& terms, const BoardPoint* at, Field* f) {
     Field sums[points];
     for (int i = 0; i < points; ++i) sums[i] = sums_start(terms, at[i]);
-    for (int k = terms.summed; k < terms.count; ++k) {
+    for (int k = terms.kept.summed; k < terms.count; ++k) {
         const Source& c = terms.at[k];
         const double s = terms.factor[k];
         for (int i = 0; i < points; ++i) {
@@ -88,13 +86,19 @@ void table_sums(const FieldTermTable& table, const Terms& terms, const BoardPoin
     for (int i = 0; i < points; ++i) f[i] = sums[i];
 }
 
+// The pass's direction times the inverse-square field of the charges at p, in slot order. A
+// signed term sign * (d / s) * (dx / r) is +-field_term(|dx|, |dy|) to the bit: d / s is
+// +-1 / s, and multiplying by +-1 or flipping the sign of a quotient rounds nothing. Within the
+// table's reach both terms are read from its row |dx|, next to each other: the x term at |dy| and
+// the y term field_term(|dy|, |dx|) at |dy| too (FieldTermTable). A charge on the point is left
+// out; on the board its terms are the table's zeros, and adding a zero of either sign leaves the
+// sums as they are (they start at +0 and can never become -0).
 Field field_at(const FieldTermTable& table, const Terms& terms, BoardPoint p) {
+    Field f;
     if (terms.all_on_board && !beyond_board(p)) {
-        Field f;
         table_sums<1>(table, terms, &p, &f);
         return f;
     }
-    Field f;
     for (int k = 0; k < terms.count; ++k) {
         const Source& c = terms.at[k];
         if (c.x == p.x && c.y == p.y) continue;
@@ -157,13 +161,6 @@ struct PassState {
     int steps = 0;
 };
 
-// The field's sums of a family's first charges at every board pixel (none: `summed` is 0); they
-// must be unit charges on the board, and so terms of their own.
-struct KeptSums {
-    const TermPair* cells = nullptr;
-    int summed = 0;
-};
-
 // What the passes of one direction read: the charges as sources and as terms, the table, the
 // pixels near a charge (or none: each step asks the charges), the cap and the sums kept.
 class PassWalker {
@@ -181,8 +178,7 @@ class PassWalker {
         }
         // With d = 0 every factor is +1, which no kept sums are of.
         if (kept.summed > 0 && d != 0) {
-            terms_.kept = kept.cells;
-            terms_.summed = kept.summed;
+            terms_.kept = kept;
             terms_.against = d < 0;
         }
     }
