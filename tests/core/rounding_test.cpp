@@ -22,6 +22,7 @@ TEST(RoundHalfEven, TakesHalvesToTheEvenNeighbour) {
     EXPECT_EQ(rounded(2147483646.5), 2147483646);
     EXPECT_EQ(rounded(2147483646.75), 2147483647);
     EXPECT_EQ(rounded(-2147483645.5), -2147483646);
+    EXPECT_EQ(rounded(-2147483647.75), -2147483647 - 1);
     EXPECT_EQ(rounded(std::nextafter(0.5, 1.0)), 1);
     EXPECT_EQ(rounded(std::nextafter(2.5, 0.0)), 2);
     EXPECT_EQ(rounded(std::nextafter(-2.5, -3.0)), -3);
